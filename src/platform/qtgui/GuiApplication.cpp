@@ -1,0 +1,29 @@
+// The Qt application object that painting with fonts needs, for programs without a window.
+#include "GuiApplication.h"
+
+#include <QGuiApplication>
+#include <cstdlib>
+
+namespace ventrel {
+
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance())
+        return;
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Qt keeps references to argc and argv for the application's whole life.
+    static int argc = 1;
+    static char name[] = "ventrel";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: Qt cannot tear the application down during the program's static exit.
+    static QGuiApplication* application = nullptr;
+    application = new QGuiApplication(argc, argv);
+    (void)application;
+}
+
+} // namespace ventrel
+
+#if defined(__SANITIZE_ADDRESS__)
+// Fontconfig keeps a few caches for the whole process that the leak checker would report.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+#endif

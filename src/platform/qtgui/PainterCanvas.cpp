@@ -1,0 +1,120 @@
+// The canvas drawn with a QPainter: the screen, the printer, images, PDF and SVG alike.
+#include "PainterCanvas.h"
+#include "ViewFonts.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QStringDecoder>
+#include <algorithm>
+#include <utility>
+
+namespace ventrel {
+namespace {
+
+QColor ToQColor(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
+
+// Texts come from the description files: UTF-8 when they are, otherwise Windows Latin-1.
+QString ToQString(const std::string& text) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString decoded = decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    if (!decoder.hasError())
+        return decoded;
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A box given by two corners in any order, as (left, top, right, bottom) with right >= left.
+void Normalise(int& left, int& top, int& right, int& bottom) {
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
+}
+
+} // namespace
+
+PainterCanvas::PainterCanvas(QPainter& painter) : m_painter(painter) {
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    m_pen = QPen(Qt::black, 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    m_pen.setCosmetic(true);
+    m_font = ViewFont("Arial", 12);
+}
+
+void PainterCanvas::SetPen(Rgb colour, int width) {
+    m_pen.setColor(ToQColor(colour));
+    // Width 0 and 1 are both one device pixel.
+    m_pen.setWidth(std::max(0, width));
+}
+
+void PainterCanvas::SetBrush(Rgb colour) { m_brush = ToQColor(colour); }
+
+void PainterCanvas::Ellipse(int left, int top, int right, int bottom) {
+    Normalise(left, top, right, bottom);
+    m_painter.setPen(m_pen);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawEllipse(QRect(left, top, right - left, bottom - top));
+}
+
+void PainterCanvas::FrameRect(int left, int top, int right, int bottom) {
+    Normalise(left, top, right, bottom);
+    if (right == left || bottom == top)
+        return;
+    QPen frame(m_brush, 0);
+    frame.setCosmetic(true);
+    m_painter.setPen(frame);
+    m_painter.setBrush(Qt::NoBrush);
+    // The frame lies inside the box: its right and bottom edges are the last pixels within it.
+    m_painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void PainterCanvas::FillRect(int left, int top, int right, int bottom, Rgb colour) {
+    Normalise(left, top, right, bottom);
+    m_painter.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(colour));
+}
+
+void PainterCanvas::Rectangle(int left, int top, int right, int bottom) {
+    Normalise(left, top, right, bottom);
+    m_painter.setPen(m_pen);
+    m_painter.setBrush(m_brush);
+    m_painter.drawRect(QRect(left, top, std::max(0, right - left - 1), std::max(0, bottom - top - 1)));
+}
+
+void PainterCanvas::MoveTo(int x, int y) {
+    m_x = x;
+    m_y = y;
+}
+
+void PainterCanvas::LineTo(int x, int y) {
+    m_painter.setPen(m_pen);
+    m_painter.drawLine(m_x, m_y, x, y);
+    m_x = x;
+    m_y = y;
+}
+
+void PainterCanvas::SetFont(const std::string& family, int height) { m_font = ViewFont(family, height); }
+
+void PainterCanvas::SetTextColour(Rgb colour) { m_textColour = ToQColor(colour); }
+
+void PainterCanvas::SetTransparentBackground(bool transparent) { m_transparent = transparent; }
+
+void PainterCanvas::Text(int x, int y, const std::string& text) {
+    const QString string = ToQString(text);
+    m_painter.setFont(m_font);
+    const QFontMetrics metrics(m_font);
+    if (!m_transparent)
+        m_painter.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()), Qt::white);
+    m_painter.setPen(m_textColour);
+    m_painter.drawText(QPoint(x, y + metrics.ascent()), string);
+}
+
+void PainterCanvas::Image(int x, int y, int width, int height, const std::uint8_t* pixels,
+                          int stride, int bitsPerPixel) {
+    if (!pixels || width <= 0 || height <= 0 || (bitsPerPixel != 24 && bitsPerPixel != 32))
+        return;
+    const QImage::Format format = bitsPerPixel == 24 ? QImage::Format_BGR888 : QImage::Format_RGB32;
+    const QImage bottomUp(pixels, width, height, stride, format);
+    m_painter.drawImage(QPoint(x, y), bottomUp.mirrored(false, true));
+}
+
+} // namespace ventrel

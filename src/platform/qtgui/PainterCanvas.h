@@ -1,0 +1,45 @@
+// The canvas drawn with a QPainter: the screen, the printer, images, PDF and SVG alike.
+#pragma once
+
+#include "platform/Canvas.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPen>
+
+class QPainter;
+
+namespace ventrel {
+
+// Draws every call on a painter that is already active on its device. Lines and frames are drawn
+// without antialiasing, one device pixel per unit, as the view's device context draws them.
+class PainterCanvas : public Canvas {
+public:
+    explicit PainterCanvas(QPainter& painter);
+
+    void SetPen(Rgb colour, int width) override;
+    void SetBrush(Rgb colour) override;
+    void Ellipse(int left, int top, int right, int bottom) override;
+    void FrameRect(int left, int top, int right, int bottom) override;
+    void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
+    void Rectangle(int left, int top, int right, int bottom) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void SetFont(const std::string& family, int height) override;
+    void SetTextColour(Rgb colour) override;
+    void SetTransparentBackground(bool transparent) override;
+    void Text(int x, int y, const std::string& text) override;
+    void Image(int x, int y, int width, int height, const std::uint8_t* pixels, int stride,
+               int bitsPerPixel) override;
+
+private:
+    QPainter& m_painter;
+    QPen m_pen;
+    QColor m_brush{Qt::white};
+    QColor m_textColour{Qt::black};
+    QFont m_font;
+    bool m_transparent = false;
+    int m_x = 0, m_y = 0;
+};
+
+} // namespace ventrel
