@@ -1,0 +1,393 @@
+// Reading a windchest description file (.dat): stop files, partition files and octave files.
+#include "CTextScanner.h"
+#include "CWindchest.h"
+#include "DatKeywords.h"
+
+#include "platform/FatalInputError.h"
+#include "platform/Ui.h"
+#include "platform/WorkFolder.h"
+
+#include <cmath>
+
+namespace ventrel {
+namespace {
+
+// Millimetre values beyond a kilometre are certainly typing errors; limiting them keeps every
+// later sum and product within range.
+constexpr int kLargestValue = 1000000;
+
+// The greatest octave-file stop whose groups and interpolation stay within a stop's 80 pipes.
+constexpr int kMaxOctavePipes = 71;
+
+// Semitone ratios within the octave, from C sharp to B.
+constexpr double kSemitoneRatios[11] = {1.0535,  1.1174,  1.18518, 1.25283, 1.33333, 1.40466,
+                                        1.49493, 1.58025, 1.67044, 1.77778, 1.87924};
+
+class DatReader {
+public:
+    DatReader(CWindchest& chest, const std::string& text, const WorkFolder& folder, Ui& ui)
+        : m_chest(chest), m_scan(text, ui), m_folder(folder), m_ui(ui) {}
+
+    void Read();
+
+private:
+    std::string_view Kw(DatKeyword keyword) const { return Keyword(keyword, m_language); }
+    int ReadValue();
+    void ReadList(CStop::PipeArray& values, int count);
+    int ReadPipeCount(CStop& stop, int largest);
+    bool StartStop(int& s);
+
+    void ReadPartitions();
+    void ReadStops();
+    bool ReadStop(int s, bool& firstMixture);
+    void ReadShape(CStop& stop);
+    void ReadOrigin(CStop& stop);
+    void ReadTurrets(CStop& stop);
+    void ReadOctaves();
+    bool ReadOctaveStop(int s);
+
+    CWindchest& m_chest;
+    CTextScanner m_scan;
+    const WorkFolder& m_folder;
+    Ui& m_ui;
+    DatLanguage m_language = DatLanguage::French;
+    bool m_clampReported = false;
+};
+
+int DatReader::ReadValue() {
+    const int value = m_scan.ReadInt();
+    if (value >= -kLargestValue && value <= kLargestValue)
+        return value;
+    if (!m_clampReported) {
+        m_ui.StatusMessage(Format("Value %d out of range: limited to %d mm", value, kLargestValue));
+        m_clampReported = true;
+    }
+    return value < 0 ? -kLargestValue : kLargestValue;
+}
+
+// Reads `count` numbers, keeping the ones that fit in the table.
+void DatReader::ReadList(CStop::PipeArray& values, int count) {
+    for (int k = 0; k < count && !m_scan.AtEnd(); ++k) {
+        const int value = ReadValue();
+        if (k < CStop::kMaxPipes)
+            values[static_cast<size_t>(k)] = value;
+    }
+}
+
+// The pipe count as written, and the count the stop keeps (0 ... largest).
+int DatReader::ReadPipeCount(CStop& stop, int largest) {
+    const int written = m_scan.ReadInt();
+    stop.m_pipe_count = std::clamp(written, 0, largest);
+    if (written != stop.m_pipe_count)
+        m_ui.MessageBox(Format("Stop %s: %d pipes; a stop holds 0 to %d here, %d kept",
+                               stop.m_name.c_str(), written, largest, stop.m_pipe_count));
+    return std::max(written, 0);
+}
+
+bool DatReader::StartStop(int& s) {
+    s = m_chest.m_stop_count;
+    if (s < CWindchest::kMaxStops)
+        return true;
+    m_ui.MessageBox(Format("A windchest holds %d stops: the stops after the %dth are not read",
+                           CWindchest::kMaxStops, CWindchest::kMaxStops));
+    return false;
+}
+
+void DatReader::Read() {
+    m_chest.m_stop_count = 0;
+    m_chest.m_mixture_first = 0;
+    m_chest.m_mixture_end = 0;
+    if (m_scan.Find("ENGLISH")) {
+        m_language = DatLanguage::English;
+        m_scan.NextLine();
+    } else {
+        m_language = DatLanguage::French;
+        m_scan.SetCursor(0);
+    }
+    const size_t start = m_scan.Cursor();
+    if (m_scan.Find("BARRAGES")) {
+        ReadPartitions();
+        return;
+    }
+    if (m_scan.Find("UTenUT")) {
+        m_scan.NextLine();
+        ReadOctaves();
+        return;
+    }
+    m_scan.SetCursor(start);
+    if (m_scan.Match(Kw(kCentralHole))) {
+        m_chest.m_central_hole[0] = ReadValue();
+        m_chest.m_central_hole[1] = ReadValue();
+        m_scan.NextLine();
+    }
+    ReadStops();
+}
+
+void DatReader::ReadPartitions() {
+    m_chest.m_rect_count = 0;
+    m_chest.m_line_count = 0;
+    bool fullReported = false;
+    auto reportFull = [&](const char* what, int limit) {
+        if (!fullReported)
+            m_ui.MessageBox(Format("Partition file: more than %d %s; the others are ignored",
+                                   limit, what));
+        fullReported = true;
+    };
+    for (;;) {
+        m_scan.NextLine();
+        CRectangle read;
+        if (m_scan.Match("RECT")) {
+            read.x1 = ReadValue();
+            read.x2 = ReadValue();
+            read.y1 = ReadValue();
+            read.y2 = ReadValue();
+            if (m_chest.m_rect_count < CWindchest::kMaxRects)
+                m_chest.m_rects[static_cast<size_t>(m_chest.m_rect_count++)] = read;
+            else
+                reportFull("rectangles", CWindchest::kMaxRects);
+        } else if (m_scan.Match("LINE")) {
+            read.x1 = ReadValue();
+            read.y1 = ReadValue();
+            read.x2 = ReadValue();
+            read.y2 = ReadValue();
+            if (m_chest.m_line_count < CWindchest::kMaxLines)
+                m_chest.m_lines[static_cast<size_t>(m_chest.m_line_count++)] = read;
+            else
+                reportFull("lines", CWindchest::kMaxLines);
+        } else {
+            return;
+        }
+    }
+}
+
+void DatReader::ReadStops() {
+    bool firstMixture = true;
+    while (!m_scan.AtEnd()) {
+        int s = 0;
+        if (!StartStop(s) || !ReadStop(s, firstMixture))
+            return;
+        ++m_chest.m_stop_count;
+        m_scan.Advance();
+    }
+}
+
+// One stop section; false when reading ends here.
+bool DatReader::ReadStop(int s, bool& firstMixture) {
+    CStop& stop = m_chest.Stop(s);
+    stop.Reset();
+    if (m_scan.Match(Kw(kInterPipes)))
+        stop.m_gap = ReadValue();
+    m_scan.SkipToWord();
+    if (m_scan.Match(Kw(kMixture))) {
+        stop.m_mixture = true;
+        m_scan.NextLine();
+        if (firstMixture)
+            m_chest.m_mixture_first = s;
+        firstMixture = false;
+        m_chest.m_mixture_end = s + 1;
+        m_scan.SkipToWord();
+    }
+    if (!m_scan.Match(Kw(kStop)))
+        return false;
+    m_scan.SkipToWord();
+    stop.m_name = m_scan.ReadWord().substr(0, CStop::kMaxNameLength);
+    m_scan.NextLine();
+    if (m_scan.Find(Kw(kDiatonic))) {
+        stop.m_diatonic = true;
+        stop.m_diatonic_offset = ReadValue();
+        m_scan.NextLine();
+    }
+    if (m_scan.Match("SLIDER")) {
+        stop.m_slider = m_scan.ReadInt();
+        m_chest.m_show_registers = true;
+        if (stop.m_slider == 2)
+            m_chest.m_master_stop = s;
+        m_scan.NextLine();
+    }
+    if (!m_scan.Find(Kw(kPipeCount))) {
+        m_ui.StatusMessage("Erreur lecture fichier .dat");
+        return false;
+    }
+    const int written = ReadPipeCount(stop, CStop::kMaxPipes);
+    m_scan.NextLine();
+    m_scan.Find(Kw(kFirstPipe));
+    stop.m_first_pipe = ReadValue();
+    m_scan.NextLine();
+    m_scan.Find(Kw(kIncx));
+    stop.m_incx = ReadValue();
+    m_scan.NextLine();
+    ReadShape(stop);
+    ReadOrigin(stop);
+    ReadList(stop.m_diameter, written);
+    ReadList(stop.m_hole, written);
+    ReadList(stop.m_foot, written);
+    if (!m_scan.Find(Kw(kHeights))) {
+        const std::string text = Format("Wrong HEIGHTS keyword; Stop :%s", stop.m_name.c_str());
+        m_ui.MessageBox(text);
+        throw FatalInputError(-1, text);
+    }
+    ReadList(stop.m_length, written);
+    ReadTurrets(stop);
+    return true;
+}
+
+void DatReader::ReadShape(CStop& stop) {
+    m_scan.Find(Kw(kShape));
+    if (m_scan.Match(Kw(kRound))) {
+        stop.m_square = false;
+    } else if (m_scan.Match(Kw(kSquare))) {
+        stop.m_square = true;
+    } else {
+        throw FatalInputError(
+            197, Format("Stop %s: no pipe shape: %s must be followed directly by %s or %s",
+                        stop.m_name.c_str(), std::string(Kw(kShape)).c_str(),
+                        std::string(Kw(kRound)).c_str(), std::string(Kw(kSquare)).c_str()));
+    }
+}
+
+void DatReader::ReadOrigin(CStop& stop) {
+    m_scan.Find(Kw(kOrigin));
+    m_scan.SkipToWord();
+    stop.m_x0 = ReadValue();
+    stop.m_y0 = ReadValue();
+    m_scan.NextLine();
+}
+
+void DatReader::ReadTurrets(CStop& stop) {
+    while (m_scan.Find(Kw(kTurret))) {
+        m_scan.SkipToWord();
+        const std::string couple = m_scan.ReadWord().substr(0, CLoft::kNameLength);
+        m_scan.SkipToWord();
+        const std::string forme = m_scan.ReadWord().substr(0, CLoft::kNameLength);
+        Vec3 offset, rotation;
+        offset.x = static_cast<float>(ReadValue());
+        offset.y = static_cast<float>(ReadValue());
+        offset.z = static_cast<float>(ReadValue());
+        rotation.x = static_cast<float>(ReadValue());
+        rotation.y = static_cast<float>(ReadValue());
+        rotation.z = static_cast<float>(ReadValue());
+        if (stop.m_turret_count >= CStop::kMaxTurrets) {
+            m_ui.MessageBox(Format("Stop %s: more than %d turrets; the others are ignored",
+                                   stop.m_name.c_str(), CStop::kMaxTurrets));
+        } else {
+            CLoft& turret = stop.Turret(stop.m_turret_count);
+            turret = CLoft();
+            turret.m_couple_name = couple;
+            turret.m_forme_name = forme;
+            turret.m_couple.L_2D_savepoints(m_folder.In(couple), PolyFile::Input, m_ui);
+            turret.m_forme.L_2D_savepoints(m_folder.In(forme), PolyFile::Input, m_ui);
+            turret.m_offset = offset;
+            turret.m_rotation = rotation;
+            ++stop.m_turret_count;
+        }
+        m_scan.NextLine();
+    }
+}
+
+void DatReader::ReadOctaves() {
+    while (!m_scan.AtEnd() && m_scan.Find(Kw(kStop))) {
+        int s = 0;
+        if (!StartStop(s))
+            break;
+        if (!ReadOctaveStop(s))
+            return;
+        ++m_chest.m_stop_count;
+        m_scan.Advance();
+    }
+    m_chest.InterpolateOctaves();
+}
+
+// One stop of an octave file; false when reading ends without interpolation.
+bool DatReader::ReadOctaveStop(int s) {
+    CStop& stop = m_chest.Stop(s);
+    stop.Reset();
+    m_scan.SkipToWord();
+    stop.m_name = m_scan.ReadWord().substr(0, CStop::kMaxNameLength);
+    m_scan.NextLine();
+    if (m_scan.Match(Kw(kDiatonic))) {
+        stop.m_diatonic = true;
+        stop.m_diatonic_offset = ReadValue();
+        m_scan.NextLine();
+    }
+    if (m_scan.Match("SLIDER")) {
+        stop.m_slider = m_scan.ReadInt();
+        m_chest.m_show_registers = false;
+        if (stop.m_slider == 2)
+            m_chest.m_master_stop = s;
+        m_scan.NextLine();
+    }
+    if (!m_scan.Match(Kw(kPipeCount))) {
+        m_ui.StatusMessage("Erreur lecture fichier .dat");
+        return false;
+    }
+    const int written = ReadPipeCount(stop, kMaxOctavePipes);
+    m_scan.NextLine();
+    m_scan.Find(Kw(kFirstPipe));
+    stop.m_first_pipe = ReadValue();
+    m_scan.NextLine();
+    m_scan.Find(Kw(kIncx));
+    stop.m_incx = ReadValue();
+    m_scan.NextLine();
+    ReadShape(stop);
+    ReadOrigin(stop);
+    // One group of four for each C, plus the C above the last octave.
+    const int groups = written / 12 + 2;
+    for (int g = 0; g < groups && !m_scan.AtEnd(); ++g) {
+        const int diameter = ReadValue(), foot = ReadValue(), hole = ReadValue(),
+                  length = ReadValue();
+        const int p = 12 * g;
+        if (p >= CStop::kMaxPipes)
+            continue;
+        const size_t slot = static_cast<size_t>(p);
+        stop.m_diameter[slot] = diameter;
+        stop.m_foot[slot] = foot;
+        stop.m_hole[slot] = hole;
+        stop.m_length[slot] = length;
+    }
+    return true;
+}
+
+} // namespace
+
+void CWindchest::ReadDat(const std::string& text, const WorkFolder& folder, Ui& ui) {
+    DatReader(*this, text, folder, ui).Read();
+}
+
+bool CWindchest::ReadDatFile(const std::string& name, const WorkFolder& folder, Ui& ui) {
+    std::string text;
+    const auto path = folder.In(name);
+    if (!ReadWholeFile(path, text)) {
+        ui.MessageBox(Format("FICHIER %s ABSENT\n", path.string().c_str()));
+        return false;
+    }
+    m_file_name = name.substr(0, kMaxFileName);
+    ReadDat(text, folder, ui);
+    return true;
+}
+
+void CWindchest::InterpolateOctaves() {
+    for (int s = 0; s < StopCount(); ++s)
+        InterpolateOctaves(Stop(s));
+}
+
+void CWindchest::InterpolateOctaves(CStop& stop) {
+    auto interpolate = [](CStop::PipeArray& values, int below, int pipe, double ratio) {
+        const double c = values[static_cast<size_t>(below)];
+        const double u = values[static_cast<size_t>(below + 12)];
+        values[static_cast<size_t>(pipe)] = static_cast<int>(std::trunc(c - (c - u) * (2 - 2 / ratio)));
+    };
+    for (int j = 0; j <= stop.m_pipe_count / 12; ++j) {
+        const int below = 12 * j;
+        if (below + 12 >= CStop::kMaxPipes)
+            break;
+        for (int k = 0; k <= 10; ++k) {
+            const int pipe = below + k + 1;
+            interpolate(stop.m_diameter, below, pipe, kSemitoneRatios[k]);
+            interpolate(stop.m_foot, below, pipe, kSemitoneRatios[k]);
+            interpolate(stop.m_hole, below, pipe, kSemitoneRatios[k]);
+            interpolate(stop.m_length, below, pipe, kSemitoneRatios[k]);
+        }
+    }
+}
+
+} // namespace ventrel
