@@ -1,0 +1,208 @@
+// One object in OpenGL: its display list, its materials, and the faces sent to the pipeline.
+#include "render/CObject3D.h"
+#include "render/FaceWalk.h"
+
+#include <GL/gl.h>
+
+namespace ventrel {
+
+namespace {
+
+void SendMaterialColour(GLenum face, GLenum which, const std::vector<Vec3>& table, int m,
+                        Vec3 absent) {
+    const Vec3 c = m < static_cast<int>(table.size()) ? table[m] : absent;
+    const GLfloat value[4] = {c.x, c.y, c.z, 1.0f};
+    glMaterialfv(face, which, value);
+}
+
+void SendRedMaterial(GLenum face, bool green = false) {
+    const GLfloat colour[4] = {green ? 0.0f : 1.0f, green ? 1.0f : 0.0f, 0.0f, 1.0f};
+    glMaterialfv(face, GL_AMBIENT, colour);
+}
+
+} // namespace
+
+void CObject3D::DeleteList() {
+    if (m_list != 0)
+        glDeleteLists(m_list, 1);
+    m_list = 0;
+    m_listBuilt = 0;
+    m_listValid = 0;
+}
+
+void CObject3D::ApplyMaterial(int k) {
+    if (k < 0 || k >= nbface)
+        return;
+    int m = k < static_cast<int>(m_faceMaterial.size()) ? m_faceMaterial[k] : 0;
+    if (m == m_lastMaterial)
+        return;
+    m_lastMaterial = m;
+    if (m < 0 || m >= nbmaterial)
+        m = 0;
+    if (m_useMaterials == 0)
+        return;
+    SendMaterialColour(m_face, GL_AMBIENT, T_ambientColor, m, {0.2f, 0.2f, 0.2f});
+    SendMaterialColour(m_face, GL_DIFFUSE, T_diffuseColor, m, {1, 1, 1});
+    SendMaterialColour(m_face, GL_SPECULAR, T_specularColor, m, {0.2f, 0.2f, 0.2f});
+    glMaterialf(m_face, GL_SHININESS, m < static_cast<int>(T_shininess.size()) ? T_shininess[m] : 0.0f);
+}
+
+// Everything a display list of the object holds: placement, faces with normals, texture
+// coordinates and identification colours, and the optional normals, axes and outline.
+static void SendObject(CObject3D& o, Ui* ui) {
+    glPushMatrix();
+    glTranslatef(o.translation.x, o.translation.y, o.translation.z);
+    if (o.angle != 0.0f)
+        glRotatef(o.angle, o.rotation.x, o.rotation.y, o.rotation.z);
+    // A zero angle is skipped: it changes nothing, and a zero axis would make OpenGL divide by 0.
+    if (o.m_scaleAngle != 0.0f)
+        glRotatef(-o.m_scaleAngle, o.m_scaleAxis.x, o.m_scaleAxis.y, o.m_scaleAxis.z);
+    glScalef(o.echelle.x, o.echelle.y, o.echelle.z);
+    if (o.m_scaleAngle != 0.0f)
+        glRotatef(o.m_scaleAngle, o.m_scaleAxis.x, o.m_scaleAxis.y, o.m_scaleAxis.z);
+
+    o.m_lastMaterial = -1;
+    if (o.m_lit)
+        o.L_BuildNormals(ui);
+
+    const int points = o.PointCount();
+    const int count = o.IndexCount();
+    const int normals = static_cast<int>(o.m_normales.size());
+    const int vertexNormals = static_cast<int>(o.m_normalesPerVertex.size());
+    const int texCoords = static_cast<int>(o.m_texvertex.size());
+    const bool faceNormalsPerCorner =
+        o.m_lit && o.m_normalMode == 0 && static_cast<int>(o.m_normalindex.size()) >= count;
+    const bool pointNormals = o.m_lit && o.m_normalMode == 1 && vertexNormals > 0 &&
+                              static_cast<int>(o.m_vertexnormalindex.size()) >= count;
+    const bool textured = o.m_lit && static_cast<int>(o.m_texindex.size()) >= count && texCoords > 0;
+    const bool onePerFace =
+        o.m_lit && o.m_normalindex.empty() && normals > 0 && o.nbnormal == o.nbpts;
+    const float vFactor = static_cast<float>(o.m_texVFactor);
+
+    ForEachFace(o.m_index, count, [&](int first, int end, int k) {
+        // The identification colour: the object index over red and green, the face over blue.
+        glColor3ub(static_cast<GLubyte>(o.m_pickName & 0xff),
+                   static_cast<GLubyte>((o.m_pickName >> 8) & 0xff), static_cast<GLubyte>(k & 0xff));
+        if (o.m_materialAlways == 1 || o.m_lit)
+            o.ApplyMaterial(k);
+        const int corners = end - first;
+        if (corners < 3)
+            return;
+        o.m_faceSize = corners;
+        glBegin(corners == 3 ? GL_TRIANGLES : corners == 4 ? GL_QUADS : GL_POLYGON);
+        if (onePerFace) {
+            const int p = o.m_index[first];
+            if (p >= 0 && p < normals)
+                glNormal3f(o.m_normales[p].x, o.m_normales[p].y, o.m_normales[p].z);
+        }
+        for (int c = first; c < end; ++c) {
+            const int p = o.m_index[c];
+            if (p < 0 || p >= points)
+                continue;
+            if (faceNormalsPerCorner) {
+                const int n = o.m_normalindex[c];
+                if (n >= 0 && n < normals)
+                    glNormal3f(o.m_normales[n].x, o.m_normales[n].y, o.m_normales[n].z);
+            } else if (pointNormals) {
+                const int n = o.m_vertexnormalindex[c];
+                if (n >= 0 && n < vertexNormals)
+                    glNormal3f(o.m_normalesPerVertex[n].x, o.m_normalesPerVertex[n].y,
+                               o.m_normalesPerVertex[n].z);
+            }
+            if (textured) {
+                const int t = o.m_texindex[c];
+                if (t >= 0 && t < texCoords)
+                    glTexCoord2f(o.m_texvertex[t].x, vFactor * o.m_texvertex[t].y);
+            }
+            glVertex3f(o.m_vertices[p].x, o.m_vertices[p].y, o.m_vertices[p].z);
+        }
+        glEnd();
+        o.m_lastFaceSize = corners;
+    });
+
+    if (o.m_showNormals) {
+        SendRedMaterial(o.m_face);
+        glBegin(GL_LINES);
+        for (int c = 0; c < count; ++c) {
+            const int p = o.m_index[c];
+            if (p < 0 || p >= points || c >= static_cast<int>(o.m_normalindex.size()))
+                continue;
+            const int n = o.m_normalindex[c];
+            if (n < 0 || n >= normals)
+                continue;
+            const Vec3& v = o.m_vertices[p];
+            const Vec3& d = o.m_normales[n];
+            glVertex3f(v.x, v.y, v.z);
+            glVertex3f(v.x + d.x, v.y + d.y, v.z + d.z);
+        }
+        glEnd();
+    }
+    if (o.m_showAxes) {
+        SendRedMaterial(o.m_face, true);
+        glBegin(GL_LINES);
+        glColor3f(1, 0, 0);
+        glVertex3f(0, 0, 0);
+        glVertex3f(500, 0, 0);
+        glColor3f(0, 1, 0);
+        glVertex3f(0, 0, 0);
+        glVertex3f(0, 500, 0);
+        glColor3f(0, 0, 1);
+        glVertex3f(0, 0, 0);
+        glVertex3f(0, 0, 500);
+        glEnd();
+    }
+    if (o.m_outline.size() > 1) {
+        SendRedMaterial(o.m_face);
+        glColor3f(1, 0, 0);
+        glBegin(GL_LINE_STRIP);
+        for (const Vec2& q : o.m_outline)
+            glVertex3f(q.x, q.y, 0);
+        glEnd();
+    }
+    glPopMatrix();
+}
+
+bool CObject3D::Compile(Ui* ui) {
+    DeleteList();
+    ComputeLocalBounds();
+    if (PointCount() == 0 && m_outline.empty()) {
+        m_listBuilt = 1;
+        m_dirty = 0;
+        return true;
+    }
+    const GLuint list = glGenLists(1);
+    if (list == 0)
+        return false;
+    m_list = list;
+    glNewList(list, GL_COMPILE);
+    SendObject(*this, ui);
+    glEndList();
+    m_listBuilt = 1;
+    m_dirty = 0;
+    m_listValid = 1;
+    return true;
+}
+
+void CObject3D::DrawImmediate() {
+    glPolygonMode(m_face, m_polygonMode);
+    if (PointCount() == 0 && m_outline.empty())
+        return;
+    SendObject(*this, nullptr);
+}
+
+void CObject3D::Draw(bool full, Ui* ui) {
+    glPolygonMode(m_face, m_polygonMode);
+    if (full && (!m_listBuilt || m_dirty))
+        Compile(ui);
+    if (full && !m_listValid)
+        return;
+    if (!m_listBuilt || m_list == 0)
+        return;
+    if (!full) {
+        glDisable(GL_LIGHTING);
+        glDisable(GL_TEXTURE_2D);
+    }
+    glCallList(m_list);
+}
+
+} // namespace ventrel
