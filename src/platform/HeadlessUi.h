@@ -19,8 +19,8 @@ public:
     // With an echo stream, every message and status text is also written there (the CLI's stderr).
     explicit HeadlessUi(std::ostream* echo = nullptr) : m_echo(echo) {}
 
-    MessageAnswer MessageBox(const std::string& text, const std::string& caption,
-                             MessageButtons buttons) override;
+    MessageAnswer MessageBox(const std::string& text, const std::string& caption = "",
+                             MessageButtons buttons = MessageButtons::Ok) override;
     void StatusMessage(const std::string& text) override;
     std::optional<std::filesystem::path> AskFileName(const std::string& filter,
                                                      const std::string& title) override;

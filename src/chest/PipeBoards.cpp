@@ -1,0 +1,44 @@
+// The boards of square wooden pipes, from a wooden-pipe file (".pipe").
+#include "PipeBoards.h"
+
+#include "CTextScanner.h"
+
+#include "platform/Ui.h"
+
+#include <algorithm>
+
+namespace ventrel {
+namespace {
+
+// Board sizes are millimetres; anything beyond a kilometre is limited so that no sum overflows.
+int Limited(int v) { return std::clamp(v, -1000000, 1000000); }
+
+} // namespace
+
+std::array<Board, 4> PipeBoards::BoardsOf(int a, int b, int c, int d, int e) {
+    return {{{c, b - e - d}, {c, b}, {c - a, b}, {c, d}}};
+}
+
+void PipeBoards::Read(const std::string& text, Ui& ui) {
+    pipes.clear();
+    CTextScanner scan(text, ui);
+    if (!scan.Match("PIPENUMBER"))
+        return;
+    const int written = scan.ReadInt();
+    const int count = std::clamp(written, 0, kMaxPipes);
+    if (written > kMaxPipes)
+        ui.MessageBox(Format("%d wooden pipes: a board set holds %d, the others are ignored",
+                             written, kMaxPipes));
+    for (int i = 0; i < count && !scan.AtEnd(); ++i) {
+        Pipe pipe;
+        pipe.a = Limited(scan.ReadInt());
+        pipe.b = Limited(scan.ReadInt());
+        pipe.c = Limited(scan.ReadInt());
+        pipe.d = Limited(scan.ReadInt());
+        pipe.e = Limited(scan.ReadInt());
+        pipe.boards = BoardsOf(pipe.a, pipe.b, pipe.c, pipe.d, pipe.e);
+        pipes.push_back(pipe);
+    }
+}
+
+} // namespace ventrel

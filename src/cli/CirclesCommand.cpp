@@ -1,0 +1,31 @@
+// ventrel-cli circles: a circle file turned into its DXF of holes.
+#include "Commands.h"
+#include "InputFile.h"
+
+#include "chest/CWindchest.h"
+#include "fabrication/CircleDxf.h"
+
+namespace ventrel::cli {
+
+void AddCirclesCommand(CLI::App& app, Run& run) {
+    auto* command = app.add_subcommand("circles", "Write the DXF of a circle file (x y r holes)");
+    auto path = std::make_shared<std::string>();
+    auto output = std::make_shared<std::string>();
+    command->add_option("circles", *path, "Circle file (.cir)")->required();
+    command->add_option("-C", *output, "Folder the DXF is written into")
+        ->check(CLI::ExistingDirectory);
+    command->callback([&run, path, output] {
+        const InputFile input(*path, *output);
+        std::string text;
+        if (!ReadWholeFile(input.folder.In(input.name), text)) {
+            run.ui.MessageBox(Format("FICHIER %s ABSENT\n", path->c_str()));
+            run.status = 1;
+            return;
+        }
+        auto chest = std::make_unique<CWindchest>();
+        chest->ReadCircles(text, run.ui);
+        run.status = WriteCirclesDxf(*chest, input.name, input.folder, run.ui) ? 0 : 1;
+    });
+}
+
+} // namespace ventrel::cli

@@ -1,0 +1,27 @@
+// ventrel-cli export: the four plate DXF files and the cut list of a chest.
+#include "ChestInput.h"
+#include "Commands.h"
+
+namespace ventrel::cli {
+
+void AddExportCommand(CLI::App& app, Run& run) {
+    auto* command = app.add_subcommand("export", "Write a chest's plate DXF files and its cut list");
+    auto options = std::make_shared<ChestOptions>();
+    options->AddTo(*command, true);
+    command->callback([&run, options] {
+        auto chest = std::make_unique<CWindchest>();
+        if (!ReadChest(*options, *chest, run.ui)) {
+            run.status = 1;
+            return;
+        }
+        const InputFile input(options->path, options->outputFolder);
+        ValveCounters counters;
+        chest->Refresh(input.name, input.folder, counters, run.ui);
+        // As "Export DXF" after opening: then the cut list again, naming the DXF files.
+        const bool exported = chest->ExportDxf(input.name, input.folder, run.ui) &&
+                              chest->WriteCommande(input.name, input.folder, run.ui);
+        run.status = exported ? 0 : 1;
+    });
+}
+
+} // namespace ventrel::cli

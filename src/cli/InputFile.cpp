@@ -1,0 +1,15 @@
+// How the batch tool opens an input file: by bare name in its folder, as the file dialog would.
+#include "InputFile.h"
+
+#include <filesystem>
+
+namespace ventrel::cli {
+
+InputFile::InputFile(const std::string& path, const std::string& outputFolder) {
+    const std::filesystem::path full(path);
+    name = full.filename().string();
+    folder.input = full.has_parent_path() ? full.parent_path() : std::filesystem::path(".");
+    folder.output = std::filesystem::path(outputFolder.empty() ? "." : outputFolder);
+}
+
+} // namespace ventrel::cli

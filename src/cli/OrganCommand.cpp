@@ -1,0 +1,64 @@
+// ventrel-cli organ: read an organ file, its chests and their positions.
+#include "Commands.h"
+#include "InputFile.h"
+
+#include "chest/CWindchest.h"
+#include "chest/OrganFile.h"
+
+#include <nlohmann/json.hpp>
+
+namespace ventrel::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json Parts(const OrganFile& organ, OrganFile::Kind kind) {
+    Json parts = Json::array();
+    for (const auto& item : organ.items)
+        if (item.kind == kind)
+            parts.push_back({{"size", {item.size[0], item.size[1], item.size[2]}},
+                             {"position", {item.position[0], item.position[1], item.position[2]}}});
+    return parts;
+}
+
+} // namespace
+
+void AddOrganCommand(CLI::App& app, Run& run) {
+    auto* command = app.add_subcommand("organ", "Read an organ file and its chests");
+    auto path = std::make_shared<std::string>();
+    auto json = std::make_shared<bool>(false);
+    command->add_option("organ", *path, "Organ file (.org)")->required();
+    command->add_flag("--json", *json, "Print the organ as one JSON document");
+    command->callback([&run, path, json] {
+        const InputFile input(*path, "");
+        std::string text;
+        if (!ReadWholeFile(input.folder.In(input.name), text)) {
+            run.ui.MessageBox(Format("FICHIER %s ABSENT\n", path->c_str()));
+            run.status = 1;
+            return;
+        }
+        const OrganFile organ = OrganFile::Parse(text, run.ui);
+        auto table = std::make_unique<ChestTable>();
+        LoadOrganChests(organ, *table, input.folder, run.ui);
+        Json chests = Json::array();
+        for (int i = 0; i < table->count; ++i) {
+            const CWindchest& chest = (*table)[i];
+            chests.push_back(
+                {{"file", chest.m_file_name},
+                 {"position", {chest.m_position[0], chest.m_position[1], chest.m_position[2]}},
+                 {"stops", chest.StopCount()}});
+        }
+        if (*json) {
+            const Json document = {{"chests", chests},
+                                   {"bars", Parts(organ, OrganFile::Kind::Bar)},
+                                   {"pipes", Parts(organ, OrganFile::Kind::Pipe)}};
+            std::cout << document.dump(2) << "\n";
+        } else {
+            for (const auto& chest : chests)
+                std::cout << chest["file"].get<std::string>() << " at " << chest["position"].dump()
+                          << ", " << chest["stops"] << " stops\n";
+        }
+    });
+}
+
+} // namespace ventrel::cli

@@ -1,0 +1,13 @@
+// The cut list text of a chest.
+#pragma once
+
+#include <string>
+
+namespace ventrel {
+
+class CWindchest;
+
+// The five board lines of the cut list for the chest read from `fileName`.
+std::string CutListText(const CWindchest& chest, const std::string& fileName);
+
+} // namespace ventrel

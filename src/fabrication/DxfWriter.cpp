@@ -1,0 +1,42 @@
+// The minimal DXF files every cutting and drilling drawing is written as.
+#include "DxfWriter.h"
+
+#include "platform/Ui.h"
+
+namespace ventrel {
+
+std::string DxfWriter::LineText(int x1, int y1, int x2, int y2) {
+    return Format("LINE\n8\n0\n100\nAcDbLine\n10\n%4d\n20\n%4d\n30\n0.0\n11\n%4d\n21\n%4d\n31\n0.0\n"
+                  "210\n0\n220\n0\n230\n1\n0\n",
+                  x1, y1, x2, y2);
+}
+
+std::string DxfWriter::CircleText(int x, int y, int r) {
+    return Format("CIRCLE\n100\nAcDbEntity\n8\n0\n100\nAcDbCircle\n10\n%d\n20\n%d\n30\n0\n40\n%d\n"
+                  "210\n0\n220\n0\n230\n1\n0\n",
+                  x, y, r);
+}
+
+bool DxfWriter::Open(const std::filesystem::path& path) {
+    return m_file.Open(path) && m_file.Write(kStart);
+}
+
+void DxfWriter::Line(int x1, int y1, int x2, int y2) { m_file.Write(LineText(x1, y1, x2, y2)); }
+
+void DxfWriter::Circle(int x, int y, int r) { m_file.Write(CircleText(x, y, r)); }
+
+void DxfWriter::Rectangle(const CRectangle& rect) {
+    Line(rect.x1, rect.y1, rect.x2, rect.y1);
+    Line(rect.x1, rect.y2, rect.x2, rect.y2);
+    Line(rect.x1, rect.y1, rect.x1, rect.y2);
+    Line(rect.x2, rect.y1, rect.x2, rect.y2);
+}
+
+void DxfWriter::Cross(int x, int y) {
+    Line(x - 10, y, x + 10, y);
+    Line(x, y - 10, x, y + 10);
+}
+
+bool DxfWriter::Close() { return m_file.Write(kEnd) && m_file.Commit(); }
+
+} // namespace ventrel
