@@ -107,6 +107,8 @@ public:
     int m_viewWidth = 0, m_viewHeight = 0;
     double m_aspect = 1;
 
+    // The texture of tin pipes and mixture tubes, given by the view before the organ is built.
+    std::string m_pipeTexture = "tin.jpg";
     // Reads texture files; without one every texture fails to load and objects stay untextured.
     TextureReader m_readTexture;
     Ui* m_ui = nullptr;
