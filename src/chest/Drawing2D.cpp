@@ -124,4 +124,9 @@ void Drawing2D::DrawTextPixel(int x, int y, const std::string& text) {
         m_canvas->Text(x, y, text);
 }
 
+void Drawing2D::RectanglePixel(int left, int top, int right, int bottom) {
+    if (m_canvas)
+        m_canvas->Rectangle(left, top, right, bottom);
+}
+
 } // namespace ventrel

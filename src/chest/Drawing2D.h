@@ -90,6 +90,8 @@ public:
     void MoveToPixel(int x, int y);
     void LineToPixel(int x, int y);
     void DrawTextPixel(int x, int y, const std::string& text);
+    // The box filled with the current brush and outlined with the current pen.
+    void RectanglePixel(int left, int top, int right, int bottom);
 
     int CurrentColour() const { return m_colour; }
     int CurrentWidth() const { return m_width; }
