@@ -161,6 +161,14 @@ def octaves():
     write("octaves.dat", text)
 
 
+def partitions():
+    # The wind compartments of the grand-orgue chest: read into it before the chest itself.
+    text = "BARRAGES cloisons du grand-orgue\n"
+    text += "RECT 22 2600 22 190\nRECT 22 2600 190 420\n"
+    text += "LINE 22 440 2600 440\nLINE 22 680 2600 680\nLINE 2600 22 2600 1110\n"
+    write("barrages.dat", text)
+
+
 def side_files():
     pipes = scale(13, 61, 140, 16, 2440)
     write("basse.stop", "".join(f"{d} {foot} {hole} {length}\n"
@@ -183,4 +191,5 @@ if __name__ == "__main__":
     pedale()
     tourelle()
     octaves()
+    partitions()
     side_files()
