@@ -164,8 +164,8 @@ def octaves():
 def partitions():
     # The wind compartments of the grand-orgue chest: read into it before the chest itself.
     text = "BARRAGES cloisons du grand-orgue\n"
-    text += "RECT 22 2600 22 190\nRECT 22 2600 190 420\n"
-    text += "LINE 22 440 2600 440\nLINE 22 680 2600 680\nLINE 2600 22 2600 1110\n"
+    text += "RECT 22 2632 22 190\nRECT 22 2632 190 420\n"
+    text += "LINE 22 440 2632 440\nLINE 22 680 2632 680\nLINE 2632 190 2632 1110\n"
     write("barrages.dat", text)
 
 
