@@ -1,6 +1,7 @@
 // A flat outline of float points (turret profile, path, tower section) and its .poly file.
 #pragma once
 
+#include "OutlineEditState.h"
 #include "math/Vec.h"
 #include "platform/Ui.h"
 
@@ -9,6 +10,8 @@
 #include <vector>
 
 namespace ventrel {
+
+class Canvas;
 
 enum class PolyFile { Output, Input };
 
@@ -36,9 +39,34 @@ public:
     // Fills the outline from .poly text; false with a reason when the text cannot be an outline.
     bool ParsePoly(const std::string& text, std::string& reason);
 
+    // --- Editing with the mouse and preset shapes (L_2D_DrawingEditing.cpp) ---
+    // Appends a quarter arc of radius `length` from the pen position: kind 1 ... 4, `steps`
+    // points, stretched by (sx, sy). False (nothing added, a message shown) for another kind or
+    // when the outline would exceed its 1000 points.
+    bool AddQuarter(float length, int kind, int steps = 10, float sx = 1, float sy = 1,
+                    Ui* ui = nullptr);
+    // The dialog's POLYLINE button: arms point entry and starts a new entry.
+    void ArmEntry();
+    // The dialog's line (9) and arc (13) buttons; 0 returns to free point entry.
+    void SetMode(int mode);
+    // Mouse in view pixels (snapped while snap is on).
+    void LeftButtonDown(int x, int y, Ui& ui);
+    void MouseMove(int x, int y);
+    void LeftButtonUp();
+    // Removes the last entry: points back to the count before it (free entry) or the last
+    // element (other modes).
+    void Undo();
+    // Empties the point list (free entry) or the element list (other modes).
+    void ClearEntries();
+    // The outline as one line through its points, the elements and the markers, mapped by the
+    // view's scale and pan.
+    void Draw(Canvas& canvas, float scale, int panX, int panY) const;
+    static int Snap(int c, int step = OutlineEditState::kSnapStep);
+
     std::vector<Vec2> m_points; // the valid points, in order
     Vec2 m_pen;                 // the last point appended; (0, 0) when empty
     int m_plane = 0;            // index into kPlaneNames
+    OutlineEditState m_edit;
 };
 
 } // namespace ventrel
