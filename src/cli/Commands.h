@@ -24,5 +24,7 @@ void AddCirclesCommand(CLI::App& app, Run& run);
 void AddStopCommand(CLI::App& app, Run& run);
 void AddBoardsCommand(CLI::App& app, Run& run);
 void AddPolyCommand(CLI::App& app, Run& run);
+void AddDrawCommand(CLI::App& app, Run& run);
+void AddPedalboardCommand(CLI::App& app, Run& run);
 
 } // namespace ventrel::cli

@@ -10,6 +10,7 @@ using AddCommand = void (*)(CLI::App&, Run&);
 constexpr AddCommand kCommands[] = {
     AddLayoutCommand, AddExportCommand, AddOrganCommand, AddCirclesCommand,
     AddStopCommand,   AddBoardsCommand, AddPolyCommand,
+    AddDrawCommand,   AddPedalboardCommand,
 };
 
 int Main(int argc, char** argv) {

@@ -2,7 +2,11 @@
 #include "GuiApplication.h"
 
 #include <QGuiApplication>
+#include <cerrno>
 #include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ventrel {
 
@@ -11,6 +15,12 @@ void EnsureGuiApplication() {
         return;
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Without a session Qt picks a runtime folder itself, with a warning on every run.
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        const std::string folder = "/tmp/runtime-" + std::to_string(getuid());
+        if (mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST)
+            setenv("XDG_RUNTIME_DIR", folder.c_str(), 0);
+    }
     // Qt keeps references to argc and argv for the application's whole life.
     static int argc = 1;
     static char name[] = "ventrel";
