@@ -16,6 +16,8 @@ QColor ToQColor(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
 
 // Texts come from the description files: UTF-8 when they are, otherwise Windows Latin-1.
 QString ToQString(const std::string& text) {
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString decoded = decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
     if (!decoder.hasError())
@@ -41,6 +43,31 @@ PainterCanvas::PainterCanvas(QPainter& painter) : m_painter(painter) {
     m_font = ViewFont("Arial", 12);
 }
 
+void PainterCanvas::UsePen(const QPen& pen) {
+    if (m_painterPenSet && pen == m_painterPen)
+        return;
+    m_painter.setPen(pen);
+    m_painterPen = pen;
+    m_painterPenSet = true;
+}
+
+void PainterCanvas::UseNoBrush() {
+    if (m_painterNoBrush)
+        return;
+    m_painter.setBrush(Qt::NoBrush);
+    m_painterNoBrush = true;
+}
+
+void PainterCanvas::UseFont() {
+    if (!m_fontChanged)
+        return;
+    m_painter.setFont(m_font);
+    const QFontMetrics metrics(m_font);
+    m_ascent = metrics.ascent();
+    m_lineHeight = metrics.height();
+    m_fontChanged = false;
+}
+
 void PainterCanvas::SetPen(Rgb colour, int width) {
     m_pen.setColor(ToQColor(colour));
     // Width 0 and 1 are both one device pixel.
@@ -51,8 +78,8 @@ void PainterCanvas::SetBrush(Rgb colour) { m_brush = ToQColor(colour); }
 
 void PainterCanvas::Ellipse(int left, int top, int right, int bottom) {
     Normalise(left, top, right, bottom);
-    m_painter.setPen(m_pen);
-    m_painter.setBrush(Qt::NoBrush);
+    UsePen(m_pen);
+    UseNoBrush();
     m_painter.drawEllipse(QRect(left, top, right - left, bottom - top));
 }
 
@@ -62,8 +89,8 @@ void PainterCanvas::FrameRect(int left, int top, int right, int bottom) {
         return;
     QPen frame(m_brush, 0);
     frame.setCosmetic(true);
-    m_painter.setPen(frame);
-    m_painter.setBrush(Qt::NoBrush);
+    UsePen(frame);
+    UseNoBrush();
     // The frame lies inside the box: its right and bottom edges are the last pixels within it.
     m_painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
 }
@@ -75,8 +102,9 @@ void PainterCanvas::FillRect(int left, int top, int right, int bottom, Rgb colou
 
 void PainterCanvas::Rectangle(int left, int top, int right, int bottom) {
     Normalise(left, top, right, bottom);
-    m_painter.setPen(m_pen);
+    UsePen(m_pen);
     m_painter.setBrush(m_brush);
+    m_painterNoBrush = false;
     m_painter.drawRect(QRect(left, top, std::max(0, right - left - 1), std::max(0, bottom - top - 1)));
 }
 
@@ -86,13 +114,16 @@ void PainterCanvas::MoveTo(int x, int y) {
 }
 
 void PainterCanvas::LineTo(int x, int y) {
-    m_painter.setPen(m_pen);
+    UsePen(m_pen);
     m_painter.drawLine(m_x, m_y, x, y);
     m_x = x;
     m_y = y;
 }
 
-void PainterCanvas::SetFont(const std::string& family, int height) { m_font = ViewFont(family, height); }
+void PainterCanvas::SetFont(const std::string& family, int height) {
+    m_font = ViewFont(family, height);
+    m_fontChanged = true;
+}
 
 void PainterCanvas::SetTextColour(Rgb colour) { m_textColour = ToQColor(colour); }
 
@@ -100,12 +131,13 @@ void PainterCanvas::SetTransparentBackground(bool transparent) { m_transparent =
 
 void PainterCanvas::Text(int x, int y, const std::string& text) {
     const QString string = ToQString(text);
-    m_painter.setFont(m_font);
-    const QFontMetrics metrics(m_font);
+    UseFont();
     if (!m_transparent)
-        m_painter.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()), Qt::white);
-    m_painter.setPen(m_textColour);
-    m_painter.drawText(QPoint(x, y + metrics.ascent()), string);
+        m_painter.fillRect(QRect(x, y, QFontMetrics(m_font).horizontalAdvance(string), m_lineHeight),
+                           Qt::white);
+    QPen pen(m_textColour);
+    UsePen(pen);
+    m_painter.drawText(QPoint(x, y + m_ascent), string);
 }
 
 void PainterCanvas::Image(int x, int y, int width, int height, const std::uint8_t* pixels,

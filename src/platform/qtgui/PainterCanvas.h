@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPen>
+#include <QString>
 
 class QPainter;
 
@@ -33,12 +34,25 @@ public:
                int bitsPerPixel) override;
 
 private:
+    // The painter's state is changed only when it differs, since every call would otherwise
+    // set pen, brush and font again.
+    void UsePen(const QPen& pen);
+    void UseNoBrush();
+    void UseFont();
+
     QPainter& m_painter;
     QPen m_pen;
     QColor m_brush{Qt::white};
     QColor m_textColour{Qt::black};
     QFont m_font;
+    int m_ascent = 0;
+    int m_lineHeight = 0;
+    bool m_fontChanged = true;
     bool m_transparent = false;
+    // What the painter holds now.
+    QPen m_painterPen;
+    bool m_painterPenSet = false;
+    bool m_painterNoBrush = false;
     int m_x = 0, m_y = 0;
 };
 
