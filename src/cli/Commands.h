@@ -20,10 +20,12 @@ struct Run {
 void AddLayoutCommand(CLI::App& app, Run& run);
 void AddExportCommand(CLI::App& app, Run& run);
 void AddOrganCommand(CLI::App& app, Run& run);
+void AddRenderCommand(CLI::App& app, Run& run);
 void AddCirclesCommand(CLI::App& app, Run& run);
 void AddStopCommand(CLI::App& app, Run& run);
 void AddBoardsCommand(CLI::App& app, Run& run);
 void AddPolyCommand(CLI::App& app, Run& run);
+void AddImageCommand(CLI::App& app, Run& run);
 void AddDrawCommand(CLI::App& app, Run& run);
 void AddPedalboardCommand(CLI::App& app, Run& run);
 

@@ -8,8 +8,10 @@ namespace {
 using AddCommand = void (*)(CLI::App&, Run&);
 
 constexpr AddCommand kCommands[] = {
+    AddRenderCommand,
     AddLayoutCommand, AddExportCommand, AddOrganCommand, AddCirclesCommand,
     AddStopCommand,   AddBoardsCommand, AddPolyCommand,
+    AddImageCommand,
     AddDrawCommand,   AddPedalboardCommand,
 };
 

@@ -1,0 +1,2 @@
+# libFuzzer harness of the BMP reader.
+ventrel_fuzzer(image_bmp ${CMAKE_CURRENT_SOURCE_DIR}/image_bmp.cpp image)
