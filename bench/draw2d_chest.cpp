@@ -24,7 +24,8 @@ public:
         return MessageAnswer::Ok;
     }
     void StatusMessage(const std::string& text) override { last = text; }
-    std::optional<std::filesystem::path> AskFileName(const std::string&, const std::string&) override {
+    std::optional<std::filesystem::path> AskFileName(const std::string&,
+                                                     const std::string&) override {
         return std::nullopt;
     }
     std::optional<std::uint32_t> ChooseColour(std::uint32_t) override { return std::nullopt; }

@@ -1,4 +1,4 @@
-// The chest from above: pipes, holes, valves, numbers, dimensions, magnets, plate, partitions, grid.
+// The chest from above: pipes, holes, valves, texts, magnets, plate; partitions, grid and boards.
 #include "ChestDrawing.h"
 
 #include "CWindchest.h"
@@ -18,8 +18,10 @@ const char* SliderWord(int slider) {
 
 // The magnets of one row or column stop, behind and in front of (or left and right of) the pipes.
 void DrawMagnets(Drawing2D& drawing, const CStop& stop) {
-    const int mw = drawing.m_magnets ? drawing.m_magnets->magnet_width : ValveCounters{}.magnet_width;
-    const int md = drawing.m_magnets ? drawing.m_magnets->magnet_depth : ValveCounters{}.magnet_depth;
+    const int mw =
+        drawing.m_magnets ? drawing.m_magnets->magnet_width : ValveCounters{}.magnet_width;
+    const int md =
+        drawing.m_magnets ? drawing.m_magnets->magnet_depth : ValveCounters{}.magnet_depth;
     const bool rows = std::abs(stop.m_incx) == 1 || std::abs(stop.m_incx) == 33;
     drawing.SelectColour(14);
     for (int k = 0; k < stop.PipeSlots(); ++k) {
@@ -58,8 +60,9 @@ void CWindchest::Draw(Drawing2D& drawing) const {
         if (!stop.m_mixture) {
             drawing.SetTextColour(drawing.g_textColour);
             drawing.DrawText(stop.m_bounds.x1, stop.m_bounds.y1,
-                             Format("%s %d Pipes x0:%d y0:%d %s", stop.m_name.c_str(), stop.m_pipe_count,
-                                    stop.m_x0, stop.m_y0, SliderWord(stop.m_slider)));
+                             Format("%s %d Pipes x0:%d y0:%d %s", stop.m_name.c_str(),
+                                    stop.m_pipe_count, stop.m_x0, stop.m_y0,
+                                    SliderWord(stop.m_slider)));
         }
         const bool connected = m_show_registers && stop.m_slider == 1 && s != m_master_stop;
         for (int k = 0; k < n; ++k) {
@@ -133,7 +136,8 @@ void CWindchest::Draw(Drawing2D& drawing) const {
     drawing.SetTextColour(drawing.g_textColour);
     const int textY = p.y1 - static_cast<int>(15 / scale);
     drawing.DrawText(p.x1, textY, Format("%d %d %d %d", p.x1, p.x2, p.y1, p.y2));
-    drawing.DrawText(p.x1 + static_cast<int>(100 / scale), textY, Format("%d Pipes", m_valve_count));
+    drawing.DrawText(p.x1 + static_cast<int>(100 / scale), textY,
+                     Format("%d Pipes", m_valve_count));
 
     if (Stop(1).m_mixture) {
         drawing.SelectColour(15);

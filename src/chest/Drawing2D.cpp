@@ -36,7 +36,8 @@ bool Drawing2D::Accept(int value, int limit, const char* what, bool& reported) {
 
 void Drawing2D::BeginPaint() {
     if (m_canvas) {
-        const size_t font = m_fontIndex >= 0 && m_fontIndex < 4 ? static_cast<size_t>(m_fontIndex) : 0;
+        const size_t font =
+            m_fontIndex >= 0 && m_fontIndex < 4 ? static_cast<size_t>(m_fontIndex) : 0;
         m_canvas->SetFont(kFontNames[font], m_fontSize);
         m_canvas->SetTransparentBackground(true);
         m_canvas->SetTextColour(Colour(g_textColour));

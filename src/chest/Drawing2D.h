@@ -59,9 +59,15 @@ public:
     bool Printing() const { return m_printing; }
 
     // --- The transform ---
-    int ScreenX(int x) const { return g_pan.x + static_cast<int>(static_cast<float>(x) * g_scale2D); }
-    int ScreenY(int y) const { return g_pan.y + static_cast<int>(static_cast<float>(y) * g_scale2D); }
-    int ScreenLength(int length) const { return static_cast<int>(static_cast<float>(length) * g_scale2D); }
+    int ScreenX(int x) const {
+        return g_pan.x + static_cast<int>(static_cast<float>(x) * g_scale2D);
+    }
+    int ScreenY(int y) const {
+        return g_pan.y + static_cast<int>(static_cast<float>(y) * g_scale2D);
+    }
+    int ScreenLength(int length) const {
+        return static_cast<int>(static_cast<float>(length) * g_scale2D);
+    }
 
     // --- Paint set-up ---
     // What every paint does first: the current font, transparent text background, the pen of the

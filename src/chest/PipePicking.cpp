@@ -38,7 +38,8 @@ bool CWindchest::PickPipe(Drawing2D& drawing, int screenX, int screenY, Ui& ui) 
             drawing.SelectColour(14);
             drawing.DrawCircle(x, y, stop.m_hole[static_cast<size_t>(k)] / 2);
 
-            ui.StatusMessage(Format("Pipe %d Register: %s X=%5d Y=%5d", k + 1, stop.m_name.c_str(), x, y));
+            ui.StatusMessage(
+                Format("Pipe %d Register: %s X=%5d Y=%5d", k + 1, stop.m_name.c_str(), x, y));
         }
     }
     return picked;

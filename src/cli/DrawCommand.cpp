@@ -29,13 +29,15 @@ struct DrawOptions {
 bool ParsePair(const std::string& text, char separator, int& first, int& second) {
     char sep = 0;
     char rest = 0;
-    return std::sscanf(text.c_str(), "%d%c%d%c", &first, &sep, &second, &rest) == 3 && sep == separator;
+    return std::sscanf(text.c_str(), "%d%c%d%c", &first, &sep, &second, &rest) == 3 &&
+           sep == separator;
 }
 
 } // namespace
 
 void AddDrawCommand(CLI::App& app, Run& run) {
-    auto* command = app.add_subcommand("draw", "Draw a windchest from above as the 2D view shows it");
+    auto* command =
+        app.add_subcommand("draw", "Draw a windchest from above as the 2D view shows it");
     auto options = std::make_shared<DrawOptions>();
     options->chest.AddTo(*command, false);
     command->add_option("-o", options->output, "Picture to write: .svg, .png or .pdf")->required();
@@ -79,11 +81,13 @@ void AddDrawCommand(CLI::App& app, Run& run) {
             drawing.m_viewHeight = height;
             drawing.m_magnets = &counters;
             drawing.SetPrinting(paper);
-            PaintChestView(drawing, chest.get(), paper ? Rgb{255, 255, 255} : Rgb{0, 0, 0}, options->grid);
+            PaintChestView(drawing, chest.get(), paper ? Rgb{255, 255, 255} : Rgb{0, 0, 0},
+                           options->grid);
         };
         std::string error;
         if (!WritePicture(options->output, *kind, width, height, paint, error)) {
-            run.ui.MessageBox(Format("Cannot write %s: %s", options->output.c_str(), error.c_str()));
+            run.ui.MessageBox(
+                Format("Cannot write %s: %s", options->output.c_str(), error.c_str()));
             run.status = 1;
             return;
         }

@@ -15,14 +15,17 @@ struct NoteShape {
 };
 
 const std::vector<std::array<int, 2>> kSharp = {{0, 0}, {12, 0}, {12, -92}, {0, -92}, {0, 0}};
-const std::vector<std::array<int, 2>> kE = {{0, 0}, {22, 0}, {22, -140}, {9, -140}, {9, -48}, {0, -48}, {0, 0}};
-const std::vector<std::array<int, 2>> kEThenOrigin = {{0, 0},   {22, 0},   {22, -140}, {9, -140}, {9, -48},
-                                                      {0, -48}, {0, 0},    {0, 0},     {0, 0}};
+const std::vector<std::array<int, 2>> kE = {{0, 0},   {22, 0},  {22, -140}, {9, -140},
+                                            {9, -48}, {0, -48}, {0, 0}};
+const std::vector<std::array<int, 2>> kEThenOrigin = {
+    {0, 0}, {22, 0}, {22, -140}, {9, -140}, {9, -48}, {0, -48}, {0, 0}, {0, 0}, {0, 0}};
 
 const NoteShape kNotes[12] = {
     {{{0, 0}, {22, 0}, {22, -48}, {14, -48}, {14, -140}, {0, -140}, {0, 0}}, 0, 0},
     {kSharp, 14, -48},
-    {{{0, 0}, {22, 0}, {22, -48}, {18, -48}, {18, -140}, {5, -140}, {5, -48}, {0, -48}, {0, 0}}, 23, 0},
+    {{{0, 0}, {22, 0}, {22, -48}, {18, -48}, {18, -140}, {5, -140}, {5, -48}, {0, -48}, {0, 0}},
+     23,
+     0},
     {kSharp, 41, -48},
     {kE, 47, 0},
     {{{0, 0}, {22, 0}, {22, -48}, {19, -48}, {19, -140}, {0, -140}, {0, 0}}, 70, 0},
@@ -59,7 +62,8 @@ void CKeyboard::Draw(Drawing2D& drawing) const {
         drawing.SelectColour(key.sharp ? 15 : 14);
         drawing.MoveTo(key.points[0][0], key.points[0][1]);
         for (int i = 1; i < key.count && i < kMaxPoints; ++i)
-            drawing.LineTo(key.points[static_cast<size_t>(i)][0], key.points[static_cast<size_t>(i)][1]);
+            drawing.LineTo(key.points[static_cast<size_t>(i)][0],
+                           key.points[static_cast<size_t>(i)][1]);
     }
 }
 

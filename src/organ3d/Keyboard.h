@@ -19,7 +19,8 @@ public:
         bool sharp = false;
     };
 
-    // Key o * 12 + j gets note j's outline moved by ((o + 1) * 162 + its x offset, its y offset + 200).
+    // Key o * 12 + j gets note j's outline moved by ((o + 1) * 162 + its x offset, its y offset +
+    // 200).
     void Layout();
     // Each key as a polyline: sharps in colour 15, naturals in colour 14.
     void Draw(Drawing2D& drawing) const;

@@ -16,7 +16,8 @@ int Truncate(long double value) { return static_cast<int>(value); }
 } // namespace
 
 L_2D_Object::L_2D_Object(int count, int kind)
-    : m_kind(kind), m_count(std::max(0, count)), m_points(static_cast<size_t>(std::max(0, count))) {}
+    : m_kind(kind), m_count(std::max(0, count)), m_points(static_cast<size_t>(std::max(0, count))) {
+}
 
 L_2D_Point L_2D_Object::Point(int i) const {
     if (i < 0 || i >= Capacity())
@@ -126,7 +127,8 @@ bool L_2D_Object::CreatePoinsRepartis(int n, int x0, int y0, int x1, int y1, Ui&
 bool L_2D_Object::Contains(int x, int y) const {
     bool negative = true, positive = true;
     for (int i = 0; i + 1 < m_count && i + 1 < Capacity(); ++i) {
-        const L_2D_Point p = m_points[static_cast<size_t>(i)], q = m_points[static_cast<size_t>(i + 1)];
+        const L_2D_Point p = m_points[static_cast<size_t>(i)],
+                         q = m_points[static_cast<size_t>(i + 1)];
         const long long side = static_cast<long long>(x - p.x) * (q.y - p.y) -
                                static_cast<long long>(y - p.y) * (q.x - p.x);
         negative = negative && side < 0;
@@ -146,7 +148,8 @@ void L_2D_Object::WriteDxf(DxfWriter& dxf) const {
         return;
     }
     for (int i = 0; i + 1 < count; ++i) {
-        const L_2D_Point p = m_points[static_cast<size_t>(i)], q = m_points[static_cast<size_t>(i + 1)];
+        const L_2D_Point p = m_points[static_cast<size_t>(i)],
+                         q = m_points[static_cast<size_t>(i + 1)];
         dxf.Line(p.x, p.y, q.x, q.y);
     }
 }
@@ -167,7 +170,8 @@ void L_2D_Object::Draw(Drawing2D& drawing, int dx, int dy, int index) const {
     } else {
         drawing.MoveTo(m_points[0].x + dx, m_points[0].y + dy);
         for (int i = 1; i < count; ++i)
-            drawing.LineTo(m_points[static_cast<size_t>(i)].x + dx, m_points[static_cast<size_t>(i)].y + dy);
+            drawing.LineTo(m_points[static_cast<size_t>(i)].x + dx,
+                           m_points[static_cast<size_t>(i)].y + dy);
     }
     drawing.DrawText(m_points[0].x + dx, m_points[0].y + dy, std::to_string(index));
 }

@@ -90,11 +90,13 @@ bool CPedalboard::Create(Ui& ui) {
     }
     m_keys.Clear();
     for (int k = 0; k < allKeys.Count(); ++k)
-        if (std::find(std::begin(kRemovedKeys), std::end(kRemovedKeys), k) == std::end(kRemovedKeys))
+        if (std::find(std::begin(kRemovedKeys), std::end(kRemovedKeys), k) ==
+            std::end(kRemovedKeys))
             L_2D_Object_Add(m_keys, allKeys[k], ui);
 
     // The front arc, on which the keys' corners sit.
-    const double alpha = std::asin(std::clamp((W / 2 - 2 * m_margin) / static_cast<double>(R), -1.0, 1.0));
+    const double alpha =
+        std::asin(std::clamp((W / 2 - 2 * m_margin) / static_cast<double>(R), -1.0, 1.0));
     L_2D_ObjectPtr frontArc = NewOutline(39);
     frontArc->ArcByAngles(R, kPi / 2 + alpha, kPi / 2 - alpha);
     frontArc->Translate(W / 2, H - R - 100);
@@ -128,7 +130,8 @@ bool CPedalboard::Create(Ui& ui) {
     L_2D_Object_Add(m_curved, ends, ui);
 
     // The curved back plank: a wider arc and the outline closing it.
-    const double beta = std::asin(std::clamp((W / 2 - m_margin) / static_cast<double>(R), -1.0, 1.0));
+    const double beta =
+        std::asin(std::clamp((W / 2 - m_margin) / static_cast<double>(R), -1.0, 1.0));
     L_2D_ObjectPtr backArc = NewOutline(50);
     backArc->ArcByAngles(R, kPi / 2 + beta, kPi / 2 - beta);
     backArc->Translate(W / 2, H - R - 20);
@@ -180,8 +183,10 @@ void CPedalboard::Draw(Drawing2D& drawing) const {
 long CPedalboard::Click(const Drawing2D& drawing, int screenX, int screenY) {
     // The click back in model units, relative to where the front plank is drawn.
     const float scale = drawing.g_scale2D != 0 ? drawing.g_scale2D : 1.0f;
-    const int x = static_cast<int>(static_cast<float>(screenX - drawing.g_pan.x) / scale) - kFrontOffset[0];
-    const int y = static_cast<int>(static_cast<float>(screenY - drawing.g_pan.y) / scale) - kFrontOffset[1];
+    const int x =
+        static_cast<int>(static_cast<float>(screenX - drawing.g_pan.x) / scale) - kFrontOffset[0];
+    const int y =
+        static_cast<int>(static_cast<float>(screenY - drawing.g_pan.y) / scale) - kFrontOffset[1];
     m_click_result = m_front.Count() > 4 && m_front[4]->Contains(x, y) ? 1 : 0;
     return m_click_result;
 }

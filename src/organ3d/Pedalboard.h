@@ -32,8 +32,9 @@ public:
     long Click(const Drawing2D& drawing, int screenX, int screenY);
 
     // The outline files, in the order they are written.
-    static constexpr const char* kFileNames[5] = {"plancheAR.dxf", "plancheAV.dxf", "plancheCOTE.dxf",
-                                                  "plancheincurvee.dxf", "plancheincurveear.dxf"};
+    static constexpr const char* kFileNames[5] = {"plancheAR.dxf", "plancheAV.dxf",
+                                                  "plancheCOTE.dxf", "plancheincurvee.dxf",
+                                                  "plancheincurveear.dxf"};
     // Where the lists are drawn, in model units.
     static constexpr int kFrontOffset[2] = {30, 10};
     static constexpr int kSideOffset[2] = {30, 180};

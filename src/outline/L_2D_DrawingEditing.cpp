@@ -20,13 +20,14 @@ constexpr std::uint32_t kArcPen = 0x0000FF;
 constexpr std::uint32_t kConstructionPen = 0xFFFFFF;
 
 Rgb FromColorref(std::uint32_t colour) {
-    return {static_cast<std::uint8_t>(colour & 0xFF), static_cast<std::uint8_t>((colour >> 8) & 0xFF),
+    return {static_cast<std::uint8_t>(colour & 0xFF),
+            static_cast<std::uint8_t>((colour >> 8) & 0xFF),
             static_cast<std::uint8_t>((colour >> 16) & 0xFF)};
 }
 
 const char* kFullOutline = "The outline holds at most 1000 points: this point was not added.";
-const char* kFullUndo =
-    "The undo history holds at most 100 entries: further points are kept but undo goes back past them.";
+const char* kFullUndo = "The undo history holds at most 100 entries: further points are kept but "
+                        "undo goes back past them.";
 
 struct Mapping {
     float scale;
@@ -170,7 +171,8 @@ void L_2D_Drawing::LeftButtonDown(int x, int y, Ui& ui) {
 }
 
 void L_2D_Drawing::MouseMove(int x, int y) {
-    const bool tracking = m_edit.mode == OutlineEditState::kLine || m_edit.mode == OutlineEditState::kArc;
+    const bool tracking =
+        m_edit.mode == OutlineEditState::kLine || m_edit.mode == OutlineEditState::kArc;
     if (!tracking || !m_edit.button_down)
         return;
     m_edit.mouse = {static_cast<float>(x), static_cast<float>(y)};

@@ -67,8 +67,9 @@ QImage Difference(const QImage& a, const QImage& b) {
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
-            diff.setPixelColor(x, y, QColor(std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
-                                            std::abs(p.blue() - q.blue())));
+            diff.setPixelColor(x, y,
+                               QColor(std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
+                                      std::abs(p.blue() - q.blue())));
         }
     return diff;
 }
@@ -108,9 +109,11 @@ TEST(DrawPictures, ExampleChestsMatchTheirReferences) {
         ASSERT_TRUE(expected.load(reference)) << "no reference " << name;
         const double share = DifferingShare(image, expected.convertToFormat(QImage::Format_RGB32));
         if (share > kMaxDiffering) {
-            image.save(QString::fromStdString((outFolder / (path.stem().string() + ".out.png")).string()));
-            Difference(image, expected).save(
-                QString::fromStdString((outFolder / (path.stem().string() + ".diff.png")).string()));
+            image.save(
+                QString::fromStdString((outFolder / (path.stem().string() + ".out.png")).string()));
+            Difference(image, expected)
+                .save(QString::fromStdString(
+                    (outFolder / (path.stem().string() + ".diff.png")).string()));
         }
         EXPECT_LE(share, kMaxDiffering) << "see " << outFolder;
     }

@@ -111,8 +111,8 @@ TEST(ChestDrawing, DimensionTextsStandFifteenPixelsApartAtAnyScale) {
     chest.Draw(f.drawing);
     // Number, hole, foot, diameter and position of the pipe at (100, 100): model y 100, 108, 116,
     // 123 and 131.
-    const std::pair<const char*, int> expected[] = {{"1", 200}, {"10", 216}, {"20", 232}, {"44", 246},
-                                                    {"100 100", 262}};
+    const std::pair<const char*, int> expected[] = {
+        {"1", 200}, {"10", 216}, {"20", 232}, {"44", 246}, {"100 100", 262}};
     for (const auto& [text, y] : expected) {
         const auto found = f.canvas.TextsEqual(text);
         ASSERT_EQ(found.size(), 1u) << text;
@@ -291,7 +291,8 @@ TEST(ChestDrawing, PartitionsGridAndBoards) {
     DrawPipeBoards(f.drawing, boards);
     const auto rects = f.canvas.OfKind(Kind::Rectangle, Palette(6));
     ASSERT_EQ(rects.size(), 4u);
-    const int expected[4][4] = {{10, 0, 36, 263}, {100, 0, 126, 333}, {200, 0, 223, 333}, {300, 0, 326, 50}};
+    const int expected[4][4] = {
+        {10, 0, 36, 263}, {100, 0, 126, 333}, {200, 0, 223, 333}, {300, 0, 326, 50}};
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(rects[i].a, expected[i][0]);
         EXPECT_EQ(rects[i].c, expected[i][2]);
@@ -331,7 +332,8 @@ TEST(PipePicking, TheLastPipeUnderThePointWins) {
     EXPECT_EQ(fields->slider, "SLIDER");
 
     // Exactly on the border of a square: picked. Outside every pipe: nothing changes.
-    EXPECT_TRUE(chest.PickPipe(f.drawing, f.drawing.ScreenX(300 + 20), f.drawing.ScreenY(100 - 20), f.ui));
+    EXPECT_TRUE(
+        chest.PickPipe(f.drawing, f.drawing.ScreenX(300 + 20), f.drawing.ScreenY(100 - 20), f.ui));
     EXPECT_EQ(chest.m_selected_stop, 0);
     EXPECT_EQ(chest.m_stops[0].m_selected_pipe, 2);
     EXPECT_FALSE(chest.PickPipe(f.drawing, 1000, 1000, f.ui));

@@ -39,7 +39,8 @@ TEST(CliDraw, WritesEachPictureKind) {
     EXPECT_EQ(BigEndian(png, 16), 640u);
     EXPECT_EQ(BigEndian(png, 20), 360u);
 
-    ASSERT_EQ(Cli("draw " + chest + " -o " + (folder / "a.svg").string() + " --hide-dimensions"), 0);
+    ASSERT_EQ(Cli("draw " + chest + " -o " + (folder / "a.svg").string() + " --hide-dimensions"),
+              0);
     const std::string svg = folder.Read("a.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_NE(svg.find("width=\"1280"), std::string::npos); // the default view size
@@ -60,7 +61,8 @@ TEST(CliDraw, RefusesBadRequestsWithTheirStatuses) {
     EXPECT_EQ(Cli("draw " + chest + " -o " + (folder / "a.png").string() + " --size 0x10"), 2);
     EXPECT_EQ(Cli("draw " + chest + " -o " + (folder / "a.png").string() + " --scale -1"), 2);
     EXPECT_EQ(Cli("draw " + chest), 2);
-    EXPECT_EQ(Cli("draw " + (folder / "absent.dat").string() + " -o " + (folder / "a.png").string()), 1);
+    EXPECT_EQ(
+        Cli("draw " + (folder / "absent.dat").string() + " -o " + (folder / "a.png").string()), 1);
     EXPECT_EQ(Cli("draw " + chest + " -o " + (folder / "no" / "a.png").string()), 1);
     EXPECT_EQ(folder.Read("a.png"), "");
 }
@@ -68,8 +70,8 @@ TEST(CliDraw, RefusesBadRequestsWithTheirStatuses) {
 TEST(CliPedalboard, WritesTheFivePlankFiles) {
     TestFolder folder;
     ASSERT_EQ(Cli("pedalboard -C " + folder.Path().string()), 0);
-    for (const char* name : {"plancheAR.dxf", "plancheAV.dxf", "plancheCOTE.dxf", "plancheincurvee.dxf",
-                             "plancheincurveear.dxf"}) {
+    for (const char* name : {"plancheAR.dxf", "plancheAV.dxf", "plancheCOTE.dxf",
+                             "plancheincurvee.dxf", "plancheincurveear.dxf"}) {
         const std::string dxf = folder.Read(name);
         EXPECT_TRUE(dxf.starts_with("0\nSECTION\n2\nENTITIES\n0\nLINE\n")) << name;
         EXPECT_TRUE(dxf.ends_with("ENDSEC\n0\nEOF")) << name;

@@ -51,7 +51,8 @@ TEST(Keyboard, LaysOutFiveOctavesAndDrawsSharpsAndNaturals) {
 
     keyboard.Draw(drawing);
     const size_t sharpLines = canvas.OfKind(CanvasOp::Kind::LineTo, Drawing2D::kPalette[15]).size();
-    const size_t naturalLines = canvas.OfKind(CanvasOp::Kind::LineTo, Drawing2D::kPalette[14]).size();
+    const size_t naturalLines =
+        canvas.OfKind(CanvasOp::Kind::LineTo, Drawing2D::kPalette[14]).size();
     EXPECT_EQ(sharpLines, 25u * 4u);
     // Per octave: C, D, E, F, G, A, B with 6, 8, 6, 6, 8, 8, 6 segments.
     EXPECT_EQ(naturalLines, 5u * 48u);

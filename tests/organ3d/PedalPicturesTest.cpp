@@ -36,7 +36,8 @@ double DifferingShare(const QImage& a, const QImage& b) {
 
 // Paints as the view does (background, then the drawing) and checks against the reference;
 // VENTREL_UPDATE_REFERENCES=1 writes the reference instead, to be looked at.
-void CheckPicture(const std::string& name, float scale, const std::function<void(Drawing2D&)>& draw) {
+void CheckPicture(const std::string& name, float scale,
+                  const std::function<void(Drawing2D&)>& draw) {
     EnsureGuiApplication();
     const QImage image = PaintImage(kSize, kSize, [&](Canvas& canvas) {
         Drawing2D drawing(&canvas);
@@ -57,7 +58,8 @@ void CheckPicture(const std::string& name, float scale, const std::function<void
     ASSERT_TRUE(expected.load(reference)) << "no reference " << name;
     const double share = DifferingShare(image, expected.convertToFormat(QImage::Format_RGB32));
     if (share > 0.02)
-        image.save(QString::fromStdString((fs::temp_directory_path() / ("ventrel-" + name)).string()));
+        image.save(
+            QString::fromStdString((fs::temp_directory_path() / ("ventrel-" + name)).string()));
     EXPECT_LE(share, 0.02) << name;
 }
 

@@ -162,7 +162,8 @@ TEST(Pedalboard, UnwritableFilesAreReportedAndTheOthersStillWritten) {
     EXPECT_EQ(ui.Messages()[0].text, "****Pedalboard files opened elsewhere !");
     EXPECT_EQ(ui.Messages()[1].text, "A Pedalboard has correctly been created!");
     EXPECT_EQ(folder.Read("plancheAR.dxf"), std::string(DxfWriter::kStart) + DxfWriter::kEnd);
-    EXPECT_EQ(folder.Read("plancheincurveear.dxf"), std::string(DxfWriter::kStart) + DxfWriter::kEnd);
+    EXPECT_EQ(folder.Read("plancheincurveear.dxf"),
+              std::string(DxfWriter::kStart) + DxfWriter::kEnd);
 }
 
 TEST(Pedalboard, DisplayAndClickTest) {
@@ -183,7 +184,8 @@ TEST(Pedalboard, DisplayAndClickTest) {
 
     // A point strictly inside the first key, clicked on the screen.
     const L_2D_Object& key = *board.m_front[4];
-    const int cx = (key.Point(0).x + key.Point(2).x) / 2 + 30, cy = (key.Point(0).y + key.Point(2).y) / 2 + 10;
+    const int cx = (key.Point(0).x + key.Point(2).x) / 2 + 30,
+              cy = (key.Point(0).y + key.Point(2).y) / 2 + 10;
     EXPECT_EQ(board.Click(drawing, drawing.ScreenX(cx), drawing.ScreenY(cy)), 1);
     EXPECT_EQ(board.Click(drawing, 0, 0), 0);
     canvas.Clear();

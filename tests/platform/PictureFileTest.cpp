@@ -51,7 +51,8 @@ TEST(PictureFile, WritesEachKindAndRefusesAnUnwritableFolder) {
     ASSERT_TRUE(back.load(QString::fromStdString((folder / "a.png").string())));
     EXPECT_EQ(back.size(), QSize(40, 30));
 
-    EXPECT_FALSE(WritePicture(folder / "missing" / "b.png", PictureKind::Png, 40, 30, Sample, error));
+    EXPECT_FALSE(
+        WritePicture(folder / "missing" / "b.png", PictureKind::Png, 40, 30, Sample, error));
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(PictureKindOf("X.SVG"), PictureKind::Svg);
     EXPECT_EQ(PictureKindOf("x.jpg"), std::nullopt);

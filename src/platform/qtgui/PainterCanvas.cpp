@@ -16,7 +16,8 @@ QColor ToQColor(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
 
 // Texts come from the description files: UTF-8 when they are, otherwise Windows Latin-1.
 QString ToQString(const std::string& text) {
-    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    if (std::all_of(text.begin(), text.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString decoded = decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
@@ -105,7 +106,8 @@ void PainterCanvas::Rectangle(int left, int top, int right, int bottom) {
     UsePen(m_pen);
     m_painter.setBrush(m_brush);
     m_painterNoBrush = false;
-    m_painter.drawRect(QRect(left, top, std::max(0, right - left - 1), std::max(0, bottom - top - 1)));
+    m_painter.drawRect(
+        QRect(left, top, std::max(0, right - left - 1), std::max(0, bottom - top - 1)));
 }
 
 void PainterCanvas::MoveTo(int x, int y) {
@@ -133,8 +135,8 @@ void PainterCanvas::Text(int x, int y, const std::string& text) {
     const QString string = ToQString(text);
     UseFont();
     if (!m_transparent)
-        m_painter.fillRect(QRect(x, y, QFontMetrics(m_font).horizontalAdvance(string), m_lineHeight),
-                           Qt::white);
+        m_painter.fillRect(
+            QRect(x, y, QFontMetrics(m_font).horizontalAdvance(string), m_lineHeight), Qt::white);
     QPen pen(m_textColour);
     UsePen(pen);
     m_painter.drawText(QPoint(x, y + m_ascent), string);

@@ -17,7 +17,9 @@ struct FontChoice {
 
 const FontChoice& ChoiceFor(const std::string& family) {
     static const FontChoice choices[] = {
-        {"Arial", {"Arial", "Liberation Sans", "Arimo", "Helvetica", "DejaVu Sans"}, QFont::SansSerif},
+        {"Arial",
+         {"Arial", "Liberation Sans", "Arimo", "Helvetica", "DejaVu Sans"},
+         QFont::SansSerif},
         {"MS Sans Serif",
          {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans"},
          QFont::SansSerif},
