@@ -17,13 +17,13 @@
 
 #include <jpeglib.h>
 
-extern char** environ;
+extern char **environ;
 
 namespace ventrel {
 namespace {
 
 // A photo-like 2048 x 2048 picture (smooth shapes and fine texture), written once per run.
-const std::string& LargeJpeg() {
+const std::string &LargeJpeg() {
     static const std::string path = [] {
         const int size = 2048;
         std::vector<std::uint8_t> rgb(std::size_t(size) * size * 3);
@@ -33,7 +33,7 @@ const std::string& LargeJpeg() {
                 noise = noise * 1664525u + 1013904223u;
                 const double wave = std::sin(x * 0.01) * std::cos(y * 0.013);
                 const int grain = static_cast<int>(noise >> 28) - 8;
-                std::uint8_t* p = &rgb[(std::size_t(y) * size + x) * 3];
+                std::uint8_t *p = &rgb[(std::size_t(y) * size + x) * 3];
                 p[0] = static_cast<std::uint8_t>(128 + 90 * wave + grain);
                 p[1] = static_cast<std::uint8_t>((x + y) / 16 % 256);
                 p[2] = static_cast<std::uint8_t>(160 - 60 * wave + grain);
@@ -49,7 +49,7 @@ const std::string& LargeJpeg() {
     return path;
 }
 
-void TextureReader(benchmark::State& state) {
+void TextureReader(benchmark::State &state) {
     HeadlessUi ui;
     for (auto _ : state) {
         CTexture texture(ui);
@@ -61,10 +61,10 @@ void TextureReader(benchmark::State& state) {
 BENCHMARK(TextureReader)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // libjpeg's decoding loop with nothing around it: the floor any reader can reach.
-void BareLibjpeg(benchmark::State& state) {
+void BareLibjpeg(benchmark::State &state) {
     std::vector<std::uint8_t> row;
     for (auto _ : state) {
-        std::FILE* file = std::fopen(LargeJpeg().c_str(), "rb");
+        std::FILE *file = std::fopen(LargeJpeg().c_str(), "rb");
         jpeg_decompress_struct info;
         jpeg_error_mgr errors;
         info.err = jpeg_std_error(&errors);
@@ -74,8 +74,8 @@ void BareLibjpeg(benchmark::State& state) {
         jpeg_start_decompress(&info);
         std::vector<std::uint8_t> pixels(std::size_t(info.output_width) * info.output_height * 3);
         while (info.output_scanline < info.output_height) {
-            JSAMPROW rows[1] = {pixels.data() + std::size_t(info.output_scanline) *
-                                                    info.output_width * 3};
+            JSAMPROW rows[1] = {pixels.data() +
+                                std::size_t(info.output_scanline) * info.output_width * 3};
             jpeg_read_scanlines(&info, rows, 1);
         }
         jpeg_finish_decompress(&info);
@@ -87,10 +87,10 @@ void BareLibjpeg(benchmark::State& state) {
 BENCHMARK(BareLibjpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // libjpeg-turbo's djpeg decoding the same file to a PPM thrown away (process start included).
-void Djpeg(benchmark::State& state) {
-    const char* candidates[] = {"/usr/bin/djpeg", "/usr/local/bin/djpeg"};
-    const char* djpeg = nullptr;
-    for (const char* candidate : candidates)
+void Djpeg(benchmark::State &state) {
+    const char *candidates[] = {"/usr/bin/djpeg", "/usr/local/bin/djpeg"};
+    const char *djpeg = nullptr;
+    for (const char *candidate : candidates)
         if (access(candidate, X_OK) == 0)
             djpeg = candidate;
     if (!djpeg) {
@@ -98,7 +98,7 @@ void Djpeg(benchmark::State& state) {
         return;
     }
     std::string in = LargeJpeg(), outFlag = "-outfile", out = "/dev/null";
-    char* argv[] = {const_cast<char*>(djpeg), outFlag.data(), out.data(), in.data(), nullptr};
+    char *argv[] = {const_cast<char *>(djpeg), outFlag.data(), out.data(), in.data(), nullptr};
     for (auto _ : state) {
         pid_t child = 0;
         if (posix_spawn(&child, djpeg, nullptr, nullptr, argv, environ) != 0) {

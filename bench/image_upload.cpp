@@ -34,8 +34,7 @@ bool MakeContextCurrent() {
         if (!eglChooseConfig(display, configAttributes, &config, 1, &count) || count == 0)
             return false;
         const EGLint contextAttributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK,
-                                            EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT,
-                                            EGL_NONE};
+                                            EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT, EGL_NONE};
         EGLContext context = eglCreateContext(display, config, EGL_NO_CONTEXT, contextAttributes);
         const EGLint surfaceAttributes[] = {EGL_WIDTH, 16, EGL_HEIGHT, 16, EGL_NONE};
         EGLSurface surface = eglCreatePbufferSurface(display, config, surfaceAttributes);
@@ -46,7 +45,7 @@ bool MakeContextCurrent() {
 }
 
 // A 1000 x 600 24-bit texture with varied pixels.
-CTexture& Texture() {
+CTexture &Texture() {
     static HeadlessUi ui;
     static CTexture texture(ui);
     if (!texture.IsValid()) {
@@ -57,12 +56,12 @@ CTexture& Texture() {
     return texture;
 }
 
-void RescaleAndMipmaps(benchmark::State& state) {
+void RescaleAndMipmaps(benchmark::State &state) {
     if (!MakeContextCurrent()) {
         state.SkipWithError("no offscreen OpenGL context");
         return;
     }
-    CTexture& texture = Texture();
+    CTexture &texture = Texture();
     const int width = CTexture::NextPowerOf2(texture.GetWidth());
     const int height = CTexture::NextPowerOf2(texture.GetHeight());
     std::vector<std::uint8_t> scaled(std::size_t(width) * height * 3);
@@ -72,8 +71,7 @@ void RescaleAndMipmaps(benchmark::State& state) {
     for (auto _ : state) {
         gluScaleImage(GL_RGB, texture.GetWidth(), texture.GetHeight(), GL_UNSIGNED_BYTE,
                       texture.GetData(), width, height, GL_UNSIGNED_BYTE, scaled.data());
-        gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_RGB, GL_UNSIGNED_BYTE,
-                          scaled.data());
+        gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_RGB, GL_UNSIGNED_BYTE, scaled.data());
         glFinish();
     }
     glDeleteTextures(1, &name);
@@ -81,7 +79,7 @@ void RescaleAndMipmaps(benchmark::State& state) {
 BENCHMARK(RescaleAndMipmaps)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The floor: one upload of an image already of the rescaled size, without mipmaps.
-void PlainUpload(benchmark::State& state) {
+void PlainUpload(benchmark::State &state) {
     if (!MakeContextCurrent()) {
         state.SkipWithError("no offscreen OpenGL context");
         return;

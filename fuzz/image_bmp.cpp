@@ -10,13 +10,13 @@
 namespace {
 
 // One file per process, rewritten for every input.
-const std::string& InputPath() {
+const std::string &InputPath() {
     static const std::string path = "/tmp/ventrel-fuzz-" + std::to_string(getpid()) + ".bmp";
     return path;
 }
 
-void WriteInput(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
+void WriteInput(const std::string &path, const std::uint8_t *data, std::size_t size) {
+    if (std::FILE *file = std::fopen(path.c_str(), "wb")) {
         std::fwrite(data, 1, size, file);
         std::fclose(file);
     }
@@ -24,7 +24,7 @@ void WriteInput(const std::string& path, const std::uint8_t* data, std::size_t s
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     WriteInput(InputPath(), data, size);
     ventrel::HeadlessUi ui;
     ventrel::CTexture texture(ui);

@@ -11,15 +11,15 @@
 namespace {
 
 // One file per process, rewritten for every input.
-const std::string& InputPath() {
+const std::string &InputPath() {
     static const std::string path = "/tmp/ventrel-fuzz-" + std::to_string(getpid()) + ".jpg";
     return path;
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (std::FILE* file = std::fopen(InputPath().c_str(), "wb")) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    if (std::FILE *file = std::fopen(InputPath().c_str(), "wb")) {
         std::fwrite(data, 1, size, file);
         std::fclose(file);
     }

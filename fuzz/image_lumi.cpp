@@ -10,12 +10,12 @@
 
 namespace {
 
-std::string Path(const char* ending) {
+std::string Path(const char *ending) {
     return "/tmp/ventrel-fuzz-" + std::to_string(getpid()) + ending;
 }
 
-void Write(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
+void Write(const std::string &path, const std::uint8_t *data, std::size_t size) {
+    if (std::FILE *file = std::fopen(path.c_str(), "wb")) {
         std::fwrite(data, 1, size, file);
         std::fclose(file);
     }
@@ -23,7 +23,7 @@ void Write(const std::string& path, const std::uint8_t* data, std::size_t size) 
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     static const std::string lumi = Path("-lumi"), chro = Path("-chro");
     Write(lumi, data, size);
     if (size % 2 == 0)

@@ -19,8 +19,8 @@ bool EndsWithJpg(std::string name) {
 
 } // namespace
 
-void AddImageCommand(CLI::App& app, Run& run) {
-    auto* command = app.add_subcommand(
+void AddImageCommand(CLI::App &app, Run &run) {
+    auto *command = app.add_subcommand(
         "image", "Read a texture image (.bmp, .jpg, .raw, ...lumi); write it as .bmp or .raw");
     struct Options {
         std::string input, output;

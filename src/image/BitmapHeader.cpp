@@ -3,7 +3,7 @@
 
 namespace ventrel {
 
-BitmapInfoHeader BitmapInfoHeader::Parse(const std::uint8_t* bytes) {
+BitmapInfoHeader BitmapInfoHeader::Parse(const std::uint8_t *bytes) {
     BitmapInfoHeader h;
     h.biSize = ReadLe32(bytes);
     h.biWidth = static_cast<std::int32_t>(ReadLe32(bytes + 4));
@@ -19,7 +19,7 @@ BitmapInfoHeader BitmapInfoHeader::Parse(const std::uint8_t* bytes) {
     return h;
 }
 
-void BitmapInfoHeader::Store(std::uint8_t* bytes) const {
+void BitmapInfoHeader::Store(std::uint8_t *bytes) const {
     StoreLe32(bytes, biSize);
     StoreLe32(bytes + 4, static_cast<std::uint32_t>(biWidth));
     StoreLe32(bytes + 8, static_cast<std::uint32_t>(biHeight));

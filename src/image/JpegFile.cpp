@@ -22,13 +22,13 @@ namespace {
 struct ErrorManager {
     jpeg_error_mgr library;
     std::jmp_buf recovery;
-    Ui* ui;
+    Ui *ui;
 };
 
 // Shows the library's message under "JPEG Fatal Error", then returns to the caller's recovery
 // point instead of ending the program.
 [[noreturn]] void ShowAndRecover(j_common_ptr info) {
-    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+    auto *manager = reinterpret_cast<ErrorManager *>(info->err);
     {
         char text[JMSG_LENGTH_MAX] = {};
         (*info->err->format_message)(info, text);
@@ -38,23 +38,23 @@ struct ErrorManager {
 }
 
 struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+    void operator()(std::FILE *file) const { std::fclose(file); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // Everything one decoding keeps, outside the frame that the error handler jumps back into.
 struct Decoder {
-    explicit Decoder(Ui& shown, std::FILE* input) : ui(shown), file(input) {
+    explicit Decoder(Ui &shown, std::FILE *input) : ui(shown), file(input) {
         info.err = jpeg_std_error(&error.library);
         error.library.error_exit = ShowAndRecover;
         error.ui = &shown;
     }
     ~Decoder() { jpeg_destroy_decompress(&info); }
-    Decoder(const Decoder&) = delete;
-    Decoder& operator=(const Decoder&) = delete;
+    Decoder(const Decoder &) = delete;
+    Decoder &operator=(const Decoder &) = delete;
 
-    Ui& ui;
-    std::FILE* file;
+    Ui &ui;
+    std::FILE *file;
     jpeg_decompress_struct info{};
     ErrorManager error{};
     bool aligned = false;
@@ -65,7 +65,7 @@ struct Decoder {
 
 // Reads the header; false after a library error (already shown). No object with a destructor
 // lives in this frame, so the error handler may jump back into it.
-bool ReadHeader(Decoder& d) {
+bool ReadHeader(Decoder &d) {
     if (setjmp(d.error.recovery))
         return false;
     jpeg_create_decompress(&d.info);
@@ -77,7 +77,7 @@ bool ReadHeader(Decoder& d) {
 }
 
 // Decodes the whole image into d.pixels; false after a failure (already shown).
-bool Decode(Decoder& d, const std::string& name) {
+bool Decode(Decoder &d, const std::string &name) {
     if (!ReadHeader(d))
         return false;
     if (setjmp(d.error.recovery))
@@ -109,7 +109,7 @@ bool Decode(Decoder& d, const std::string& name) {
     return true;
 }
 
-std::vector<std::uint8_t> ReadRows(Ui& ui, const std::string& name, int& width, int& height,
+std::vector<std::uint8_t> ReadRows(Ui &ui, const std::string &name, int &width, int &height,
                                    bool aligned) {
     width = height = 0;
     File file(std::fopen(name.c_str(), "rb"));
@@ -122,7 +122,7 @@ std::vector<std::uint8_t> ReadRows(Ui& ui, const std::string& name, int& width, 
     bool ok = false;
     try {
         ok = Decode(d, name);
-    } catch (const std::bad_alloc&) {
+    } catch (const std::bad_alloc &) {
         ui.MessageBox("JpegFile :\nOut of memory");
     }
     if (!ok)
@@ -134,26 +134,25 @@ std::vector<std::uint8_t> ReadRows(Ui& ui, const std::string& name, int& width, 
 
 // Everything one encoding keeps, outside the frame that the error handler jumps back into.
 struct Encoder {
-    explicit Encoder(Ui& shown) : ui(shown) {
+    explicit Encoder(Ui &shown) : ui(shown) {
         info.err = jpeg_std_error(&error.library);
         error.library.error_exit = ShowAndRecover;
         error.ui = &shown;
     }
     ~Encoder() { jpeg_destroy_compress(&info); }
-    Encoder(const Encoder&) = delete;
-    Encoder& operator=(const Encoder&) = delete;
+    Encoder(const Encoder &) = delete;
+    Encoder &operator=(const Encoder &) = delete;
 
-    Ui& ui;
+    Ui &ui;
     jpeg_compress_struct info{};
     ErrorManager error{};
     AtomicFile output;
-    const std::uint8_t* pixels = nullptr;
+    const std::uint8_t *pixels = nullptr;
     std::size_t rowBytes = 0;
 };
 
 // Compresses e.pixels into the file; false after a failure (already shown).
-bool Encode(Encoder& e, const std::string& name, int width, int height, bool colour,
-            int quality) {
+bool Encode(Encoder &e, const std::string &name, int width, int height, bool colour, int quality) {
     if (setjmp(e.error.recovery))
         return false;
     jpeg_create_compress(&e.info);
@@ -179,16 +178,16 @@ bool Encode(Encoder& e, const std::string& name, int width, int height, bool col
 
 } // namespace
 
-std::vector<std::uint8_t> ReadJpeg(Ui& ui, const std::string& name, int& width, int& height) {
+std::vector<std::uint8_t> ReadJpeg(Ui &ui, const std::string &name, int &width, int &height) {
     return ReadRows(ui, name, width, height, false);
 }
 
-std::vector<std::uint8_t> ReadJpegAligned(Ui& ui, const std::string& name, int& width,
-                                          int& height) {
+std::vector<std::uint8_t> ReadJpegAligned(Ui &ui, const std::string &name, int &width,
+                                          int &height) {
     return ReadRows(ui, name, width, height, true);
 }
 
-int ReadJpegSize(Ui& ui, const std::string& name, int& width, int& height) {
+int ReadJpegSize(Ui &ui, const std::string &name, int &width, int &height) {
     File file(std::fopen(name.c_str(), "rb"));
     if (!file) {
         ui.MessageBox(Format("JPEG :\nCan't open %s\n", name.c_str()));
@@ -202,7 +201,7 @@ int ReadJpegSize(Ui& ui, const std::string& name, int& width, int& height) {
     return 1;
 }
 
-int WriteJpeg(Ui& ui, const std::string& name, std::span<const std::uint8_t> buffer, int width,
+int WriteJpeg(Ui &ui, const std::string &name, std::span<const std::uint8_t> buffer, int width,
               int height, int colour, int quality) {
     if (buffer.empty() || width <= 0 || height <= 0 ||
         buffer.size() < std::uint64_t(width) * std::uint64_t(height) * 3)
@@ -218,7 +217,7 @@ int WriteJpeg(Ui& ui, const std::string& name, std::span<const std::uint8_t> buf
             return 0;
         }
         for (std::size_t i = 0; i < grey.size(); ++i) {
-            const std::uint8_t* p = buffer.data() + i * 3;
+            const std::uint8_t *p = buffer.data() + i * 3;
             grey[i] = static_cast<std::uint8_t>(0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2]);
         }
         e.pixels = grey.data();
@@ -249,7 +248,7 @@ std::vector<std::uint8_t> PackRows(std::span<const std::uint8_t> source, int wid
 }
 
 std::vector<std::uint8_t> AlignRows(std::span<const std::uint8_t> source, int width, int height,
-                                    int& stride) {
+                                    int &stride) {
     std::vector<std::uint8_t> aligned;
     if (source.empty() || width <= 0 || height <= 0)
         return aligned;

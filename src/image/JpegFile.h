@@ -15,14 +15,13 @@ class Ui;
 // fails. Nothing here ends the program.
 
 // The pixels of a JPEG file in packed rows (width x 3 bytes each); empty on failure.
-std::vector<std::uint8_t> ReadJpeg(Ui& ui, const std::string& name, int& width, int& height);
+std::vector<std::uint8_t> ReadJpeg(Ui &ui, const std::string &name, int &width, int &height);
 // The same with each row padded to a multiple of 4 bytes, as bitmaps and OpenGL lay rows out.
-std::vector<std::uint8_t> ReadJpegAligned(Ui& ui, const std::string& name, int& width,
-                                          int& height);
+std::vector<std::uint8_t> ReadJpegAligned(Ui &ui, const std::string &name, int &width, int &height);
 // The size in the file's header: 1, or 0 when the file cannot be opened or is not a JPEG.
-int ReadJpegSize(Ui& ui, const std::string& name, int& width, int& height);
+int ReadJpegSize(Ui &ui, const std::string &name, int &width, int &height);
 // Writes packed RGB rows; colour 0 writes a greyscale file. 1 written, 0 failed.
-int WriteJpeg(Ui& ui, const std::string& name, std::span<const std::uint8_t> buffer, int width,
+int WriteJpeg(Ui &ui, const std::string &name, std::span<const std::uint8_t> buffer, int width,
               int height, int colour, int quality);
 
 // Packed copy (width x 3 bytes a row) of rows `stride` bytes apart; empty on an empty or short
@@ -32,6 +31,6 @@ std::vector<std::uint8_t> PackRows(std::span<const std::uint8_t> source, int wid
 // Copy of packed rows into rows padded to a multiple of 4 bytes; the row size is returned in
 // `stride`. Empty on an empty or short source.
 std::vector<std::uint8_t> AlignRows(std::span<const std::uint8_t> source, int width, int height,
-                                    int& stride);
+                                    int &stride);
 
 } // namespace ventrel

@@ -13,17 +13,19 @@ namespace ventrel {
 namespace {
 
 // A number printed in a fixed field of the text header ("%4d" at an offset).
-int FieldNumber(const std::vector<char>& header, int offset, const char* format) {
+int FieldNumber(const std::vector<char> &header, int offset, const char *format) {
     int value = 0;
     if (std::sscanf(header.data() + offset, format, &value) != 1)
         return 0;
     return value;
 }
 
-std::uint8_t Clamp(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); }
+std::uint8_t Clamp(int value) {
+    return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+}
 
 // Reads up to `size` bytes at `offset`; returns the count read.
-std::size_t ReadAt(std::FILE* file, std::int64_t offset, std::uint8_t* bytes, std::size_t size) {
+std::size_t ReadAt(std::FILE *file, std::int64_t offset, std::uint8_t *bytes, std::size_t size) {
     if (fseeko(file, static_cast<off_t>(offset), SEEK_SET) != 0)
         return 0;
     return std::fread(bytes, 1, size, file);
@@ -31,15 +33,19 @@ std::size_t ReadAt(std::FILE* file, std::int64_t offset, std::uint8_t* bytes, st
 
 } // namespace
 
-CLumiFile::CLumiFile(Ui& ui) : m_ui(ui) {}
+CLumiFile::CLumiFile(Ui &ui) : m_ui(ui) {}
 
 CLumiFile::~CLumiFile() = default;
 
-void CLumiFile::Report(const std::string& text) const { m_ui.StatusMessage(text); }
+void CLumiFile::Report(const std::string &text) const {
+    m_ui.StatusMessage(text);
+}
 
-void CLumiFile::Refuse(const std::string& text) const { m_ui.MessageBox(text); }
+void CLumiFile::Refuse(const std::string &text) const {
+    m_ui.MessageBox(text);
+}
 
-std::string CLumiFile::ChromaName(const std::string& lumiName) {
+std::string CLumiFile::ChromaName(const std::string &lumiName) {
     const std::size_t slash = lumiName.find_last_of('/');
     const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
     std::string lower = lumiName;
@@ -49,7 +55,7 @@ std::string CLumiFile::ChromaName(const std::string& lumiName) {
     return (at == std::string::npos ? lumiName : lumiName.substr(0, at)) + "chro";
 }
 
-int CLumiFile::Open(CTexture& texture, const std::string& name) {
+int CLumiFile::Open(CTexture &texture, const std::string &name) {
     m_reading = 1;
     m_name = name;
     m_lumi_file.reset();
@@ -96,6 +102,13 @@ int CLumiFile::Open(CTexture& texture, const std::string& name) {
     m_invert = static_cast<unsigned char>(m_header[214]);
     m_lumi_size = m_width * m_height;
     m_data_offset = m_width > 512 ? m_width : 512 / m_width * m_width;
+    // A file that cannot hold the first frame is refused before anything is allocated for it.
+    fseeko(m_lumi_file.get(), 0, SEEK_END);
+    if (ftello(m_lumi_file.get()) < off_t(m_data_offset) + m_lumi_size) {
+        Refuse(Format("Invalid luminance file %s: a frame of %d x %d does not fit the file",
+                      name.c_str(), m_width, m_height));
+        return 0;
+    }
     fseeko(m_lumi_file.get(), m_data_offset, SEEK_SET);
 
     const std::string chroName = ChromaName(name);
@@ -131,11 +144,11 @@ int CLumiFile::ReadFrame(int n) {
     const std::size_t size = std::size_t(m_lumi_size);
     const std::int64_t offset = std::int64_t(n) * m_lumi_size + m_data_offset;
     m_lumi_plane.resize(size);
-    // A frame cut short by the end of the file is black where the file ends.
+    // A later frame cut short by the end of the file is black where the file ends.
     const std::size_t got = ReadAt(m_lumi_file.get(), offset, m_lumi_plane.data(), size);
     std::fill(m_lumi_plane.begin() + static_cast<std::ptrdiff_t>(got), m_lumi_plane.end(), 0);
     if (m_invert == 1)
-        for (std::uint8_t& byte : m_lumi_plane)
+        for (std::uint8_t &byte : m_lumi_plane)
             byte = static_cast<std::uint8_t>(255 - byte);
     if (m_chro_file) {
         m_chro_plane.resize(size);
@@ -146,13 +159,13 @@ int CLumiFile::ReadFrame(int n) {
     return 1;
 }
 
-int CLumiFile::ToImage(CTexture& texture) {
+int CLumiFile::ToImage(CTexture &texture) {
     const std::size_t size = std::size_t(m_width) * std::size_t(m_height);
     if (m_lumi_plane.size() < size || texture.m_data.size() < size * 4) {
         Refuse("Y ou DRDB non cree\n");
         return 0;
     }
-    std::uint8_t* pixels = texture.m_data.data();
+    std::uint8_t *pixels = texture.m_data.data();
     if (m_chro_plane.size() < size) {
         for (std::size_t i = 0; i < size; ++i)
             pixels[4 * i + 1] = pixels[4 * i + 2] = pixels[4 * i + 3] = m_lumi_plane[i];
@@ -160,9 +173,9 @@ int CLumiFile::ToImage(CTexture& texture) {
     }
     const std::size_t width = std::size_t(m_width);
     for (std::size_t row = 0; row < std::size_t(m_height); ++row) {
-        const std::uint8_t* luma = m_lumi_plane.data() + row * width;
+        const std::uint8_t *luma = m_lumi_plane.data() + row * width;
         const std::size_t chromaRow = row * width;
-        std::uint8_t* out = pixels + (std::size_t(m_height) - 1 - row) * width * 4;
+        std::uint8_t *out = pixels + (std::size_t(m_height) - 1 - row) * width * 4;
         for (std::size_t col = 0; col < width; ++col, out += 4) {
             // Each pair of chrominance bytes serves two neighbouring pixels.
             const std::size_t pair = chromaRow + col / 2 * 2;

@@ -20,17 +20,17 @@ class CLumiFile {
 public:
     static constexpr int kHeaderBytes = 720;
 
-    explicit CLumiFile(Ui& ui);
+    explicit CLumiFile(Ui &ui);
     virtual ~CLumiFile();
-    CLumiFile(const CLumiFile&) = delete;
-    CLumiFile& operator=(const CLumiFile&) = delete;
+    CLumiFile(const CLumiFile &) = delete;
+    CLumiFile &operator=(const CLumiFile &) = delete;
 
     // Opens the pair, reads the header, gives the texture its size and a 32-bit pixel buffer.
-    int Open(CTexture& texture, const std::string& name);
+    int Open(CTexture &texture, const std::string &name);
     // Reads frame n of both planes.
     int ReadFrame(int n);
     // Converts the planes into the texture's pixels.
-    int ToImage(CTexture& texture);
+    int ToImage(CTexture &texture);
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
@@ -43,18 +43,18 @@ public:
     bool HasChroma() const { return !m_chro_plane.empty(); }
 
     // The chrominance file's name: the name cut at the first "lumi" of its file part, + "chro".
-    static std::string ChromaName(const std::string& lumiName);
+    static std::string ChromaName(const std::string &lumiName);
 
 private:
     struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
+        void operator()(std::FILE *file) const { std::fclose(file); }
     };
     using File = std::unique_ptr<std::FILE, FileCloser>;
 
-    void Report(const std::string& text) const;
-    void Refuse(const std::string& text) const;
+    void Report(const std::string &text) const;
+    void Refuse(const std::string &text) const;
 
-    Ui& m_ui;
+    Ui &m_ui;
     int m_double_height = 0;
     int m_reading = 0;
     int m_param = 0;

@@ -20,14 +20,14 @@ std::uint64_t RowBytes(std::int64_t width, unsigned depth) {
     return bytes;
 }
 
-bool AllocatePixels(std::vector<std::uint8_t>& pixels, std::uint64_t bytes) {
+bool AllocatePixels(std::vector<std::uint8_t> &pixels, std::uint64_t bytes) {
     pixels.clear();
     pixels.shrink_to_fit();
     if (bytes > kMaxImageBytes)
         return false;
     try {
         pixels.resize(static_cast<std::size_t>(bytes));
-    } catch (const std::bad_alloc&) {
+    } catch (const std::bad_alloc &) {
         return false;
     }
     return true;
@@ -45,11 +45,15 @@ bool ValidSize(int width, int height, int depth) {
 
 } // namespace
 
-CTexture::CTexture(Ui& ui) : m_ui(ui) {}
+CTexture::CTexture(Ui &ui) : m_ui(ui) {}
 
-CTexture::~CTexture() { Free(); }
+CTexture::~CTexture() {
+    Free();
+}
 
-void CTexture::Message(const std::string& text) const { m_ui.MessageBox(text); }
+void CTexture::Message(const std::string &text) const {
+    m_ui.MessageBox(text);
+}
 
 void CTexture::Install(std::vector<std::uint8_t> pixels, int width, int height, unsigned depth) {
     m_data = std::move(pixels);
@@ -109,7 +113,8 @@ int CTexture::CopyFrom(std::span<const std::uint8_t> source, int width, int heig
         return 0;
     const std::size_t packed = std::size_t(width) * depth / 8;
     for (int row = 0; row < height; ++row)
-        std::copy_n(source.data() + row * packed, packed, m_data.data() + row * m_widthbyte32);
+        std::copy_n(source.data() + row * packed, packed,
+                    m_data.data() + std::size_t(row) * m_widthbyte32);
     return 1;
 }
 
@@ -137,7 +142,7 @@ int CTexture::IsValid() const {
     return (m_depth == 24 || m_depth == 32) && m_width != 0 && m_height != 0 && !m_data.empty();
 }
 
-int CTexture::SameSize(const CTexture& other) const {
+int CTexture::SameSize(const CTexture &other) const {
     return m_width == other.m_width && m_height == other.m_height;
 }
 
@@ -165,7 +170,7 @@ int CTexture::FlipRowsSwapRB() {
     const std::size_t limit = std::min<std::size_t>(m_data_size, m_data.size());
     const unsigned height = static_cast<unsigned>(m_height);
     const auto inside = [&](std::size_t at) { return at + 3 <= limit; };
-    std::uint8_t* d = m_data.data();
+    std::uint8_t *d = m_data.data();
     for (unsigned i = 0; i < height / 2; ++i) {
         for (int j = 0; j < m_width; ++j) {
             const std::size_t p = i * stride + j * bpp;
@@ -190,7 +195,7 @@ int CTexture::FlipRowsSwapRB() {
     return 1;
 }
 
-int CTexture::Draw(Canvas& canvas, int x, int y, int width, int height) const {
+int CTexture::Draw(Canvas &canvas, int x, int y, int width, int height) const {
     if (!IsValid())
         return 0;
     width = width == -1 ? m_width : std::clamp(width, 0, m_width);
@@ -213,9 +218,9 @@ int CTexture::AddAlphaLayer(int alpha) {
         return 0;
     }
     const std::size_t bpp = m_depth / 8;
-    std::uint8_t* out = pixels.data();
+    std::uint8_t *out = pixels.data();
     for (int row = 0; row < m_height; ++row) {
-        const std::uint8_t* in = m_data.data() + std::size_t(row) * m_widthbyte32;
+        const std::uint8_t *in = m_data.data() + std::size_t(row) * m_widthbyte32;
         for (int col = 0; col < m_width; ++col, in += bpp, out += 4) {
             out[0] = in[0];
             out[1] = in[1];
@@ -241,19 +246,19 @@ int CTexture::SetAlphaByBrightness(int alpha) {
         return 0;
     const std::size_t count = std::min(std::size_t(m_width) * m_height, m_data.size() / 4);
     for (std::size_t i = 0; i < count; ++i) {
-        std::uint8_t* p = &m_data[i * 4];
+        std::uint8_t *p = &m_data[i * 4];
         p[3] = (p[0] + p[1] + p[2]) / 3 > 40 ? static_cast<std::uint8_t>(alpha) : 0;
     }
     return 1;
 }
 
-int CTexture::AlphaFromImage(const CTexture& other) {
+int CTexture::AlphaFromImage(const CTexture &other) {
     if (!IsValid() || !other.IsValid() || !SameSize(other) || !AddAlphaLayer(0))
         return 0;
     const std::size_t bpp = other.m_depth / 8;
     for (int row = 0; row < m_height; ++row) {
-        const std::uint8_t* in = other.m_data.data() + std::size_t(row) * other.m_widthbyte32;
-        std::uint8_t* out = m_data.data() + std::size_t(row) * m_width * 4;
+        const std::uint8_t *in = other.m_data.data() + std::size_t(row) * other.m_widthbyte32;
+        std::uint8_t *out = m_data.data() + std::size_t(row) * m_width * 4;
         for (int col = 0; col < m_width; ++col, in += bpp, out += 4)
             out[3] = static_cast<std::uint8_t>((in[0] + in[1] + in[2]) / 3);
     }
@@ -279,7 +284,8 @@ int CTexture::Extract(int x0, int y0, int x1, int y1) {
         return 0;
     }
     for (int i = 0; i < newHeight; ++i) {
-        const std::uint8_t* in = m_data.data() + std::size_t(m_height - y0 - i - 1) * m_widthbyte32 +
+        const std::uint8_t *in = m_data.data() +
+                                 std::size_t(m_height - y0 - i - 1) * m_widthbyte32 +
                                  std::size_t(x0) * bpp;
         std::copy_n(in, newWidth * bpp, pixels.data() + i * newStride);
     }
@@ -300,8 +306,8 @@ int CTexture::DuplicateMirror(int x0, int y0, int x1, int y1) {
         return 0;
     }
     for (int i = 0; i < 2 * h; ++i) {
-        const std::uint8_t* in = m_data.data() + (i < h ? h - i - 1 : i - h) * stride;
-        std::uint8_t* out = pixels.data() + i * newStride;
+        const std::uint8_t *in = m_data.data() + (i < h ? h - i - 1 : i - h) * stride;
+        std::uint8_t *out = pixels.data() + i * newStride;
         for (int j = 0; j < 2 * w; ++j) {
             const int column = j < w ? j : 2 * w - j - 1;
             std::copy_n(in + column * bpp, bpp, out + j * bpp);
@@ -324,8 +330,8 @@ int CTexture::DuplicateSide(int x0, int y0, int x1, int y1) {
         return 0;
     }
     for (int i = 0; i < h; ++i) {
-        const std::uint8_t* in = m_data.data() + (h - i - 1) * stride;
-        std::uint8_t* out = pixels.data() + i * newStride;
+        const std::uint8_t *in = m_data.data() + (h - i - 1) * stride;
+        std::uint8_t *out = pixels.data() + i * newStride;
         std::copy_n(in, w * bpp, out);
         std::copy_n(in, w * bpp, out + w * bpp);
     }

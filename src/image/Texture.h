@@ -1,4 +1,5 @@
-// The in-memory image of the program: 24- or 32-bit pixels with the bitmap header that describes them.
+// The in-memory image of the program: 24- or 32-bit pixels with the bitmap header that describes
+// them.
 #pragma once
 
 #include "image/BitmapHeader.h"
@@ -24,7 +25,7 @@ std::uint64_t RowBytes(std::int64_t width, unsigned depth);
 
 // A zero-filled pixel buffer of `bytes` bytes; false (and nothing allocated) when the size is
 // above kMaxImageBytes or memory is short.
-bool AllocatePixels(std::vector<std::uint8_t>& pixels, std::uint64_t bytes);
+bool AllocatePixels(std::vector<std::uint8_t> &pixels, std::uint64_t bytes);
 
 // An image loaded by the ending of its file name (".bmp", ".jpg", ".raw", "lumi"), saved as BMP or
 // RAW, drawn on a Canvas and handed to OpenGL as a texture. Pixel rows are always `WidthByte32()`
@@ -33,10 +34,10 @@ bool AllocatePixels(std::vector<std::uint8_t>& pixels, std::uint64_t bytes);
 // returns 0; nothing throws.
 class CTexture {
 public:
-    explicit CTexture(Ui& ui);
+    explicit CTexture(Ui &ui);
     virtual ~CTexture();
-    CTexture(const CTexture&) = delete;
-    CTexture& operator=(const CTexture&) = delete;
+    CTexture(const CTexture &) = delete;
+    CTexture &operator=(const CTexture &) = delete;
 
     // Uninitialised-looking (zeroed) pixels of the given size; the header describes them.
     int Alloc(int width, int height, int depth);
@@ -50,43 +51,43 @@ public:
     void Free();
 
     // Reads the file by its ending; the RAW sizes are used for ".raw" only (pass -1 otherwise).
-    int ReadFile(const std::string& name, int rawWidth = -1, int rawHeight = -1, int rawDepth = -1);
-    int ReadFileJpg(const std::string& name);
+    int ReadFile(const std::string &name, int rawWidth = -1, int rawHeight = -1, int rawDepth = -1);
+    int ReadFileJpg(const std::string &name);
     // Writes ".bmp" or ".raw" by the name's ending.
-    int SaveFile(const std::string& name);
-    int SaveFileRAW(const std::string& name);
-    int SaveFileBMP(const std::string& name);
+    int SaveFile(const std::string &name);
+    int SaveFileRAW(const std::string &name);
+    int SaveFileBMP(const std::string &name);
 
     // Recomputes the row size and rewrites the bitmap header from the size and depth.
     void UpdateHeader();
 
     int IsValid() const;
     int HasAlpha() const { return m_depth == 32; }
-    int SameSize(const CTexture& other) const;
+    int SameSize(const CTexture &other) const;
     int IsPowerOf2Size() const;
     static int NextPowerOf2(int n);
 
-    std::uint8_t* GetData() { return m_data.empty() ? nullptr : m_data.data(); }
-    const std::uint8_t* GetData() const { return m_data.empty() ? nullptr : m_data.data(); }
+    std::uint8_t *GetData() { return m_data.empty() ? nullptr : m_data.data(); }
+    const std::uint8_t *GetData() const { return m_data.empty() ? nullptr : m_data.data(); }
     int GetWidth() const { return m_width; }
     int GetHeight() const { return m_height; }
     unsigned GetDepth() const { return m_depth; }
     std::string GetFileName() const { return m_file_name; }
     unsigned GetWidthByte32() const { return m_widthbyte32; }
-    const BitmapInfoHeader& GetHeader() const { return m_header; }
+    const BitmapInfoHeader &GetHeader() const { return m_header; }
     // Byte count recorded by the JPEG reader and Create (0 for other sources).
     unsigned GetDataSize() const { return m_data_size; }
     // Bytes actually held in the pixel buffer.
     std::size_t GetBufferSize() const { return m_data.size(); }
     int GetLumiFrame() const { return m_lumi_frame; }
     int GetLumiParam() const { return m_lumi_param; }
-    CLumiFile* GetLumi() const { return m_lumi.get(); }
+    CLumiFile *GetLumi() const { return m_lumi.get(); }
 
     // Turns top-down RGB rows into bottom-up BGR rows (the order of bitmaps) in place.
     int FlipRowsSwapRB();
     // Draws the lower-left width x height part (-1: the whole image) with its top-left at (x, y);
     // returns the number of scan lines, 0 when there is no image.
-    int Draw(Canvas& canvas, int x, int y, int width = -1, int height = -1) const;
+    int Draw(Canvas &canvas, int x, int y, int width = -1, int height = -1) const;
 
     // Makes the image 32-bit with the given alpha in every pixel.
     int AddAlphaLayer(int alpha);
@@ -94,7 +95,7 @@ public:
     // Alpha = the given value where the mean of a pixel's colour bytes is above 40, else 0.
     int SetAlphaByBrightness(int alpha);
     // Alpha from the brightness of another image of the same size.
-    int AlphaFromImage(const CTexture& other);
+    int AlphaFromImage(const CTexture &other);
 
     // Keeps the rectangle (x0, y0)-(x1, y1), y counted from the top of the displayed image
     // (-1 for x1 or y1: the last column or row); the kept rows come out in reverse order.
@@ -107,14 +108,14 @@ public:
 private:
     friend class CLumiFile;
 
-    int ReadFileBMP(const std::string& name);
-    int ReadFileRAW(const std::string& name, int width, int height, int depth);
-    int ReadFileLumi(const std::string& name);
+    int ReadFileBMP(const std::string &name);
+    int ReadFileRAW(const std::string &name, int width, int height, int depth);
+    int ReadFileLumi(const std::string &name);
     // Installs new pixels of the given size and depth and runs UpdateHeader.
     void Install(std::vector<std::uint8_t> pixels, int width, int height, unsigned depth);
-    void Message(const std::string& text) const;
+    void Message(const std::string &text) const;
 
-    Ui& m_ui;
+    Ui &m_ui;
     unsigned m_depth = 0;
     BitmapInfoHeader m_header;
     unsigned m_widthbyte32 = 0;

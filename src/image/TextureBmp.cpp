@@ -16,7 +16,7 @@ namespace {
 constexpr int kFileHeaderBytes = 14;
 
 struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+    void operator()(std::FILE *file) const { std::fclose(file); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
@@ -25,7 +25,7 @@ bool KnownInfoHeaderSize(std::uint32_t size) {
     return size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
 }
 
-std::uint64_t FileSize(std::FILE* file) {
+std::uint64_t FileSize(std::FILE *file) {
     const long here = std::ftell(file);
     if (std::fseek(file, 0, SEEK_END) != 0)
         return 0;
@@ -36,7 +36,7 @@ std::uint64_t FileSize(std::FILE* file) {
 
 } // namespace
 
-int CTexture::ReadFileBMP(const std::string& name) {
+int CTexture::ReadFileBMP(const std::string &name) {
     File file(std::fopen(name.c_str(), "rb"));
     if (!file) {
         Message(Format("Unable to open file for reading %s", name.c_str()));
@@ -88,8 +88,8 @@ int CTexture::ReadFileBMP(const std::string& name) {
     const std::uint64_t stride = RowBytes(width, 24);
     const std::uint64_t bytes = stride * std::uint64_t(height);
     if (bytes > fileSize - pixelOffset) {
-        Message(Format("BMP image of %d x %d does not fit the file %s", width, height,
-                       name.c_str()));
+        Message(
+            Format("BMP image of %d x %d does not fit the file %s", width, height, name.c_str()));
         return 0;
     }
     std::vector<std::uint8_t> pixels;
@@ -105,14 +105,14 @@ int CTexture::ReadFileBMP(const std::string& name) {
     // Top-down files are turned into the bottom-up order every other image has.
     if (topDown)
         for (int i = 0, j = height - 1; i < j; ++i, --j)
-            std::swap_ranges(pixels.begin() + i * stride, pixels.begin() + (i + 1) * stride,
-                             pixels.begin() + j * stride);
+            std::swap_ranges(pixels.data() + i * stride, pixels.data() + (i + 1) * stride,
+                             pixels.data() + j * stride);
     Install(std::move(pixels), width, height, 24);
     m_file_name = name;
     return 1;
 }
 
-int CTexture::SaveFileBMP(const std::string& name) {
+int CTexture::SaveFileBMP(const std::string &name) {
     if (!IsValid() || m_depth != 24)
         return 0;
     const std::size_t imageBytes =

@@ -16,7 +16,7 @@ namespace ventrel {
 namespace {
 
 // The last four characters of the name, in lower case.
-std::string Ending(const std::string& name) {
+std::string Ending(const std::string &name) {
     std::string ending = name.size() >= 4 ? name.substr(name.size() - 4) : name;
     std::transform(ending.begin(), ending.end(), ending.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -24,12 +24,12 @@ std::string Ending(const std::string& name) {
 }
 
 struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+    void operator()(std::FILE *file) const { std::fclose(file); }
 };
 
 } // namespace
 
-int CTexture::ReadFile(const std::string& name, int rawWidth, int rawHeight, int rawDepth) {
+int CTexture::ReadFile(const std::string &name, int rawWidth, int rawHeight, int rawDepth) {
     m_data.clear();
     m_data.shrink_to_fit();
     const std::string ending = Ending(name);
@@ -50,7 +50,7 @@ int CTexture::ReadFile(const std::string& name, int rawWidth, int rawHeight, int
     return result;
 }
 
-int CTexture::ReadFileJpg(const std::string& name) {
+int CTexture::ReadFileJpg(const std::string &name) {
     m_file_name = name;
     if (!m_data.empty()) {
         Message("***memory not desallocated in ReadFileJpg!");
@@ -65,7 +65,7 @@ int CTexture::ReadFileJpg(const std::string& name) {
     return 1;
 }
 
-int CTexture::ReadFileRAW(const std::string& name, int width, int height, int depth) {
+int CTexture::ReadFileRAW(const std::string &name, int width, int height, int depth) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
     if (!file) {
         Message(Format("Unable to open file for reading %s", name.c_str()));
@@ -86,7 +86,7 @@ int CTexture::ReadFileRAW(const std::string& name, int width, int height, int de
     return 1;
 }
 
-int CTexture::ReadFileLumi(const std::string& name) {
+int CTexture::ReadFileLumi(const std::string &name) {
     m_lumi = std::make_unique<CLumiFile>(m_ui);
     if (!m_lumi->Open(*this, name))
         return 0;
@@ -99,7 +99,7 @@ int CTexture::ReadFileLumi(const std::string& name) {
     return 1;
 }
 
-int CTexture::SaveFile(const std::string& name) {
+int CTexture::SaveFile(const std::string &name) {
     const std::string ending = Ending(name);
     if (ending == ".raw")
         return SaveFileRAW(name);
@@ -109,7 +109,7 @@ int CTexture::SaveFile(const std::string& name) {
     return 0;
 }
 
-int CTexture::SaveFileRAW(const std::string& name) {
+int CTexture::SaveFileRAW(const std::string &name) {
     if (std::uint64_t(std::max(m_width, 0)) * std::max(m_height, 0) * m_depth == 0 ||
         m_data.empty()) {
         Message("CTexture::SaveFileRAW : invalid image");

@@ -10,8 +10,8 @@ namespace ventrel {
 // (so that a program run from its build folder finds them). A name with a folder part is taken
 // as it stands (relative to the work folder). When no folder holds the file, the path in the
 // work folder is returned, so that the reader reports the missing file by that name.
-std::filesystem::path FindTexture(const std::string& name,
-                                  const std::filesystem::path& workFolder = ".");
+std::filesystem::path FindTexture(const std::string &name,
+                                  const std::filesystem::path &workFolder = ".");
 
 // The folders searched after the work folder, in order.
 std::filesystem::path InstalledTextureFolder();

@@ -17,7 +17,7 @@ using test::PictureFingerprint;
 using test::TestFolder;
 
 struct Expected {
-    const char* file;
+    const char *file;
     int width, height;
     std::uint64_t fingerprint; // of the picture as top-down RGB, decoded by an independent reader
 };
@@ -43,7 +43,7 @@ TEST(BmpFile, EveryGoodRealFileLoadsWithItsSizeAndPixels) {
         GTEST_SKIP() << "no real-data folder";
     const auto folder = test::RealData() / "bmp" / "good";
     std::size_t count = 0;
-    for (const auto& expected : kGoodBmps) {
+    for (const auto &expected : kGoodBmps) {
         SCOPED_TRACE(expected.file);
         HeadlessUi ui;
         CTexture texture(ui);
@@ -67,7 +67,7 @@ TEST(BmpFile, EveryBadRealFileIsRefusedWithAMessage) {
         GTEST_SKIP() << "no real-data folder";
     const auto folder = test::RealData() / "bmp" / "bad";
     int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
         SCOPED_TRACE(entry.path().filename().string());
         HeadlessUi ui;
         CTexture texture(ui);
@@ -76,7 +76,7 @@ TEST(BmpFile, EveryBadRealFileIsRefusedWithAMessage) {
         EXPECT_EQ(texture.GetData(), nullptr);
         ASSERT_EQ(ui.Messages().size(), 1u);
         const std::string name = entry.path().filename().string();
-        const std::string& text = ui.Messages()[0].text;
+        const std::string &text = ui.Messages()[0].text;
         if (name == "rgb24rle24.bmp")
             EXPECT_EQ(text, "Unsupported BMP header of 64 bytes in " + entry.path().string());
         else if (name == "reallybig.bmp")
@@ -156,11 +156,11 @@ TEST(BmpFile, EndingsAreComparedInLowerCase) {
     EXPECT_EQ(texture.ReadFile("photo.jpeg"), 0);
     EXPECT_EQ(texture.ReadFile("picture.tif"), 0);
     ASSERT_EQ(ui.Messages().size(), 2u);
-    EXPECT_EQ(ui.Messages()[0].text, "CTexture::ReadFile : invalid file redirection : photo.jpeg\n");
+    EXPECT_EQ(ui.Messages()[0].text,
+              "CTexture::ReadFile : invalid file redirection : photo.jpeg\n");
     EXPECT_EQ(texture.SaveFile((folder / "x.png").string()), 0);
-    EXPECT_EQ(ui.Messages().back().text,
-              "CTexture::SaveFile : invalid file redirection : " + (folder / "x.png").string() +
-                  "\n");
+    EXPECT_EQ(ui.Messages().back().text, "CTexture::SaveFile : invalid file redirection : " +
+                                             (folder / "x.png").string() + "\n");
 }
 
 TEST(BmpFile, SavedFilesHoldPaddedRowsAndReadBackTheSame) {

@@ -11,7 +11,7 @@
 namespace ventrel::test {
 
 // FNV-1a over bytes.
-inline std::uint64_t Fingerprint(const std::uint8_t* bytes, std::size_t size) {
+inline std::uint64_t Fingerprint(const std::uint8_t *bytes, std::size_t size) {
     std::uint64_t hash = 0xcbf29ce484222325ull;
     for (std::size_t i = 0; i < size; ++i)
         hash = (hash ^ bytes[i]) * 0x100000001b3ull;
@@ -19,12 +19,12 @@ inline std::uint64_t Fingerprint(const std::uint8_t* bytes, std::size_t size) {
 }
 
 // The picture as packed RGB rows from the top, whatever the texture's row order and padding.
-inline std::vector<std::uint8_t> TopDownRgb(const CTexture& texture, bool bitmapOrder) {
+inline std::vector<std::uint8_t> TopDownRgb(const CTexture &texture, bool bitmapOrder) {
     std::vector<std::uint8_t> rgb;
     const int bpp = static_cast<int>(texture.GetDepth() / 8);
     for (int row = 0; row < texture.GetHeight(); ++row) {
         const int source = bitmapOrder ? texture.GetHeight() - 1 - row : row;
-        const std::uint8_t* p = texture.GetData() + std::size_t(source) * texture.GetWidthByte32();
+        const std::uint8_t *p = texture.GetData() + std::size_t(source) * texture.GetWidthByte32();
         for (int col = 0; col < texture.GetWidth(); ++col, p += bpp) {
             if (bitmapOrder)
                 rgb.insert(rgb.end(), {p[2], p[1], p[0]});
@@ -35,14 +35,14 @@ inline std::vector<std::uint8_t> TopDownRgb(const CTexture& texture, bool bitmap
     return rgb;
 }
 
-inline std::uint64_t PictureFingerprint(const CTexture& texture, bool bitmapOrder) {
+inline std::uint64_t PictureFingerprint(const CTexture &texture, bool bitmapOrder) {
     const auto rgb = TopDownRgb(texture, bitmapOrder);
     return Fingerprint(rgb.data(), rgb.size());
 }
 
 // A 24-bit BMP file: the file header, a 40-byte (or larger) information header, `gap` bytes of
 // colour table, then the pixel rows as given.
-inline std::string BmpBytes(int width, int height, const std::string& rows, int headerSize = 40,
+inline std::string BmpBytes(int width, int height, const std::string &rows, int headerSize = 40,
                             int gap = 0, int bitCount = 24) {
     std::string bytes(14 + headerSize + gap, '\0');
     auto put32 = [&](std::size_t at, std::uint32_t v) {
@@ -66,7 +66,7 @@ class ImageCanvas : public Canvas {
 public:
     struct Call {
         int x, y, width, height, stride, bitsPerPixel;
-        const std::uint8_t* pixels;
+        const std::uint8_t *pixels;
     };
     std::vector<Call> calls;
 
@@ -78,11 +78,11 @@ public:
     void Rectangle(int, int, int, int) override {}
     void MoveTo(int, int) override {}
     void LineTo(int, int) override {}
-    void SetFont(const std::string&, int) override {}
+    void SetFont(const std::string &, int) override {}
     void SetTextColour(Rgb) override {}
     void SetTransparentBackground(bool) override {}
-    void Text(int, int, const std::string&) override {}
-    void Image(int x, int y, int width, int height, const std::uint8_t* pixels, int stride,
+    void Text(int, int, const std::string &) override {}
+    void Image(int x, int y, int width, int height, const std::uint8_t *pixels, int stride,
                int bitsPerPixel) override {
         calls.push_back({x, y, width, height, stride, bitsPerPixel, pixels});
     }

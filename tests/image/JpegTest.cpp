@@ -19,7 +19,7 @@ using test::PictureFingerprint;
 using test::TestFolder;
 
 struct Expected {
-    const char* file;
+    const char *file;
     int width, height;
     std::uint64_t fingerprint; // of the decoded RGB rows, as libjpeg's own djpeg writes them
 };
@@ -51,7 +51,7 @@ TEST(JpegFile, EveryGoodRealFileLoadsWithItsSizeAndPixels) {
         GTEST_SKIP() << "no real-data folder";
     const auto folder = test::RealData() / "jpeg" / "good";
     std::size_t count = 0;
-    for (const auto& expected : kGoodJpegs) {
+    for (const auto &expected : kGoodJpegs) {
         SCOPED_TRACE(expected.file);
         HeadlessUi ui;
         CTexture texture(ui);
@@ -95,7 +95,7 @@ TEST(JpegFile, EveryBadRealFileIsRefusedWithTheLibrarysMessageOrRecovered) {
         {"testorig12.jpg", "Unsupported JPEG data precision 12"},
     };
     int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
         SCOPED_TRACE(name);
         HeadlessUi ui;
@@ -143,8 +143,7 @@ TEST(JpegFile, GreyFilesGiveEqualTriplesAndRowsArePacked) {
         ui, (test::RealData() / "jpeg/good/jpg-size-5x5.jpg").string(), width, height);
     ASSERT_EQ(aligned.size(), 80u);
     EXPECT_TRUE(std::equal(five.begin() + 15, five.begin() + 30, aligned.begin() + 16));
-    EXPECT_EQ(ReadJpegSize(ui, (test::RealData() / "jpeg/good/hopper.jpg").string(), width,
-                           height),
+    EXPECT_EQ(ReadJpegSize(ui, (test::RealData() / "jpeg/good/hopper.jpg").string(), width, height),
               1);
     EXPECT_EQ(width, 128);
     EXPECT_TRUE(ui.Messages().empty());
@@ -161,7 +160,7 @@ TEST(JpegFile, AMissingFileIsReportedAndTheProgramGoesOn) {
     CTexture texture(ui);
     EXPECT_EQ(texture.ReadFile(missing), 0);
     ASSERT_EQ(ui.Messages().size(), 3u);
-    for (const auto& message : ui.Messages())
+    for (const auto &message : ui.Messages())
         EXPECT_EQ(message.text, "JPEG :\nCan't open " + missing + "\n");
     // A file that is no JPEG fails the size query too.
     const auto text = folder.Write("text.jpg", "not a picture");
@@ -175,7 +174,7 @@ TEST(JpegFile, WrittenFilesReadBackInColourAndInGrey) {
     std::vector<std::uint8_t> rgb(16 * 8 * 3);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 16; ++x) {
-            std::uint8_t* p = &rgb[(y * 16 + x) * 3];
+            std::uint8_t *p = &rgb[(y * 16 + x) * 3];
             p[0] = static_cast<std::uint8_t>(x * 16);
             p[1] = static_cast<std::uint8_t>(y * 32);
             p[2] = 128;
@@ -203,9 +202,8 @@ TEST(JpegFile, WrittenFilesReadBackInColourAndInGrey) {
     EXPECT_TRUE(ui.Messages().empty());
 
     EXPECT_EQ(WriteJpeg(ui, (folder / "none.jpg").string(), {}, 16, 8, 1, 90), 0);
-    EXPECT_EQ(WriteJpeg(ui, (folder / "short.jpg").string(), std::span(rgb).first(10), 16, 8, 1,
-                        90),
-              0);
+    EXPECT_EQ(
+        WriteJpeg(ui, (folder / "short.jpg").string(), std::span(rgb).first(10), 16, 8, 1, 90), 0);
     EXPECT_TRUE(ui.Messages().empty());
     EXPECT_EQ(WriteJpeg(ui, "/nonexistent-folder/x.jpg", rgb, 16, 8, 1, 90), 0);
     ASSERT_EQ(ui.Messages().size(), 1u);

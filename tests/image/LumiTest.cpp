@@ -24,7 +24,7 @@ struct LumiHeader {
 
 // A plane file: the 720-byte text header, with the frames written from the data offset on
 // (which lies inside the header for widths up to 512).
-std::string PlaneFile(const LumiHeader& h, const std::vector<std::uint8_t>& frames, int offset) {
+std::string PlaneFile(const LumiHeader &h, const std::vector<std::uint8_t> &frames, int offset) {
     std::string bytes(std::max<std::size_t>(720, offset + frames.size()), ' ');
     bytes.replace(0, h.tag.size(), h.tag);
     if (h.fourTwoTwo)
@@ -50,12 +50,12 @@ std::vector<std::uint8_t> Plane(std::size_t size, std::uint8_t first, int step =
 
 TEST(LumiFile, DataOffsetsFollowTheWidth) {
     TestFolder folder;
-    for (const auto& [width, offset] : {std::pair{256, 512}, {720, 720}, {100, 500}, {600, 600}}) {
+    for (const auto &[width, offset] : {std::pair{256, 512}, {720, 720}, {100, 500}, {600, 600}}) {
         SCOPED_TRACE(width);
         HeadlessUi ui;
         CTexture texture(ui);
-        const auto path = folder.Write("seqlumi", PlaneFile({"IMAG02", width, 2, 33},
-                                                             Plane(width * 2, 1), offset));
+        const auto path = folder.Write(
+            "seqlumi", PlaneFile({"IMAG02", width, 2, 33}, Plane(width * 2, 1), offset));
         ASSERT_EQ(texture.ReadFile(path.string()), 1);
         ASSERT_NE(texture.GetLumi(), nullptr);
         EXPECT_EQ(texture.GetLumi()->DataOffset(), offset);
@@ -80,7 +80,7 @@ TEST(LumiFile, WithoutChrominanceTheImageIsGreyInFileOrder) {
     EXPECT_EQ(texture.GetWidthByte32(), 1024u);
     EXPECT_EQ(texture.GetFileName(), path.string());
     EXPECT_FALSE(texture.GetLumi()->HasChroma());
-    const std::uint8_t* d = texture.GetData();
+    const std::uint8_t *d = texture.GetData();
     EXPECT_EQ((std::vector<int>{d[0], d[1], d[2], d[3]}), (std::vector<int>{0, 10, 10, 10}));
     const std::size_t last = (256 * 3 - 1) * 4;
     const std::uint8_t y = static_cast<std::uint8_t>(10 + 256 * 3 - 1);
@@ -106,7 +106,7 @@ TEST(LumiFile, ChrominanceGivesColourWithRowsReversed) {
     EXPECT_EQ(texture.GetLumiParam(), 5);
     ASSERT_TRUE(texture.GetLumi()->HasChroma());
     // Plane row 0 lands in the last texture row (row 1, bytes 16..31).
-    const std::uint8_t* row = texture.GetData() + 16;
+    const std::uint8_t *row = texture.GetData() + 16;
     // Y 100 with c0 150, c1 90: a = 122, b = 62, (1744 Y - 522 a - 199 b) >> 10 = 96.
     EXPECT_EQ((std::vector<int>{row[0], row[1], row[2]}), (std::vector<int>{122, 96, 62}));
     EXPECT_EQ((std::vector<int>{row[4], row[5], row[6]}), (std::vector<int>{122, 96, 62}));
@@ -118,22 +118,23 @@ TEST(LumiFile, ChrominanceGivesColourWithRowsReversed) {
               (std::vector<int>{1, 0, 1}));
 }
 
-TEST(LumiFile, InvertedLuminanceAndShortFiles) {
+TEST(LumiFile, InvertedLuminanceAndShortChrominance) {
     TestFolder folder;
     HeadlessUi ui;
     CTexture texture(ui);
     LumiHeader header{"IMAG02", 256, 1, 0};
     header.invert = 1;
-    // The luminance file ends inside its frame; the chrominance file has too little for one.
-    folder.Write("cutlumi", PlaneFile(header, {10, 20, 30, 40}, 512).substr(0, 720));
+    // The chrominance file has too little for one frame: the image is grey.
+    std::vector<std::uint8_t> frame(256, 0);
+    frame[0] = 10;
+    frame[3] = 40;
+    folder.Write("cutlumi", PlaneFile(header, frame, 512));
     folder.Write("cutchro", PlaneFile(header, {}, 512).substr(0, 600));
     ASSERT_EQ(texture.ReadFile((folder / "cutlumi").string()), 1);
     EXPECT_FALSE(texture.GetLumi()->HasChroma());
-    // The plane is bytes 512..767 of a 720-byte file, stored inverted: 10, 20, 30, 40, then the
-    // header's spaces, then the missing end taken as 0 before inverting.
+    // The luminance bytes are stored inverted.
     EXPECT_EQ(texture.GetData()[1], 245);
     EXPECT_EQ(texture.GetData()[3 * 4 + 1], 215);
-    EXPECT_EQ(texture.GetData()[4 * 4 + 1], 255 - ' ');
     EXPECT_EQ(texture.GetData()[255 * 4 + 1], 255);
 }
 
@@ -153,7 +154,12 @@ TEST(LumiFile, BadFilesAreRefusedWithoutEndingTheProgram) {
     EXPECT_EQ(texture.ReadFile(huge.string()), 0);
     const auto negative = folder.Write("neglumi", PlaneFile({"IMAG02", 16, -4, 0}, {}, 0));
     EXPECT_EQ(texture.ReadFile(negative.string()), 0);
-    ASSERT_EQ(ui.Messages().size(), 4u);
+    // A frame of 256 bytes from offset 512 does not fit a 720-byte file.
+    const auto cut = folder.Write("cutlumi", PlaneFile({"IMAG02", 256, 1, 0}, {}, 0));
+    EXPECT_EQ(texture.ReadFile(cut.string()), 0);
+    ASSERT_EQ(ui.Messages().size(), 5u);
+    EXPECT_EQ(ui.Messages()[4].text, "Invalid luminance file " + cut.string() +
+                                         ": a frame of 256 x 1 does not fit the file");
     EXPECT_EQ(ui.Messages()[0].text,
               "Invalid luminance file " + zero.string() + ": image size 0 x 10");
     EXPECT_EQ(ui.Messages()[1].text, "Invalid luminance file " + shortHeader.string() +

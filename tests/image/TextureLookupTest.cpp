@@ -27,14 +27,14 @@ TEST(TextureLookup, TheWorkFolderComesFirstThenTheProgramsOwnTextures) {
 
 TEST(TextureLookup, TheShippedTexturesLoad) {
     const struct {
-        const char* name;
+        const char *name;
         int width, height;
     } shipped[] = {{"tin.jpg", 256, 256},
                    {"wood.jpg", 256, 256},
                    {"motif.jpg", 256, 256},
                    {"mont_eglise_renverse.jpg", 2048, 512}};
     TestFolder empty;
-    for (const auto& texture : shipped) {
+    for (const auto &texture : shipped) {
         SCOPED_TRACE(texture.name);
         HeadlessUi ui;
         CTexture image(ui);

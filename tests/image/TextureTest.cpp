@@ -14,8 +14,8 @@ namespace {
 using test::ImageCanvas;
 
 // A texture of the given size whose pixel bytes count up from 0 (padding included).
-void FillCounting(CTexture& texture) {
-    std::uint8_t* data = texture.GetData();
+void FillCounting(CTexture &texture) {
+    std::uint8_t *data = texture.GetData();
     for (std::size_t i = 0; i < texture.GetBufferSize(); ++i)
         data[i] = static_cast<std::uint8_t>(i);
 }
@@ -32,7 +32,7 @@ TEST(Texture, RowsArePaddedToFourBytes) {
     ASSERT_EQ(texture.Alloc(5, 3, 24), 1);
     EXPECT_EQ(texture.GetWidthByte32(), 16u);
     EXPECT_EQ(texture.GetBufferSize(), 48u);
-    const BitmapInfoHeader& h = texture.GetHeader();
+    const BitmapInfoHeader &h = texture.GetHeader();
     EXPECT_EQ(h.biSize, 40u);
     EXPECT_EQ(h.biWidth, 5);
     EXPECT_EQ(h.biHeight, 3);
@@ -107,7 +107,7 @@ TEST(Texture, FlipRowsSwapRBTurnsTopDownRgbIntoBitmapOrder) {
     ASSERT_EQ(texture.Create(2, 3, 24), 1);
     FillCounting(texture);
     ASSERT_EQ(texture.FlipRowsSwapRB(), 1);
-    const std::uint8_t* d = texture.GetData();
+    const std::uint8_t *d = texture.GetData();
     // Row 0 now holds old row 2 with red and blue exchanged, and the reverse.
     EXPECT_EQ((std::vector<int>{d[0], d[1], d[2], d[3], d[4], d[5]}),
               (std::vector<int>{18, 17, 16, 21, 20, 19}));
@@ -125,9 +125,9 @@ TEST(Texture, FlipRowsSwapRBLeavesImagesWithoutARecordedSizeAlone) {
     const std::vector<std::uint8_t> before(texture.GetData(),
                                            texture.GetData() + texture.GetBufferSize());
     ASSERT_EQ(texture.FlipRowsSwapRB(), 1);
-    EXPECT_EQ(std::vector<std::uint8_t>(texture.GetData(),
-                                        texture.GetData() + texture.GetBufferSize()),
-              before);
+    EXPECT_EQ(
+        std::vector<std::uint8_t>(texture.GetData(), texture.GetData() + texture.GetBufferSize()),
+        before);
     CTexture empty(ui);
     EXPECT_EQ(empty.FlipRowsSwapRB(), 0);
 }
@@ -141,7 +141,7 @@ TEST(Texture, DrawHandsTheBottomUpRowsToTheCanvas) {
     EXPECT_EQ(texture.Draw(canvas, 7, 9), 4);
     EXPECT_EQ(texture.Draw(canvas, 1, 2, 3, 2), 4);
     ASSERT_EQ(canvas.calls.size(), 2u);
-    const auto& whole = canvas.calls[0];
+    const auto &whole = canvas.calls[0];
     EXPECT_EQ((std::vector<int>{whole.x, whole.y, whole.width, whole.height, whole.stride,
                                 whole.bitsPerPixel}),
               (std::vector<int>{7, 9, 5, 4, 16, 24}));
@@ -188,7 +188,7 @@ TEST(Texture, AlphaByBrightnessAndFromAnotherImage) {
     EXPECT_EQ(texture.SetAlpha(10), 0);
     EXPECT_EQ(texture.SetAlphaByBrightness(10), 0);
     ASSERT_EQ(texture.AddAlphaLayer(0), 1);
-    std::uint8_t* d = texture.GetData();
+    std::uint8_t *d = texture.GetData();
     d[0] = d[1] = d[2] = 41; // mean 41: bright
     d[4] = d[5] = 40;        // mean 26: dark
     d[6] = 0;

@@ -29,13 +29,15 @@ Colour Mix(Colour a, Colour b, double t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-Colour Scale(Colour c, double f) { return {c.r * f, c.g * f, c.b * f}; }
+Colour Scale(Colour c, double f) {
+    return {c.r * f, c.g * f, c.b * f};
+}
 
 // An RGB picture of packed rows, top row first.
 struct Picture {
     Picture(int w, int h) : width(w), height(h), pixels(std::size_t(w) * h * 3) {}
     void Set(int x, int y, Colour c) {
-        std::uint8_t* p = &pixels[(std::size_t(y) * width + x) * 3];
+        std::uint8_t *p = &pixels[(std::size_t(y) * width + x) * 3];
         p[0] = static_cast<std::uint8_t>(std::clamp(std::lround(c.r), 0L, 255L));
         p[1] = static_cast<std::uint8_t>(std::clamp(std::lround(c.g), 0L, 255L));
         p[2] = static_cast<std::uint8_t>(std::clamp(std::lround(c.b), 0L, 255L));
@@ -53,16 +55,16 @@ double Hash(int x, int y, unsigned seed) {
     return (h & 0xffffff) / double(0x1000000);
 }
 
-int Wrap(int i, int period) { return ((i % period) + period) % period; }
+int Wrap(int i, int period) {
+    return ((i % period) + period) % period;
+}
 
 // Smooth value noise on a lattice that repeats every periodX x periodY cells.
 double Noise(double x, double y, int periodX, int periodY, unsigned seed) {
     const int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
     const double fx = x - x0, fy = y - y0;
     const double sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
-    const auto at = [&](int i, int j) {
-        return Hash(Wrap(i, periodX), Wrap(j, periodY), seed);
-    };
+    const auto at = [&](int i, int j) { return Hash(Wrap(i, periodX), Wrap(j, periodY), seed); };
     const double top = at(x0, y0) + (at(x0 + 1, y0) - at(x0, y0)) * sx;
     const double bottom = at(x0, y0 + 1) + (at(x0 + 1, y0 + 1) - at(x0, y0 + 1)) * sx;
     return top + (bottom - top) * sy;
@@ -127,8 +129,8 @@ Picture Motif() {
                     const double px = (x % kCell + (sx + 0.5) / kSamples) / kCell * 2 - 1;
                     const double py = (y % kCell + (sy + 0.5) / kSamples) / kCell * 2 - 1;
                     double lobe = 1e9;
-                    for (auto [cx, cy] : {std::pair{0.42, 0.0}, {-0.42, 0.0}, {0.0, 0.42},
-                                          {0.0, -0.42}})
+                    for (auto [cx, cy] :
+                         {std::pair{0.42, 0.0}, {-0.42, 0.0}, {0.0, 0.42}, {0.0, -0.42}})
                         lobe = std::min(lobe, std::hypot(px - cx, py - cy) - 0.4);
                     const double ring = std::abs(lobe) - 0.07;
                     const double diamond = std::abs(std::abs(px) + std::abs(py) - 1.55) - 0.05;
@@ -186,7 +188,7 @@ Picture Panorama() {
                 c = Mix(meadow, Scale(meadow, 0.75), Fractal(u, h, 256, 16, 3, 79) + h);
             // The church: nave, roof, tower and spire, standing on the hill.
             const double dx = (u - churchU) * 2048.0; // pixels from the church's centre
-            const double dy = (h - hill) * 512.0;    // pixels above the hilltop
+            const double dy = (h - hill) * 512.0;     // pixels above the hilltop
             if (dy > -6 && dy < 34 && dx > -60 && dx < 30)
                 c = wall;
             if (dy >= 34 && dy < 34 + (30 - std::abs(dx + 15) * 0.5) && dx > -62 && dx < 32)
@@ -204,18 +206,18 @@ Picture Panorama() {
     return picture;
 }
 
-int Main(int argc, char** argv) {
+int Main(int argc, char **argv) {
     const std::filesystem::path folder = argc > 1 ? argv[1] : "resources/textures";
     std::filesystem::create_directories(folder);
     HeadlessUi ui(&std::cerr);
     const struct {
-        const char* name;
+        const char *name;
         Picture (*draw)();
     } textures[] = {{"tin.jpg", Tin},
                     {"wood.jpg", Wood},
                     {"motif.jpg", Motif},
                     {"mont_eglise_renverse.jpg", Panorama}};
-    for (const auto& texture : textures) {
+    for (const auto &texture : textures) {
         const Picture picture = texture.draw();
         const std::string path = (folder / texture.name).string();
         if (!WriteJpeg(ui, path, picture.pixels, picture.width, picture.height, 1, 88))
@@ -228,4 +230,6 @@ int Main(int argc, char** argv) {
 } // namespace
 } // namespace ventrel
 
-int main(int argc, char** argv) { return ventrel::Main(argc, argv); }
+int main(int argc, char **argv) {
+    return ventrel::Main(argc, argv);
+}
