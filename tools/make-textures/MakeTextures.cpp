@@ -187,7 +187,9 @@ Picture Panorama() {
             if (h < 0.14)
                 c = Mix(meadow, Scale(meadow, 0.75), Fractal(u, h, 256, 16, 3, 79) + h);
             // The church: nave, roof, tower and spire, standing on the hill.
-            const double dx = (u - churchU) * 2048.0; // pixels from the church's centre
+            // Pixels from the church's centre, as seen once the picture is wrapped round a
+            // cylinder as wide all round as 2 pi times its height (1.57 times wider than here).
+            const double dx = (u - churchU) * 2048.0 * 1.57;
             const double dy = (h - hill) * 512.0;     // pixels above the hilltop
             if (dy > -6 && dy < 34 && dx > -60 && dx < 30)
                 c = wall;
