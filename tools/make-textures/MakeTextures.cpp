@@ -190,7 +190,7 @@ Picture Panorama() {
             // Pixels from the church's centre, as seen once the picture is wrapped round a
             // cylinder as wide all round as 2 pi times its height (1.57 times wider than here).
             const double dx = (u - churchU) * 2048.0 * 1.57;
-            const double dy = (h - hill) * 512.0;     // pixels above the hilltop
+            const double dy = (h - hill) * 512.0; // pixels above the hilltop
             if (dy > -6 && dy < 34 && dx > -60 && dx < 30)
                 c = wall;
             if (dy >= 34 && dy < 34 + (30 - std::abs(dx + 15) * 0.5) && dx > -62 && dx < 32)
