@@ -1,0 +1,50 @@
+// A ViewHost with no window, for tests: records what the view asks and answers from scripts.
+#pragma once
+
+#include "ViewHost.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ventrel {
+
+class HeadlessHost : public ViewHost {
+public:
+    void SetTitle(const std::string& title) override { m_title = title; }
+    void SetTimer(int id, int milliseconds) override { m_timers[id] = milliseconds; }
+    void KillTimer(int id) override { m_timers.erase(id); }
+    void EndProgram(int code) override {
+        m_ended = true;
+        m_exitCode = code;
+    }
+    GlContext* Gl() override { return m_gl; }
+    // Without a script a dialog is cancelled.
+    bool RunElectros(ElectrosDialog& dialog) override { return m_electros && m_electros(dialog); }
+    bool RunValueDialog(ValueDialog& dialog) override { return m_value && m_value(dialog); }
+    void ShowAbout() override { ++m_abouts; }
+    void ShowPipePositions(PipePositionDialog& dialog) override { m_pipeDialog = &dialog; }
+    void Print() override { ++m_prints; }
+    void PrintPreview() override { ++m_previews; }
+    void ToggleBar(int id) override { m_bars[id] = !BarVisible(id); }
+    bool BarVisible(int id) const override {
+        const auto it = m_bars.find(id);
+        return it == m_bars.end() || it->second;
+    }
+
+    std::string m_title;
+    std::map<int, int> m_timers;
+    bool m_ended = false;
+    int m_exitCode = -1;
+    GlContext* m_gl = nullptr;
+    std::function<bool(ElectrosDialog&)> m_electros;
+    std::function<bool(ValueDialog&)> m_value;
+    PipePositionDialog* m_pipeDialog = nullptr;
+    int m_abouts = 0;
+    int m_prints = 0;
+    int m_previews = 0;
+    std::map<int, bool> m_bars;
+};
+
+} // namespace ventrel

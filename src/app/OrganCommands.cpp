@@ -1,0 +1,164 @@
+// The organ and chest file commands: open, add, save and concatenate chests.
+#include "VentrelView.h"
+
+#include "ViewHost.h"
+
+#include "chest/OrganFile.h"
+#include "organ3d/Organ3D.h"
+#include "platform/AtomicFile.h"
+#include "platform/FatalInputError.h"
+#include "platform/Ui.h"
+
+namespace ventrel {
+namespace {
+
+// Reads a description file into a copy of `chest`, so that a file that cannot be read leaves the
+// chest as it was. False when the file is absent or cannot be read to its end (message shown).
+bool ReadChestInto(CWindchest& chest, const std::string& name, const WorkFolder& folder, Ui& ui) {
+    auto copy = std::make_unique<CWindchest>(chest);
+    try {
+        if (!copy->ReadDatFile(name, folder, ui))
+            return false;
+    } catch (const FatalInputError& error) {
+        ui.MessageBox(Format("%s: %s", name.c_str(), error.what()));
+        return false;
+    }
+    chest = *copy;
+    return true;
+}
+
+} // namespace
+
+void CVentrelView::OpenChest() {
+    if (!AskFileName("Fichiers de tuyaux (*.dat)|*.dat;|", "Load WindChest"))
+        return;
+    OpenChestFile(m_folder.In(g_fileName));
+}
+
+bool CVentrelView::OpenChestFile(const std::filesystem::path& path) {
+    g_fileName = path.filename().string();
+    m_folder = WorkFolder::Both(path.has_parent_path() ? path.parent_path() : ".");
+    EnsureChests();
+    CWindchest& chest = (*g_chests)[0];
+    if (!ReadChestInto(chest, g_fileName, m_folder, m_ui))
+        return false;
+    NewScene();
+    g_pipeBoards.reset();
+    m_circleChest.reset();
+    g_currentChest = &chest;
+    m_host.SetTitle(path.string());
+    g_chests->count = 1;
+    m_chestFolders[0] = m_folder.input;
+    chest.Refresh(g_fileName, m_folder, g_valves, m_ui);
+    BuildChests3D(*g_scene, *g_chests, &m_ui);
+    FinishScene();
+    g_scene->m_translateStep = 10.0f;
+    g_scene->m_display3D = false;
+    m_host.DocumentOpened(path);
+    Repaint();
+    return true;
+}
+
+void CVentrelView::AddChest() {
+    if (!AskFileName("chest file (*.dat)|*.dat;|", "Load windchest"))
+        return;
+    EnsureChests();
+    if (g_chests->Full()) {
+        m_ui.MessageBox(Format("The organ already holds %d chests: %s is not added",
+                               ChestTable::kMaxChests, g_fileName.c_str()));
+        return;
+    }
+    const int i = g_chests->count;
+    CWindchest& chest = (*g_chests)[i];
+    if (!ReadChestInto(chest, g_fileName, m_folder, m_ui))
+        return;
+    g_currentChest = &chest;
+    m_circleChest.reset();
+    g_chests->count = i + 1;
+    m_chestFolders[static_cast<size_t>(i)] = m_folder.input;
+    chest.Layout();
+    if (g_scene->HasRoom(ObjectCount3D(chest)))
+        chest.Build3D(*g_scene);
+    else
+        m_ui.MessageBox(Format("The 3D scene is full: %s is not shown in 3D", g_fileName.c_str()));
+    FinishScene();
+    g_scene->m_translateStep = 10.0f;
+    g_scene->m_display3D = true;
+    Repaint();
+}
+
+void CVentrelView::OpenOrgan() {
+    if (!AskFileName("Fichiers d'Orgue complet (*.org)|*.org;|", "Load Organ"))
+        return;
+    OpenOrganFile(m_folder.In(g_fileName));
+}
+
+bool CVentrelView::OpenOrganFile(const std::filesystem::path& path) {
+    g_fileName = path.filename().string();
+    m_folder = WorkFolder::Both(path.has_parent_path() ? path.parent_path() : ".");
+    std::string text;
+    if (!ReadWholeFile(path, text)) {
+        m_ui.MessageBox(Format("FICHIER %s ABSENT\n", g_fileName.c_str()));
+        return false;
+    }
+    m_host.SetTitle(path.string());
+    const OrganFile organ = OrganFile::Parse(text, m_ui);
+    // The chests are read into a new table, which then replaces the organ.
+    auto table = std::make_unique<ChestTable>();
+    LoadOrganChests(organ, *table, m_folder, m_ui);
+    g_chests = std::move(table);
+    for (auto& folder : m_chestFolders)
+        folder = m_folder.input;
+    g_pipeBoards.reset();
+    m_circleChest.reset();
+    NewScene();
+    BuildOrgan3D(*g_scene, organ, *g_chests, &m_ui);
+    FinishScene();
+    g_currentChest = &(*g_chests)[0];
+    g_scene->m_translateStep = 30.0f;
+    g_scene->m_display3D = true;
+    m_host.DocumentOpened(path);
+    Repaint();
+    return true;
+}
+
+void CVentrelView::SaveOrgan() {
+    if (g_fileName.empty()) {
+        m_ui.MessageBox("File Name NULL");
+        return;
+    }
+    m_ui.MessageBox(Format("Chest :%s will be saved as .org file", g_fileName.c_str()), "",
+                    MessageButtons::OkCancel);
+    EnsureChests();
+    WriteOrganFile(*g_chests, g_fileName, m_folder, m_ui);
+}
+
+void CVentrelView::SaveOrganAs() {
+    if (!AskFileName("Fichiers de tuyaux (*.org)|*.org;|", "Save Organ as ?"))
+        return;
+    EnsureChests();
+    WriteOrganFile(*g_chests, g_fileName, m_folder, m_ui);
+}
+
+void CVentrelView::SaveAllChests() {
+    if (!AskFileName("Fichiers de tuyaux (*.dat)|*.dat;|", "Save Organ as ?"))
+        return;
+    // Every chest is read before the output is written, so that choosing one of them as the
+    // output loses nothing; the output replaces its target only once complete.
+    std::string all;
+    for (int i = 0; i < ChestCount(); ++i) {
+        const std::string& name = (*g_chests)[i].m_file_name;
+        const auto path = m_chestFolders[static_cast<size_t>(i)] / name;
+        std::string bytes;
+        if (!ReadWholeFile(path, bytes)) {
+            m_ui.MessageBox(Format("FICHIER %s ABSENT\n", name.c_str()));
+            return;
+        }
+        all += bytes;
+    }
+    std::string error;
+    if (!WriteFileAtomically(m_folder.Out(g_fileName), all, &error))
+        m_ui.MessageBox(Format("Cannot write %s: %s", g_fileName.c_str(), error.c_str()));
+}
+
+} // namespace ventrel

@@ -1,0 +1,185 @@
+// The main view: the program-wide state, its window messages and the work behind its commands.
+#pragma once
+
+#include "chest/CWindchest.h"
+#include "chest/Drawing2D.h"
+#include "chest/PipeBoards.h"
+#include "chest/ValveSizing.h"
+#include "math/Vec.h"
+#include "organ3d/Keyboard.h"
+#include "organ3d/Pedalboard.h"
+#include "platform/WorkFolder.h"
+#include "render/Scene.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace ventrel {
+
+class Canvas;
+class PipePositionDialog;
+class Ui;
+class ViewHost;
+
+// Key codes of the key-down message.
+inline constexpr int kKeyEscape = 27;
+inline constexpr int kKeyPageUp = 33;
+inline constexpr int kKeyPageDown = 34;
+// The continuous rotation's timer.
+inline constexpr int kSpinTimer = 0;
+inline constexpr int kSpinPeriod = 10;
+
+// One per main window; each test creates its own. Nothing here knows which front end runs it.
+class CVentrelView {
+public:
+    CVentrelView(Ui& ui, ViewHost& host);
+    ~CVentrelView();
+    CVentrelView(const CVentrelView&) = delete;
+    CVentrelView& operator=(const CVentrelView&) = delete;
+
+    // ---- the program-wide state ----
+    std::unique_ptr<ChestTable> g_chests;     // created by the first "New" (or a chest command)
+    CWindchest* g_currentChest = nullptr;     // a chest of the table, or the circle chest
+    std::unique_ptr<Scene> g_scene;           // also holds m_display3D
+    std::unique_ptr<PipeBoards> g_pipeBoards; // shown instead of the chest while present
+    // The 2D drawing: g_scale2D, g_pan, g_lineWidth, g_textColour, g_hideDimensions, the font.
+    Drawing2D m_drawing;
+    float g_printScale = 5.0f;
+    float g_screenScale = 1.0f;
+    std::uint32_t g_background = 0;        // COLORREF 0x00BBGGRR
+    Vec3 g_backgroundRGB{0, 0, 0};         // the same as (R/256, G/256, B/256)
+    std::string g_pipeTexture = "tin.jpg";
+    std::string g_fileName;                // bare name last chosen in a file dialog
+    WorkFolder m_folder;                   // the folder it was chosen in
+    ValveCounters g_valves;                // counters, magnet and pallet sizes
+    bool g_pedalboardMode = false;
+    bool g_keyboardMode = false;
+    bool g_keyboardShown = false;
+    CKeyboard m_keyboard;
+    std::unique_ptr<CPedalboard> m_pedalboard;
+    // The chest "Open X Y R Circles" creates outside the table.
+    std::unique_ptr<CWindchest> m_circleChest;
+    // The folder each chest of the table was read from ("Save all Chests" reads them there).
+    std::array<std::filesystem::path, ChestTable::kMaxChests> m_chestFolders;
+
+    // ---- the view's own fields ----
+    int m_fontIndex = 0;
+    int m_fontSize = 0; // unset until the "12" command
+    ScreenPoint m_lastMouse;
+    bool m_leftDown = false;
+    bool m_spinning = false;
+    bool m_showGrid = false;
+    bool m_showMagnetSizes = false;
+    int m_viewWidth = 0, m_viewHeight = 0;
+    int m_pageWidth = 0, m_pageHeight = 0;
+    std::unique_ptr<PipePositionDialog> m_pipeDialog;
+
+    int ChestCount() const { return g_chests ? g_chests->count : 0; }
+    CWindchest* FirstChest() { return g_chests ? &(*g_chests)[0] : nullptr; }
+    Ui& GetUi() { return m_ui; }
+    ViewHost& Host() { return m_host; }
+    const ViewHost& Host() const { return m_host; }
+
+    // ---- window messages ----
+    void OnSize(int width, int height);
+    // The 3D view's context is current: its initial state, then its size.
+    void OnInitGl();
+    void OnReshapeGl(int width, int height);
+    // What the view shows now: true for the OpenGL frame, false for a 2D picture.
+    bool Shows3D() const;
+    // Paints the 2D pictures (keyboard, pedalboard, boards, chest) on a canvas.
+    void Paint2D(Canvas& canvas);
+    // Paints the 3D frame into the current context (compiling the scene first when it changed).
+    void Paint3D();
+    void OnKeyDown(int key);
+    void OnWheel(int delta, ScreenPoint p);
+    void OnLeftDown(ScreenPoint p);
+    void OnMouseMove(ScreenPoint p);
+    void OnLeftUp();
+    void OnRightDown(ScreenPoint p);
+    void OnRightUp(ScreenPoint p);
+    void OnTimer(int id);
+
+    // ---- sequences ----
+    // "New": back to an empty organ (the chest records are kept and reused).
+    void Reset();
+    // Lays every chest out again and builds a new scene from them, keeping the camera.
+    void Rebuild3D(bool keepCamera = true, bool layOut = true);
+    // "Quit": "Save Organ as...", then the end; cancelling the file dialog cancels the quit.
+    void QuitSaving();
+    // "Exit without save" and Esc.
+    void QuitWithoutSaving();
+    // A file named on the command line or dropped on the window: an organ (.org) or a chest
+    // (.dat) is opened as its command would; any other file only repaints.
+    bool OpenDocument(const std::filesystem::path& path);
+
+    // ---- file commands ----
+    void OpenChest();
+    void AddChest();
+    void OpenOrgan();
+    void SaveOrgan();
+    void SaveOrganAs();
+    void SaveAllChests();
+    void ExportDxf();
+    void OpenStop();
+    void OpenCircles();
+    void OpenPipe();
+    void ChooseTexture();
+    // The same without the file dialog, for a path already chosen.
+    bool OpenChestFile(const std::filesystem::path& path);
+    bool OpenOrganFile(const std::filesystem::path& path);
+
+    // ---- printing (five horizontal strips of one wide drawing) ----
+    static constexpr int kPrintPages = 5;
+    void BeginPrinting();
+    // Page 1 ... 5 on a canvas of the page's size in device pixels.
+    void PrintPage(Canvas& canvas, int page, int pageWidth, int pageHeight);
+    void EndPrinting();
+    bool Printing() const { return m_drawing.Printing(); }
+    // The current 3D frame as top-down RGBA rows, handed over by the window for printing.
+    struct Frame {
+        int width = 0, height = 0;
+        std::vector<std::uint8_t> rgba;
+    };
+    Frame m_printFrame;
+
+    // ---- small commands ----
+    void EditPipePositions();
+    void DisplayInfos();
+    void PrintingScaleDialog();
+    void LineWidthDialog();
+    void ChooseColour();
+    void SetBackground(std::uint32_t colour);
+    void ToggleSpin();
+    void ToggleDisplay3D();
+    void TogglePicking();
+    void CreateKeyboard();
+    void CreatePedalboard();
+    void WritePedalboardDxf();
+    void CreateBackground();
+    void CreateBar();
+    void AddAxes();
+
+    // Asks for a file; on OK g_fileName and the work folder follow the choice.
+    bool AskFileName(const char* filter, const char* title);
+    void Repaint();
+
+private:
+    void NewScene();
+    // The scene after its objects changed: bounds now, display lists at the next 3D paint.
+    void FinishScene();
+    void EnsureChests();
+    void StopSpinning();
+    bool WithGl();
+
+    Ui& m_ui;
+    ViewHost& m_host;
+    bool m_glReady = false;
+    bool m_sceneChanged = true;
+    int m_savedLineWidth = 1;
+};
+
+} // namespace ventrel
