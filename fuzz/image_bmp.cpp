@@ -9,7 +9,7 @@
 
 namespace {
 
-// One file per process, rewritten for every input.
+// One file per process, written for each input and removed after it.
 const std::string &InputPath() {
     static const std::string path = "/tmp/ventrel-fuzz-" + std::to_string(getpid()) + ".bmp";
     return path;
@@ -34,5 +34,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         texture.Extract(0, 0, -1, -1);
         texture.AddAlphaLayer(128);
     }
+    std::remove(InputPath().c_str());
     return 0;
 }

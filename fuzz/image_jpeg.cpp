@@ -10,7 +10,7 @@
 
 namespace {
 
-// One file per process, rewritten for every input.
+// One file per process, written for each input and removed after it.
 const std::string &InputPath() {
     static const std::string path = "/tmp/ventrel-fuzz-" + std::to_string(getpid()) + ".jpg";
     return path;
@@ -29,5 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     ventrel::CTexture texture(ui);
     if (texture.ReadFile(InputPath(), -1, -1, -1))
         texture.FlipRowsSwapRB();
+    std::remove(InputPath().c_str());
     return 0;
 }

@@ -28,10 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Write(lumi, data, size);
     if (size % 2 == 0)
         Write(chro, data, size);
-    else
-        std::remove(chro.c_str());
     ventrel::HeadlessUi ui;
     ventrel::CTexture texture(ui);
     texture.ReadFile(lumi, -1, -1, -1);
+    std::remove(lumi.c_str());
+    std::remove(chro.c_str());
     return 0;
 }
