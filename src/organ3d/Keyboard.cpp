@@ -43,7 +43,7 @@ void CKeyboard::Layout() {
     for (int o = 0; o < 5; ++o)
         for (int j = 0; j < 12; ++j) {
             const NoteShape& note = kNotes[j];
-            Key& key = m_keys[static_cast<size_t>(o * 12 + j)];
+            Key& key = m_keys[static_cast<size_t>(o) * 12 + static_cast<size_t>(j)];
             key.count = static_cast<int>(note.outline.size());
             key.sharp = note.dy < 0;
             for (size_t i = 0; i < note.outline.size(); ++i)

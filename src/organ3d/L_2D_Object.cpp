@@ -128,7 +128,7 @@ bool L_2D_Object::Contains(int x, int y) const {
     bool negative = true, positive = true;
     for (int i = 0; i + 1 < m_count && i + 1 < Capacity(); ++i) {
         const L_2D_Point p = m_points[static_cast<size_t>(i)],
-                         q = m_points[static_cast<size_t>(i + 1)];
+                         q = m_points[static_cast<size_t>(i) + 1];
         const long long side = static_cast<long long>(x - p.x) * (q.y - p.y) -
                                static_cast<long long>(y - p.y) * (q.x - p.x);
         negative = negative && side < 0;
@@ -149,7 +149,7 @@ void L_2D_Object::WriteDxf(DxfWriter& dxf) const {
     }
     for (int i = 0; i + 1 < count; ++i) {
         const L_2D_Point p = m_points[static_cast<size_t>(i)],
-                         q = m_points[static_cast<size_t>(i + 1)];
+                         q = m_points[static_cast<size_t>(i) + 1];
         dxf.Line(p.x, p.y, q.x, q.y);
     }
 }

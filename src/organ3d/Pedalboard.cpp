@@ -35,7 +35,8 @@ L_2D_ObjectPtr LineBetween(L_2D_Point a, L_2D_Point b, Ui& ui) {
 
 // Two notched sides (the second mirrored and moved by `distance`), the bottom line joining their
 // first points and the top line joining their last points.
-void AddPlank(L_2D_ObjectList& list, L_2D_ObjectPtr left, L_2D_ObjectPtr right, Ui& ui) {
+void AddPlank(L_2D_ObjectList& list, const L_2D_ObjectPtr& left, const L_2D_ObjectPtr& right,
+              Ui& ui) {
     L_2D_ObjectPtr bottom = LineBetween(left->First(), right->First(), ui);
     L_2D_ObjectPtr top = LineBetween(left->Last(), right->Last(), ui);
     L_2D_Object_Add(list, left, ui);
@@ -94,12 +95,13 @@ bool CPedalboard::Create(Ui& ui) {
             std::end(kRemovedKeys))
             L_2D_Object_Add(m_keys, allKeys[k], ui);
 
-    // The front arc, on which the keys' corners sit.
+    // The front arc, on which the keys' corners sit (half the width in whole millimetres).
+    const int half = W / 2;
     const double alpha =
-        std::asin(std::clamp((W / 2 - 2 * m_margin) / static_cast<double>(R), -1.0, 1.0));
+        std::asin(std::clamp(static_cast<double>(half - 2 * m_margin) / R, -1.0, 1.0));
     L_2D_ObjectPtr frontArc = NewOutline(39);
     frontArc->ArcByAngles(R, kPi / 2 + alpha, kPi / 2 - alpha);
-    frontArc->Translate(W / 2, H - R - 100);
+    frontArc->Translate(half, H - R - 100);
     for (int k = 0; k < m_keys.Count(); ++k) {
         const L_2D_Point corner = frontArc->Point(k);
         m_keys[k]->Translate(corner.x, corner.y);
@@ -130,11 +132,10 @@ bool CPedalboard::Create(Ui& ui) {
     L_2D_Object_Add(m_curved, ends, ui);
 
     // The curved back plank: a wider arc and the outline closing it.
-    const double beta =
-        std::asin(std::clamp((W / 2 - m_margin) / static_cast<double>(R), -1.0, 1.0));
+    const double beta = std::asin(std::clamp(static_cast<double>(half - m_margin) / R, -1.0, 1.0));
     L_2D_ObjectPtr backArc = NewOutline(50);
     backArc->ArcByAngles(R, kPi / 2 + beta, kPi / 2 - beta);
-    backArc->Translate(W / 2, H - R - 20);
+    backArc->Translate(half, H - R - 20);
     L_2D_Object_Add(m_curved_back, backArc, ui);
     const L_2D_Point backFirst = backArc->First(), backLast = backArc->Last();
     L_2D_ObjectPtr closing = NewOutline(4);
