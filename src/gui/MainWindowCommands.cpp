@@ -1,0 +1,72 @@
+// The main window's printing, print preview and About box.
+#include "MainWindow.h"
+
+#include "OrganView3D.h"
+#include "QtUi.h"
+
+#include "app/VentrelView.h"
+#include "dialogs/AboutBox.h"
+#include "platform/qtgui/PainterCanvas.h"
+
+#include <QImage>
+#include <cstring>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace ventrel {
+
+void MainWindow::PrintTo(QPrinter& printer) {
+    CVentrelView& view = *m_view;
+    if (view.Shows3D() && m_view3D->Ready()) {
+        // The 3D frame as the window shows it, for the view to put on paper.
+        const QImage frame = m_view3D->grabFramebuffer().convertToFormat(QImage::Format_RGBA8888);
+        view.m_printFrame.width = frame.width();
+        view.m_printFrame.height = frame.height();
+        view.m_printFrame.rgba.resize(static_cast<size_t>(frame.width()) * frame.height() * 4);
+        for (int y = 0; y < frame.height(); ++y)
+            std::memcpy(&view.m_printFrame.rgba[static_cast<size_t>(y) * frame.width() * 4],
+                        frame.constScanLine(y), static_cast<size_t>(frame.width()) * 4);
+    } else {
+        view.m_printFrame = {};
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        m_ui->MessageBox("The printer cannot be opened.");
+        return;
+    }
+    view.BeginPrinting();
+    for (int page = 1; page <= CVentrelView::kPrintPages; ++page) {
+        if (page > 1)
+            printer.newPage();
+        PainterCanvas canvas(painter);
+        view.PrintPage(canvas, page, printer.width(), printer.height());
+    }
+    view.EndPrinting();
+    painter.end();
+    Sync();
+}
+
+void MainWindow::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PrintTo(printer);
+}
+
+void MainWindow::PrintPreview() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { PrintTo(*target); });
+    preview.exec();
+}
+
+void MainWindow::ShowAbout() {
+    QMessageBox::about(this, AboutBox::kTitle, QString::fromStdString(AboutBox::Text()));
+}
+
+} // namespace ventrel
