@@ -1,0 +1,110 @@
+// The side-file commands: stop, circle and wooden-pipe files, plate export, texture, pipe picking.
+#include "ViewFixture.h"
+
+#include "chest/PipePicking.h"
+#include "platform/RecordingCanvas.h"
+
+namespace ventrel::test {
+namespace {
+
+TEST_F(ViewTest, CirclesBecomeAChestOutsideTheTableAndADxf) {
+    m_folder.Write("trous.cir", "3\n0 0 5\n100 0 5\n200 0 10\n");
+    RunWithFile(32842, "trous.cir");
+    EXPECT_EQ(m_ui.FileDialogTitles().back(), "Load X Y R CIRCLES");
+    ASSERT_NE(m_view->g_currentChest, nullptr);
+    EXPECT_EQ(m_view->ChestCount(), 0);
+    EXPECT_EQ(m_view->g_currentChest->StopCount(), 1);
+    EXPECT_EQ(m_view->g_currentChest->Stop(0).m_pipe_count, 3);
+    const std::string dxf = m_folder.Read("trous.cir.DXF");
+    EXPECT_NE(dxf.find("CIRCLE"), std::string::npos);
+    EXPECT_NE(dxf.find("\n40\n10"), std::string::npos);
+    // The view draws it.
+    RecordingCanvas canvas;
+    m_view->Paint2D(canvas);
+    EXPECT_FALSE(canvas.OfKind(CanvasOp::Kind::Ellipse).empty());
+}
+
+TEST_F(ViewTest, PipeBoardsAreShownInsteadOfTheChestUntilNew) {
+    Example("grand-orgue.dat");
+    RunWithFile(57601, "grand-orgue.dat");
+    m_folder.Write("p.pipe", "PIPENUMBER 1\n10 1000 80 150 60\n");
+    RunWithFile(32837, "p.pipe");
+    EXPECT_EQ(m_ui.FileDialogTitles().back(), "Load Pipe Dimensions");
+    ASSERT_TRUE(m_view->g_pipeBoards);
+    RunCommand(*m_view, 32784);
+    EXPECT_FALSE(m_view->Shows3D());
+    RecordingCanvas canvas;
+    m_view->Paint2D(canvas);
+    const auto boards = canvas.OfKind(CanvasOp::Kind::Rectangle);
+    ASSERT_EQ(boards.size(), 4u);
+    EXPECT_EQ(boards[0].a, 10);
+    EXPECT_EQ(boards[0].c, 10 + 80 / 3);
+    EXPECT_EQ(boards[0].d, 790 / 3);
+    EXPECT_EQ(boards[2].c, 200 + 70 / 3);
+    RunCommand(*m_view, 57600);
+    EXPECT_FALSE(m_view->g_pipeBoards);
+}
+
+TEST_F(ViewTest, StopFileBecomesTheFirstChestsStop) {
+    Example("basse.stop");
+    RunWithFile(32840, "basse.stop");
+    ASSERT_NE(m_view->g_currentChest, nullptr);
+    EXPECT_EQ(m_view->g_currentChest, &(*m_view->g_chests)[0]);
+    EXPECT_EQ(m_view->g_currentChest->StopCount(), 1);
+    EXPECT_EQ(m_view->g_currentChest->Stop(0).m_pipe_count, 56);
+    EXPECT_EQ(m_view->g_currentChest->Stop(0).m_name, "stop");
+    EXPECT_FALSE(m_view->g_scene->m_display3D);
+    EXPECT_FLOAT_EQ(m_view->g_scene->m_translateStep, 10.0f);
+}
+
+TEST_F(ViewTest, ExportDxfWritesThePlatesOfTheCurrentChest) {
+    Example("grand-orgue.dat");
+    RunCommand(*m_view, 32790);
+    RunWithFile(57601, "grand-orgue.dat");
+    RunCommand(*m_view, 32790);
+    EXPECT_TRUE(std::filesystem::exists(m_folder / "grand-orgue_som.dxf"));
+}
+
+TEST_F(ViewTest, TextureRebuildsTheOrganIn3D) {
+    ExampleOrgan();
+    RunWithFile(32795, "orgue.org");
+    m_view->g_scene->m_translation = {5, 6, 7};
+    m_folder.Write("bois.jpg", "not really a picture");
+    RunWithFile(32794, "bois.jpg");
+    EXPECT_EQ(m_ui.FileDialogTitles().back(), "File to load");
+    EXPECT_EQ(m_view->g_pipeTexture, (m_folder / "bois.jpg").string());
+    EXPECT_EQ(m_view->g_scene->m_pipeTexture, m_view->g_pipeTexture);
+    EXPECT_TRUE(m_view->g_scene->m_display3D);
+    // The rebuild keeps the chests, not the organ file's bars, nor the camera.
+    EXPECT_EQ(m_view->g_scene->m_translation, (Vec3{0, 0, -1000}));
+    EXPECT_GT(m_view->g_scene->m_nbobject, 0);
+}
+
+TEST_F(ViewTest, EditPipePositionsThenAClickPicksThePipeUnderTheCursor) {
+    Example("grand-orgue.dat");
+    RunWithFile(57601, "grand-orgue.dat");
+    RunCommand(*m_view, 32830);
+    ASSERT_NE(m_host.m_pipeDialog, nullptr);
+    CWindchest& chest = (*m_view->g_chests)[0];
+    EXPECT_TRUE(chest.m_pick_mode);
+    const CStop& stop = chest.Stop(0);
+    const int x = stop.X(3), y = stop.Y(3);
+    m_view->OnLeftDown({x, y});
+    m_view->OnLeftUp();
+    const auto fields = PickedPipeFields(chest);
+    ASSERT_TRUE(fields);
+    const CStop& picked = chest.Stop(chest.m_selected_stop);
+    EXPECT_EQ(m_ui.LastStatus(), Format("Pipe %d Register: %s X=%5d Y=%5d", fields->pipe_number,
+                                        picked.m_name.c_str(), fields->x, fields->y));
+    EXPECT_EQ(m_host.m_pipeDialog->Field(PipePositionDialog::kX), std::to_string(fields->x));
+    EXPECT_EQ(m_host.m_pipeDialog->Field(PipePositionDialog::kStopName), picked.m_name);
+    // A click beside every pipe changes nothing but repaints.
+    const int repaints = m_ui.Repaints();
+    const std::string status = m_ui.LastStatus();
+    m_view->OnLeftDown({-500, -500});
+    EXPECT_EQ(m_ui.LastStatus(), status);
+    EXPECT_EQ(m_ui.Repaints(), repaints + 1);
+}
+
+} // namespace
+} // namespace ventrel::test
