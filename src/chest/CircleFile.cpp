@@ -18,9 +18,9 @@ void CWindchest::ReadCircles(const std::string& text, Ui& ui) {
     m_circle_count = 0;
     for (int i = 0; i < count && !scan.AtEnd(); ++i) {
         CCircle& circle = m_circles[static_cast<size_t>(i)];
-        circle.x = scan.ReadInt();
-        circle.y = scan.ReadInt();
-        circle.r = scan.ReadInt();
+        circle.x = LimitMillimetres(scan.ReadInt());
+        circle.y = LimitMillimetres(scan.ReadInt());
+        circle.r = LimitMillimetres(scan.ReadInt());
         m_circle_count = i + 1;
     }
 
@@ -35,10 +35,7 @@ void CWindchest::ReadCircles(const std::string& text, Ui& ui) {
         const size_t k = static_cast<size_t>(i);
         stop.m_x[k] = circle.x;
         stop.m_y[k] = circle.y;
-        // Twice the radius, computed wide so that no radius overflows.
-        const long long diameter = 2LL * circle.r;
-        stop.m_hole[k] = stop.m_foot[k] =
-            static_cast<int>(std::clamp<long long>(diameter, -2000000, 2000000));
+        stop.m_hole[k] = stop.m_foot[k] = 2 * circle.r;
         stop.m_diameter[k] = 1;
     }
     stop.m_bounds = {0, 1000, 0, 1000};

@@ -12,10 +12,6 @@
 namespace ventrel {
 namespace {
 
-// Millimetre values beyond a kilometre are certainly typing errors; limiting them keeps every
-// later sum and product within range.
-constexpr int kLargestValue = 1000000;
-
 // The greatest octave-file stop whose groups and interpolation stay within a stop's 80 pipes.
 constexpr int kMaxOctavePipes = 71;
 
@@ -56,13 +52,14 @@ private:
 
 int DatReader::ReadValue() {
     const int value = m_scan.ReadInt();
-    if (value >= -kLargestValue && value <= kLargestValue)
+    if (value == LimitMillimetres(value))
         return value;
     if (!m_clampReported) {
-        m_ui.StatusMessage(Format("Value %d out of range: limited to %d mm", value, kLargestValue));
+        m_ui.StatusMessage(
+            Format("Value %d out of range: limited to %d mm", value, kLargestMillimetres));
         m_clampReported = true;
     }
-    return value < 0 ? -kLargestValue : kLargestValue;
+    return LimitMillimetres(value);
 }
 
 // Reads `count` numbers, keeping the ones that fit in the table.

@@ -17,9 +17,9 @@ OrganFile OrganFile::Parse(const std::string& text, Ui& ui) {
     auto readPart = [&scan](Item& item, Kind kind) {
         item.kind = kind;
         for (int& v : item.size)
-            v = scan.ReadInt();
+            v = LimitMillimetres(scan.ReadInt());
         for (int& v : item.position)
-            v = scan.ReadInt();
+            v = LimitMillimetres(scan.ReadInt());
     };
     while (!scan.AtEnd()) {
         Item item;
@@ -27,7 +27,7 @@ OrganFile OrganFile::Parse(const std::string& text, Ui& ui) {
             scan.SkipToWord();
             item.file = scan.ReadWord().substr(0, CWindchest::kMaxFileName);
             for (int& v : item.position)
-                v = scan.ReadInt();
+                v = LimitMillimetres(scan.ReadInt());
             for (int i = 0; i < 3; ++i)
                 scan.ReadInt(); // written as 1 0 0, not used
         } else if (scan.Match("BARRE")) {

@@ -2,19 +2,13 @@
 #include "PipeBoards.h"
 
 #include "CTextScanner.h"
+#include "Geometry.h"
 
 #include "platform/Ui.h"
 
 #include <algorithm>
 
 namespace ventrel {
-namespace {
-
-// Board sizes are millimetres; anything beyond a kilometre is limited so that no sum overflows.
-int Limited(int v) { return std::clamp(v, -1000000, 1000000); }
-
-} // namespace
-
 std::array<Board, 4> PipeBoards::BoardsOf(int a, int b, int c, int d, int e) {
     return {{{c, b - e - d}, {c, b}, {c - a, b}, {c, d}}};
 }
@@ -31,11 +25,11 @@ void PipeBoards::Read(const std::string& text, Ui& ui) {
                              written, kMaxPipes));
     for (int i = 0; i < count && !scan.AtEnd(); ++i) {
         Pipe pipe;
-        pipe.a = Limited(scan.ReadInt());
-        pipe.b = Limited(scan.ReadInt());
-        pipe.c = Limited(scan.ReadInt());
-        pipe.d = Limited(scan.ReadInt());
-        pipe.e = Limited(scan.ReadInt());
+        pipe.a = LimitMillimetres(scan.ReadInt());
+        pipe.b = LimitMillimetres(scan.ReadInt());
+        pipe.c = LimitMillimetres(scan.ReadInt());
+        pipe.d = LimitMillimetres(scan.ReadInt());
+        pipe.e = LimitMillimetres(scan.ReadInt());
         pipe.boards = BoardsOf(pipe.a, pipe.b, pipe.c, pipe.d, pipe.e);
         pipes.push_back(pipe);
     }

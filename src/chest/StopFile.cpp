@@ -25,10 +25,10 @@ bool ReadStopFile(CWindchest& chest, const std::string& text, Ui& ui) {
     // Groups of diameter, foot hole, plate hole and length for each C: pipes 0, 12, ..., 60.
     for (int p = 0; p <= kStopFilePipes / 12 * 12 + 12; p += 12) {
         const size_t slot = static_cast<size_t>(p);
-        stop.m_diameter[slot] = scan.ReadInt();
-        stop.m_foot[slot] = scan.ReadInt();
-        stop.m_hole[slot] = scan.ReadInt();
-        stop.m_length[slot] = scan.ReadInt();
+        stop.m_diameter[slot] = LimitMillimetres(scan.ReadInt());
+        stop.m_foot[slot] = LimitMillimetres(scan.ReadInt());
+        stop.m_hole[slot] = LimitMillimetres(scan.ReadInt());
+        stop.m_length[slot] = LimitMillimetres(scan.ReadInt());
     }
     chest.m_stop_count = s + 1;
     chest.InterpolateOctaves(stop);

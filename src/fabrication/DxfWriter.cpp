@@ -3,27 +3,39 @@
 
 #include "platform/Ui.h"
 
+#include <cstdio>
+
 namespace ventrel {
 
+namespace {
+
+constexpr const char* kLine = "LINE\n8\n0\n100\nAcDbLine\n10\n%4d\n20\n%4d\n30\n0.0\n11\n%4d\n21\n%4d\n"
+                              "31\n0.0\n210\n0\n220\n0\n230\n1\n0\n";
+constexpr const char* kCircle = "CIRCLE\n100\nAcDbEntity\n8\n0\n100\nAcDbCircle\n10\n%d\n20\n%d\n30\n0\n"
+                                "40\n%d\n210\n0\n220\n0\n230\n1\n0\n";
+
+} // namespace
+
 std::string DxfWriter::LineText(int x1, int y1, int x2, int y2) {
-    return Format("LINE\n8\n0\n100\nAcDbLine\n10\n%4d\n20\n%4d\n30\n0.0\n11\n%4d\n21\n%4d\n31\n0.0\n"
-                  "210\n0\n220\n0\n230\n1\n0\n",
-                  x1, y1, x2, y2);
+    return Format(kLine, x1, y1, x2, y2);
 }
 
-std::string DxfWriter::CircleText(int x, int y, int r) {
-    return Format("CIRCLE\n100\nAcDbEntity\n8\n0\n100\nAcDbCircle\n10\n%d\n20\n%d\n30\n0\n40\n%d\n"
-                  "210\n0\n220\n0\n230\n1\n0\n",
-                  x, y, r);
-}
+std::string DxfWriter::CircleText(int x, int y, int r) { return Format(kCircle, x, y, r); }
 
 bool DxfWriter::Open(const std::filesystem::path& path) {
     return m_file.Open(path) && m_file.Write(kStart);
 }
 
-void DxfWriter::Line(int x1, int y1, int x2, int y2) { m_file.Write(LineText(x1, y1, x2, y2)); }
+// Entities go straight into the file's buffer; a write error shows when the file is closed.
+void DxfWriter::Line(int x1, int y1, int x2, int y2) {
+    if (m_file.Get())
+        std::fprintf(m_file.Get(), kLine, x1, y1, x2, y2);
+}
 
-void DxfWriter::Circle(int x, int y, int r) { m_file.Write(CircleText(x, y, r)); }
+void DxfWriter::Circle(int x, int y, int r) {
+    if (m_file.Get())
+        std::fprintf(m_file.Get(), kCircle, x, y, r);
+}
 
 void DxfWriter::Rectangle(const CRectangle& rect) {
     Line(rect.x1, rect.y1, rect.x2, rect.y1);
