@@ -1,0 +1,324 @@
+// The desktop main window driven as a person would: menus, file dialogs, keys, mouse, printing.
+#include "TestFolder.h"
+
+#include "app/CommandTable.h"
+#include "app/VentrelView.h"
+#include "gui/ChestView2D.h"
+#include "gui/DialogWidgets.h"
+#include "gui/MainWindow.h"
+#include "gui/OrganView3D.h"
+#include "gui/RecentFiles.h"
+#include "render/Snapshot.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+using namespace ventrel;
+
+namespace {
+
+// Acts on the next modal window of type T once it is up (within ten seconds).
+template <typename T> void WhenModal(std::function<void(T*)> act) {
+    auto* timer = new QTimer;
+    const QDeadlineTimer deadline(10000);
+    QObject::connect(timer, &QTimer::timeout, [timer, deadline, act] {
+        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(window);
+        } else if (deadline.hasExpired()) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(20);
+}
+
+// The next file dialog chooses this file (or is cancelled with an empty path).
+void AnswerFileDialog(const QString& path) {
+    WhenModal<QFileDialog>([path](QFileDialog* dialog) {
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+}
+
+void AnswerMessageBox(QMessageBox::StandardButton button) {
+    WhenModal<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
+}
+
+std::string ReadFile(const std::filesystem::path& path) { return test::ReadBytes(path); }
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void menusAndToolbarsComeFromTheCommandTable();
+    void openChestZoomPanAndPick();
+    void openOrganShows3DAndTurnsWithTheMouse();
+    void rightClickNamesTheObjectWhilePickingIsOn();
+    void printsFivePagesToPdf();
+    void newTwice();
+    void savedOrganIsByteForByte();
+    void electrosDialogRefreshAndOk();
+    void quitCancelledByItsDialogAndEscape();
+    void commandLineDropAndRecentFiles();
+
+private:
+    void Trigger(int id) {
+        QAction* action = m_window->Action(id);
+        QVERIFY(action);
+        QVERIFY(action->isEnabled());
+        action->trigger();
+    }
+    QString File(const char* name) const { return m_folder.filePath(name); }
+    CVentrelView& View() { return m_window->View(); }
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<MainWindow> m_window;
+    int m_endCode = -1;
+};
+
+void MainWindowTest::initTestCase() {
+    QVERIFY(m_folder.isValid());
+    const std::filesystem::path examples = std::filesystem::path(VENTREL_SOURCE_DIR) / "examples";
+    for (const auto& entry : std::filesystem::directory_iterator(examples))
+        std::filesystem::copy_file(entry.path(),
+                                   std::filesystem::path(m_folder.path().toStdString()) /
+                                       entry.path().filename());
+}
+
+void MainWindowTest::init() {
+    m_window = std::make_unique<MainWindow>();
+    m_endCode = -1;
+    m_window->m_endProgram = [this](int code) { m_endCode = code; };
+    m_window->resize(1000, 700);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void MainWindowTest::cleanup() { m_window.reset(); }
+
+void MainWindowTest::menusAndToolbarsComeFromTheCommandTable() {
+    QToolBar* main = m_window->Toolbar(kMainToolbar);
+    QVERIFY(main);
+    QList<int> ids;
+    for (QAction* action : main->actions())
+        ids << (action->isSeparator() ? 0 : action->data().toInt());
+    QCOMPARE(ids, QList<int>({57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 57664, 32799, 0,
+                              32800, 0, 32801, 32802, 32803, 32804}));
+    QCOMPARE(m_window->Toolbar(kSecondToolbar)->actions().size(), 5);
+    for (int id : {32822, 57635, 57634, 57637, 32777, 32778, 32827, 32820, 32819, 32803, 32812})
+        QVERIFY2(!m_window->Action(id)->isEnabled(), qPrintable(QString::number(id)));
+    QCOMPARE(m_window->Action(32788)->text(), QString("Toogle Rotation Axis "));
+    QCOMPARE(m_window->Action(57601)->text(), QString("&Open Chest"));
+    QCOMPARE(m_window->Action(57601)->shortcut(), QKeySequence("Ctrl+O"));
+    QCOMPARE(m_window->Action(32790)->shortcut(), QKeySequence("Ctrl+D"));
+    QVERIFY(!m_window->Action(32796)->isChecked());
+    Trigger(32796);
+    QVERIFY(m_window->Action(32796)->isChecked());
+    QCOMPARE(m_window->windowTitle(), QString("Ventrel"));
+}
+
+void MainWindowTest::openChestZoomPanAndPick() {
+    AnswerFileDialog(File("grand-orgue.dat"));
+    Trigger(57601);
+    QCOMPARE(View().ChestCount(), 1);
+    QCOMPARE(m_window->windowTitle(), File("grand-orgue.dat"));
+    ChestView2D* view2D = m_window->View2D();
+    QVERIFY(view2D->isVisible());
+
+    const float start = View().m_drawing.g_scale2D;
+    QTest::keyClick(view2D, Qt::Key_PageUp);
+    QTest::keyClick(view2D, Qt::Key_PageUp);
+    QVERIFY(qAbs(View().m_drawing.g_scale2D - start * 1.44f) < 1e-5);
+    QTest::keyClick(view2D, Qt::Key_PageDown);
+    QVERIFY(qAbs(View().m_drawing.g_scale2D - start * 1.152f) < 1e-5);
+    QWheelEvent up(QPointF(50, 50), view2D->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 120),
+                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view2D, &up);
+    QVERIFY(qAbs(View().m_drawing.g_scale2D - start * 1.3824f) < 1e-5);
+    View().m_drawing.g_scale2D = 1.0f;
+
+    QTest::mousePress(view2D, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(view2D, QPoint(105, 97));
+    QTest::mouseRelease(view2D, Qt::LeftButton, {}, QPoint(105, 97));
+    QCOMPARE(View().m_drawing.g_pan.x, 5);
+    QCOMPARE(View().m_drawing.g_pan.y, -3);
+
+    Trigger(32830);
+    QVERIFY(m_window->PipeWindow() && m_window->PipeWindow()->isVisible());
+    const CStop& stop = (*View().g_chests)[0].Stop(0);
+    const QPoint pipe(View().m_drawing.ScreenX(stop.X(2)), View().m_drawing.ScreenY(stop.Y(2)));
+    QTest::mouseClick(view2D, Qt::LeftButton, {}, pipe);
+    const QString status = m_window->StatusPane()->text();
+    QVERIFY2(status.startsWith("Pipe "), qPrintable(status));
+    QVERIFY(status.contains("Register: "));
+    QVERIFY(!m_window->PipeWindow()->Edit(1059)->text().isEmpty());
+    m_window->PipeWindow()->close();
+}
+
+void MainWindowTest::openOrganShows3DAndTurnsWithTheMouse() {
+    AnswerFileDialog(File("orgue.org"));
+    Trigger(32795);
+    QCOMPARE(View().ChestCount(), 4);
+    OrganView3D* view3D = m_window->View3D();
+    QTRY_VERIFY(view3D->isVisible());
+    QTRY_VERIFY(view3D->Ready());
+    QVERIFY(m_window->Action(32784)->isChecked());
+    const float x = View().g_scene->m_translation.x;
+    QTest::mousePress(view3D, Qt::LeftButton, {}, QPoint(200, 200));
+    QTest::mouseMove(view3D, QPoint(210, 200));
+    QTest::mouseRelease(view3D, Qt::LeftButton, {}, QPoint(210, 200));
+    QCOMPARE(View().g_scene->m_translation.x, x + 10 * View().g_scene->m_translateStep);
+    // Back to 2D with "Display 3D".
+    Trigger(32784);
+    QTRY_VERIFY(m_window->View2D()->isVisible());
+}
+
+void MainWindowTest::rightClickNamesTheObjectWhilePickingIsOn() {
+    AnswerFileDialog(File("orgue.org"));
+    Trigger(32795);
+    OrganView3D* view3D = m_window->View3D();
+    QTRY_VERIFY(view3D->Ready());
+    QTest::mouseClick(view3D, Qt::RightButton, {}, QPoint(10, 10));
+    QCOMPARE(m_window->StatusPane()->text(), QString("ERREUR DESIGNATION"));
+    Trigger(32804);
+    QVERIFY(m_window->Action(32804)->isChecked());
+    FitCamera(*View().g_scene, StandardView::Front);
+    view3D->update();
+    QTest::qWait(100);
+    const QPoint centre(view3D->width() / 2, view3D->height() / 2);
+    QTest::mouseClick(view3D, Qt::RightButton, {}, centre);
+    const QString status = m_window->StatusPane()->text();
+    QVERIFY2(status.startsWith("Objet: "), qPrintable(status));
+}
+
+void MainWindowTest::printsFivePagesToPdf() {
+    AnswerFileDialog(File("grand-orgue.dat"));
+    Trigger(57601);
+    const QString pdf = File("print.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    m_window->PrintTo(printer);
+    const QByteArray bytes = QByteArray::fromStdString(ReadFile(pdf.toStdString()));
+    QVERIFY(bytes.startsWith("%PDF"));
+    const auto pages = QRegularExpression("/Type\\s*/Page[^s]").globalMatch(QString::fromLatin1(bytes));
+    int count = 0;
+    for (auto it = pages; it.hasNext(); it.next())
+        ++count;
+    QCOMPARE(count, 5);
+    QCOMPARE(View().m_drawing.g_textColour, 15);
+}
+
+void MainWindowTest::newTwice() {
+    AnswerFileDialog(File("orgue.org"));
+    Trigger(32795);
+    Trigger(57600);
+    Trigger(57600);
+    QCOMPARE(View().ChestCount(), 0);
+    QCOMPARE(View().g_chests->chests.size(), size_t(30));
+    QCOMPARE(View().g_scene->m_nbobject, 0);
+    QTRY_VERIFY(m_window->View2D()->isVisible());
+}
+
+void MainWindowTest::savedOrganIsByteForByte() {
+    AnswerFileDialog(File("orgue.org"));
+    Trigger(32795);
+    AnswerFileDialog(File("copie.org"));
+    Trigger(57604);
+    const QByteArray expected("SOMMIER grand-orgue.dat 0 0 1000 1 0 0 \r\n"
+                              "SOMMIER recit.dat 0 1400 2600 1 0 0 \r\n"
+                              "SOMMIER pedale.dat -2200 600 0 1 0 0 \r\n"
+                              "SOMMIER tourelle.dat 1000 -700 1000 1 0 0 \r\n");
+    QCOMPARE(QByteArray::fromStdString(ReadFile(File("copie.org").toStdString())), expected);
+    // "Save Organ" asks first, then writes under the last chosen name.
+    std::filesystem::remove(File("copie.org").toStdString());
+    AnswerMessageBox(QMessageBox::Ok);
+    Trigger(57603);
+    QCOMPARE(QByteArray::fromStdString(ReadFile(File("copie.org").toStdString())), expected);
+}
+
+void MainWindowTest::electrosDialogRefreshAndOk() {
+    AnswerFileDialog(File("grand-orgue.dat"));
+    Trigger(57601);
+    QString result;
+    WhenModal<ElectrosDialogWidget>([&result](ElectrosDialogWidget* dialog) {
+        dialog->findChild<QPushButton*>("Refresh")->click();
+        result = dialog->findChild<QLabel*>("field1017")->text();
+        dialog->Edit(1006)->setText("14");
+        dialog->findChild<QPushButton*>("OK")->click();
+    });
+    Trigger(32786);
+    QCOMPARE(result, QString("DIAMETRES ELECTROS OK"));
+    QCOMPARE((*View().g_chests)[0].m_min_gap, 14);
+}
+
+void MainWindowTest::quitCancelledByItsDialogAndEscape() {
+    AnswerFileDialog(QString());
+    Trigger(57665);
+    QCOMPARE(m_endCode, -1);
+    QTest::keyClick(m_window->View2D(), Qt::Key_Escape);
+    QCOMPARE(m_endCode, 0);
+}
+
+void MainWindowTest::commandLineDropAndRecentFiles() {
+    QVERIFY(m_window->OpenDocument(File("orgue.org")));
+    QCOMPARE(View().ChestCount(), 4);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(File("recit.dat"))});
+    // A drag enters the window, then drops the file.
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_window.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(m_window.get(), &drop);
+    QCOMPARE(View().ChestCount(), 1);
+    QCOMPARE(QString::fromStdString((*View().g_chests)[0].m_file_name), QString("recit.dat"));
+    const RecentFiles recent;
+    QVERIFY(recent.Files().size() >= 2);
+    QCOMPARE(recent.Files().front(), File("recit.dat"));
+    QCOMPARE(recent.Files().at(1), File("orgue.org"));
+    QSettings settings(RecentFiles::kOrganisation, RecentFiles::kApplication);
+    QCOMPARE(settings.value("Recent File List/File1").toString(), File("recit.dat"));
+}
+
+int main(int argc, char** argv) {
+    // Settings of a throwaway home, not the person's own.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+    OrganView3D::SetDefaultFormat();
+    QApplication application(argc, argv);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "MainWindowTest.moc"
