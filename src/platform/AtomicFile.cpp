@@ -3,9 +3,24 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ventrel {
+namespace {
+
+// The permissions a new file would get (0666 less the umask), or those of the file it replaces;
+// mkstemp alone would leave every output readable by its owner only.
+mode_t PermissionsFor(const std::filesystem::path& target) {
+    struct stat existing;
+    if (stat(target.c_str(), &existing) == 0)
+        return existing.st_mode & 07777;
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
 
 AtomicFile::~AtomicFile() { Discard(); }
 
@@ -24,6 +39,7 @@ bool AtomicFile::Open(const std::filesystem::path& target) {
         m_error = target.string() + ": " + std::strerror(errno);
         return false;
     }
+    fchmod(descriptor, PermissionsFor(target));
     m_file = fdopen(descriptor, "wb");
     if (!m_file) {
         m_error = target.string() + ": " + std::strerror(errno);

@@ -3,6 +3,7 @@
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace ventrel {
 namespace {
@@ -31,6 +32,19 @@ TEST(AtomicFile, AbandonedWriteLeavesThePreviousFileAndNoLeftovers) {
     }
     EXPECT_EQ(folder.Read("orgue.org"), "previous");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}
+
+TEST(AtomicFile, NewFilesGetOrdinaryPermissionsAndReplacedFilesKeepTheirs) {
+    TestFolder folder;
+    const mode_t mask = umask(022);
+    ASSERT_TRUE(WriteFileAtomically(folder / "new.dxf", "x"));
+    EXPECT_EQ(std::filesystem::status(folder / "new.dxf").permissions(),
+              std::filesystem::perms(0644));
+    std::filesystem::permissions(folder / "new.dxf", std::filesystem::perms(0640));
+    ASSERT_TRUE(WriteFileAtomically(folder / "new.dxf", "y"));
+    EXPECT_EQ(std::filesystem::status(folder / "new.dxf").permissions(),
+              std::filesystem::perms(0640));
+    umask(mask);
 }
 
 TEST(AtomicFile, UnwritableFolderIsRefusedWithAReason) {
