@@ -4,6 +4,8 @@
 
 #include "chest/CWindchest.h"
 #include "chest/OrganFile.h"
+#include "organ3d/Organ3D.h"
+#include "render/Scene.h"
 
 #include <nlohmann/json.hpp>
 
@@ -49,9 +51,19 @@ void AddOrganCommand(CLI::App& app, Run& run) {
                  {"stops", chest.StopCount()}});
         }
         if (*json) {
+            // The 3D objects as the organ builds them, in scene order (no textures are read).
+            Scene scene(&run.ui);
+            BuildOrgan3D(scene, organ, *table, &run.ui);
+            Json objects = Json::array();
+            for (int i = 0; i < scene.m_nbobject; ++i)
+                if (const CObject3D* object = scene.Object(i))
+                    objects.push_back({{"name", object->m_name},
+                                       {"points", object->nbpts},
+                                       {"faces", object->nbface}});
             const Json document = {{"chests", chests},
                                    {"bars", Parts(organ, OrganFile::Kind::Bar)},
-                                   {"pipes", Parts(organ, OrganFile::Kind::Pipe)}};
+                                   {"pipes", Parts(organ, OrganFile::Kind::Pipe)},
+                                   {"objects", objects}};
             std::cout << document.dump(2) << "\n";
         } else {
             for (const auto& chest : chests)

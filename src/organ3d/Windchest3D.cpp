@@ -114,6 +114,8 @@ void CWindchest::Build3D(Scene& scene) {
                                    {5, 5, width + 5}, tin);
                 tube->m_normalMode = 1;
                 White(*tube);
+                // The tube lies under this chest's plate wherever the chest stands.
+                tube->Translate({X, Z, Y});
                 scene.AddObject(std::move(tube));
             }
         }

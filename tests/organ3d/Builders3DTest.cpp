@@ -190,6 +190,18 @@ TEST(Chest, OnlyTheFirstMixtureStopGetsTubes) {
     EXPECT_NEAR(t.hi.z, 305, kTol);
     EXPECT_NEAR(t.lo.y, -16, 0.1); // nine sides: the lowest corner is just above the circle's bottom
     EXPECT_NEAR(t.hi.x, 105, kTol);
+
+    // Under a chest placed in the organ the tubes move with it, instead of staying at the origin.
+    chest.m_position[0] = 1000;
+    chest.m_position[1] = 400;
+    chest.m_position[2] = 2000;
+    Scene placed;
+    chest.Build3D(placed);
+    const Box moved = Extent(*placed.Object(2));
+    EXPECT_NEAR(moved.lo.z, 400, kTol);
+    EXPECT_NEAR(moved.hi.z, 705, kTol);
+    EXPECT_NEAR(moved.hi.y, 2000 - 6, 0.1);
+    EXPECT_NEAR(moved.hi.x, 1105, kTol);
 }
 
 TEST(Chest, TurretsAreSweptAndTurnedOnlyAtExactly90) {
