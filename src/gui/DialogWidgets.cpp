@@ -24,7 +24,8 @@ ElectrosDialogWidget::ElectrosDialogWidget(ElectrosDialog& model, QWidget* paren
     setWindowTitle(ElectrosDialog::kCaption);
     setObjectName("ELECTROS");
     auto* grid = new QGridLayout;
-    int row = 0, column = 0;
+    // The settings in the left column, the valve counters and their total in the right one.
+    int rows[2] = {0, 0};
     for (const auto& control : ElectrosDialog::Controls()) {
         if (control.id == ElectrosDialog::kResult)
             continue;
@@ -35,13 +36,9 @@ ElectrosDialogWidget::ElectrosDialogWidget(ElectrosDialog& model, QWidget* paren
         if (control.id == ElectrosDialog::kTextures)
             edit->setMaxLength(static_cast<int>(ElectrosDialog::kTexturesLength));
         m_edits[control.id] = edit;
-        grid->addWidget(new QLabel(control.label), row, column * 2);
-        grid->addWidget(edit, row, column * 2 + 1);
-        // The settings in the left column, the valve counters in the right one.
-        if (++row == 10) {
-            row = 0;
-            ++column;
-        }
+        const int column = control.editable ? 0 : 1;
+        grid->addWidget(new QLabel(control.label), rows[column], column * 2);
+        grid->addWidget(edit, rows[column]++, column * 2 + 1);
     }
     m_result = new QLabel;
     m_result->setObjectName("field1017");
