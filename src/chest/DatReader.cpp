@@ -35,7 +35,9 @@ private:
 
     void ReadPartitions();
     void ReadStops();
+    enum class Section { Stop, Octave };
     bool ReadStop(int s, bool& firstMixture);
+    int ReadStopHead(int s, CStop& stop, Section section);
     void ReadShape(CStop& stop);
     void ReadOrigin(CStop& stop);
     void ReadTurrets(CStop& stop);
@@ -186,35 +188,9 @@ bool DatReader::ReadStop(int s, bool& firstMixture) {
     }
     if (!m_scan.Match(Kw(kStop)))
         return false;
-    m_scan.SkipToWord();
-    stop.m_name = m_scan.ReadWord().substr(0, CStop::kMaxNameLength);
-    m_scan.NextLine();
-    if (m_scan.Find(Kw(kDiatonic))) {
-        stop.m_diatonic = true;
-        stop.m_diatonic_offset = ReadValue();
-        m_scan.NextLine();
-    }
-    if (m_scan.Match("SLIDER")) {
-        stop.m_slider = m_scan.ReadInt();
-        m_chest.m_show_registers = true;
-        if (stop.m_slider == 2)
-            m_chest.m_master_stop = s;
-        m_scan.NextLine();
-    }
-    if (!m_scan.Find(Kw(kPipeCount))) {
-        m_ui.StatusMessage("Erreur lecture fichier .dat");
+    const int written = ReadStopHead(s, stop, Section::Stop);
+    if (written < 0)
         return false;
-    }
-    const int written = ReadPipeCount(stop, CStop::kMaxPipes);
-    m_scan.NextLine();
-    m_scan.Find(Kw(kFirstPipe));
-    stop.m_first_pipe = ReadValue();
-    m_scan.NextLine();
-    m_scan.Find(Kw(kIncx));
-    stop.m_incx = ReadValue();
-    m_scan.NextLine();
-    ReadShape(stop);
-    ReadOrigin(stop);
     ReadList(stop.m_diameter, written);
     ReadList(stop.m_hole, written);
     ReadList(stop.m_foot, written);
@@ -226,6 +202,46 @@ bool DatReader::ReadStop(int s, bool& firstMixture) {
     ReadList(stop.m_length, written);
     ReadTurrets(stop);
     return true;
+}
+
+// The lines from the stop's name to its origin. A stop file searches its optional keywords forward
+// and switches the register display on for a slider; an octave file wants them at the cursor and
+// switches it off. Returns the pipe count as written, or -1 without the pipe-count keyword.
+int DatReader::ReadStopHead(int s, CStop& stop, Section section) {
+    const bool stopFile = section == Section::Stop;
+    auto locate = [this, stopFile](std::string_view word) {
+        return stopFile ? m_scan.Find(word) : m_scan.Match(word);
+    };
+    m_scan.SkipToWord();
+    stop.m_name = m_scan.ReadWord().substr(0, CStop::kMaxNameLength);
+    m_scan.NextLine();
+    if (locate(Kw(kDiatonic))) {
+        stop.m_diatonic = true;
+        stop.m_diatonic_offset = ReadValue();
+        m_scan.NextLine();
+    }
+    if (m_scan.Match("SLIDER")) {
+        stop.m_slider = m_scan.ReadInt();
+        m_chest.m_show_registers = stopFile;
+        if (stop.m_slider == 2)
+            m_chest.m_master_stop = s;
+        m_scan.NextLine();
+    }
+    if (!locate(Kw(kPipeCount))) {
+        m_ui.StatusMessage("Erreur lecture fichier .dat");
+        return -1;
+    }
+    const int written = ReadPipeCount(stop, stopFile ? CStop::kMaxPipes : kMaxOctavePipes);
+    m_scan.NextLine();
+    m_scan.Find(Kw(kFirstPipe));
+    stop.m_first_pipe = ReadValue();
+    m_scan.NextLine();
+    m_scan.Find(Kw(kIncx));
+    stop.m_incx = ReadValue();
+    m_scan.NextLine();
+    ReadShape(stop);
+    ReadOrigin(stop);
+    return written;
 }
 
 void DatReader::ReadShape(CStop& stop) {
@@ -298,35 +314,9 @@ void DatReader::ReadOctaves() {
 bool DatReader::ReadOctaveStop(int s) {
     CStop& stop = m_chest.Stop(s);
     stop.Reset();
-    m_scan.SkipToWord();
-    stop.m_name = m_scan.ReadWord().substr(0, CStop::kMaxNameLength);
-    m_scan.NextLine();
-    if (m_scan.Match(Kw(kDiatonic))) {
-        stop.m_diatonic = true;
-        stop.m_diatonic_offset = ReadValue();
-        m_scan.NextLine();
-    }
-    if (m_scan.Match("SLIDER")) {
-        stop.m_slider = m_scan.ReadInt();
-        m_chest.m_show_registers = false;
-        if (stop.m_slider == 2)
-            m_chest.m_master_stop = s;
-        m_scan.NextLine();
-    }
-    if (!m_scan.Match(Kw(kPipeCount))) {
-        m_ui.StatusMessage("Erreur lecture fichier .dat");
+    const int written = ReadStopHead(s, stop, Section::Octave);
+    if (written < 0)
         return false;
-    }
-    const int written = ReadPipeCount(stop, kMaxOctavePipes);
-    m_scan.NextLine();
-    m_scan.Find(Kw(kFirstPipe));
-    stop.m_first_pipe = ReadValue();
-    m_scan.NextLine();
-    m_scan.Find(Kw(kIncx));
-    stop.m_incx = ReadValue();
-    m_scan.NextLine();
-    ReadShape(stop);
-    ReadOrigin(stop);
     // One group of four for each C, plus the C above the last octave.
     const int groups = written / 12 + 2;
     for (int g = 0; g < groups && !m_scan.AtEnd(); ++g) {

@@ -16,8 +16,7 @@ void AddBoardsCommand(CLI::App& app, Run& run) {
     command->add_flag("--json", *json, "Print the boards as one JSON document");
     command->callback([&run, path, json] {
         std::string text;
-        if (!ReadWholeFile(*path, text)) {
-            run.ui.MessageBox(Format("FICHIER %s ABSENT\n", path->c_str()));
+        if (!InputFile(*path, "").ReadText(text, run.ui)) {
             run.status = 1;
             return;
         }

@@ -17,8 +17,7 @@ void AddCirclesCommand(CLI::App& app, Run& run) {
     command->callback([&run, path, output] {
         const InputFile input(*path, *output);
         std::string text;
-        if (!ReadWholeFile(input.folder.In(input.name), text)) {
-            run.ui.MessageBox(Format("FICHIER %s ABSENT\n", path->c_str()));
+        if (!input.ReadText(text, run.ui)) {
             run.status = 1;
             return;
         }

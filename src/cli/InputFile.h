@@ -5,6 +5,10 @@
 
 #include <string>
 
+namespace ventrel {
+class Ui;
+}
+
 namespace ventrel::cli {
 
 struct InputFile {
@@ -12,6 +16,9 @@ struct InputFile {
     WorkFolder folder; // input: the file's folder; output: the -C folder
 
     InputFile(const std::string& path, const std::string& outputFolder);
+
+    // Reads the whole file; false with "FICHIER %s ABSENT\n" shown when it cannot be opened.
+    bool ReadText(std::string& text, Ui& ui) const;
 };
 
 } // namespace ventrel::cli

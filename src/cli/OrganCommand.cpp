@@ -34,8 +34,7 @@ void AddOrganCommand(CLI::App& app, Run& run) {
     command->callback([&run, path, json] {
         const InputFile input(*path, "");
         std::string text;
-        if (!ReadWholeFile(input.folder.In(input.name), text)) {
-            run.ui.MessageBox(Format("FICHIER %s ABSENT\n", path->c_str()));
+        if (!input.ReadText(text, run.ui)) {
             run.status = 1;
             return;
         }

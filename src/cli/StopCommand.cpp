@@ -20,8 +20,7 @@ void AddStopCommand(CLI::App& app, Run& run) {
     command->callback([&run, path, output, json] {
         const InputFile input(*path, *output);
         std::string text;
-        if (!ReadWholeFile(input.folder.In(input.name), text)) {
-            run.ui.MessageBox(Format("FICHIER %s ABSENT\n", path->c_str()));
+        if (!input.ReadText(text, run.ui)) {
             run.status = 1;
             return;
         }
