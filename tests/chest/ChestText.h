@@ -33,23 +33,23 @@ inline std::string Join(const std::vector<int>& values) {
     return text + "\n";
 }
 
-inline std::string StopText(const StopSpec& spec) {
-    const size_t n = spec.diameters.size();
+inline std::string StopText(const StopSpec& section) {
+    const size_t n = section.diameters.size();
     auto orDefault = [n](const std::vector<int>& values, int fill) {
         return values.empty() ? std::vector<int>(n, fill) : values;
     };
-    std::string text = spec.before + "JEU " + spec.name + "\n" + spec.extra;
-    text += "NTUYAUX " + std::to_string(n) + "\nTUYAU1 " + std::to_string(spec.first) +
-            "\nINCX " + std::to_string(spec.incx) + "\nFORME:" + spec.shape + "\nXY0 " +
-            std::to_string(spec.x0) + " " + std::to_string(spec.y0) + "\n";
-    text += Join(spec.diameters) + Join(orDefault(spec.holes, 10)) + Join(orDefault(spec.feet, 20));
+    std::string text = section.before + "JEU " + section.name + "\n" + section.extra;
+    text += "NTUYAUX " + std::to_string(n) + "\nTUYAU1 " + std::to_string(section.first) +
+            "\nINCX " + std::to_string(section.incx) + "\nFORME:" + section.shape + "\nXY0 " +
+            std::to_string(section.x0) + " " + std::to_string(section.y0) + "\n";
+    text += Join(section.diameters) + Join(orDefault(section.holes, 10)) + Join(orDefault(section.feet, 20));
     text += "HAUTEURS\n";
     // The lengths line ends right after its last digit so that the next section starts one
     // character later, where an optional gap line is recognised.
-    std::string lengths = Join(orDefault(spec.lengths, 1000));
+    std::string lengths = Join(orDefault(section.lengths, 1000));
     if (lengths.size() >= 2)
         lengths.erase(lengths.size() - 2);
-    return text + lengths + "\n" + spec.after;
+    return text + lengths + "\n" + section.after;
 }
 
 inline void Read(CWindchest& chest, const std::string& text, Ui& ui,

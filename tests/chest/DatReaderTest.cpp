@@ -23,16 +23,16 @@ const char* kEnglishStop = "STOP Gedackt8\nNPIPES 2\nPIPE1 13\nINCX 1\nSHAPE:SQU
                            "50 45 12 11 30 28\nHEIGHTS\n610 580\n";
 
 TEST_F(DatReader, ReadsEveryFieldOfAFrenchStop) {
-    StopSpec spec;
-    spec.extra = "SLIDER 2\n";
-    spec.x0 = 15;
-    spec.y0 = 25;
-    spec.first = 13;
-    spec.diameters = {40, 38, 36};
-    spec.holes = {11, 10, 9};
-    spec.feet = {21, 20, 19};
-    spec.lengths = {1220, 1150, 1080};
-    Read(*chest, StopText(spec), ui);
+    StopSpec section;
+    section.extra = "SLIDER 2\n";
+    section.x0 = 15;
+    section.y0 = 25;
+    section.first = 13;
+    section.diameters = {40, 38, 36};
+    section.holes = {11, 10, 9};
+    section.feet = {21, 20, 19};
+    section.lengths = {1220, 1150, 1080};
+    Read(*chest, StopText(section), ui);
     ASSERT_EQ(chest->m_stop_count, 1);
     const CStop& stop = chest->Stop(0);
     EXPECT_EQ(stop.m_name, "Montre8");
@@ -213,9 +213,9 @@ TEST_F(DatReader, TurretsReadTheirOutlinesBesideTheChestFile) {
     test::TestFolder folder;
     folder.Write("couple.poly", "         2        0.000000         0.000000       10.000000       20.000000");
     folder.Write("forme.poly", "         1      100.000000        50.000000");
-    StopSpec spec;
-    spec.after = "TURRET couple.poly forme.poly 1 2 3 90 0 0\nTURRET absent.poly forme.poly 0 0 0 0 0 0\n";
-    Read(*chest, StopText(spec), ui, WorkFolder::Both(folder.Path()));
+    StopSpec section;
+    section.after = "TURRET couple.poly forme.poly 1 2 3 90 0 0\nTURRET absent.poly forme.poly 0 0 0 0 0 0\n";
+    Read(*chest, StopText(section), ui, WorkFolder::Both(folder.Path()));
     const CStop& stop = chest->Stop(0);
     ASSERT_EQ(stop.m_turret_count, 2);
     const CLoft* turret = stop.TurretOrNull(0);
@@ -232,8 +232,8 @@ TEST_F(DatReader, TurretsReadTheirOutlinesBesideTheChestFile) {
     std::string eleven;
     for (int t = 0; t < 11; ++t)
         eleven += "TURRET couple.poly forme.poly 0 0 0 0 0 0\n";
-    spec.after = eleven;
-    Read(*chest, StopText(spec), ui, WorkFolder::Both(folder.Path()));
+    section.after = eleven;
+    Read(*chest, StopText(section), ui, WorkFolder::Both(folder.Path()));
     EXPECT_EQ(chest->Stop(0).m_turret_count, 10);
 }
 

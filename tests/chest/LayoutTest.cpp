@@ -22,8 +22,8 @@ protected:
 };
 
 TEST_F(Layout, StaggeredRowsNestEachPipeBetweenItsNeighbours) {
-    StopSpec spec; // 40 and 38 mm, minimum gap 12, INCX 1, origin (0, 0)
-    const CStop& stop = Chest(StopText(spec)).Stop(0);
+    StopSpec section; // 40 and 38 mm, minimum gap 12, INCX 1, origin (0, 0)
+    const CStop& stop = Chest(StopText(section)).Stop(0);
     EXPECT_EQ(stop.X(0), 20);
     EXPECT_EQ(stop.Y(0), 20);
     EXPECT_EQ(stop.X(1), 45);
@@ -36,9 +36,9 @@ TEST_F(Layout, StaggeredRowsNestEachPipeBetweenItsNeighbours) {
 }
 
 TEST_F(Layout, SmallPipesStepAtLeastTwentyAlongTheRow) {
-    StopSpec spec;
-    spec.diameters = {10, 10, 10, 10, 10};
-    const CStop& stop = Chest(StopText(spec)).Stop(0);
+    StopSpec section;
+    section.diameters = {10, 10, 10, 10, 10};
+    const CStop& stop = Chest(StopText(section)).Stop(0);
     // c = 12, e = 11, d = 22, f = 19, g = 22, h = 11, m = 11: p = 11 < 20, so e = p = 20.
     EXPECT_EQ(stop.X(0), 5);
     EXPECT_EQ(stop.X(1), 25);
@@ -73,9 +73,9 @@ TEST_F(Layout, RowsTowardMinusXAndColumns) {
 }
 
 TEST_F(Layout, RoundStopWithAnUnknownCodeKeepsItsPreviousExtent) {
-    StopSpec spec;
-    spec.incx = 0;
-    CWindchest& c = Chest(StopText(spec));
+    StopSpec section;
+    section.incx = 0;
+    CWindchest& c = Chest(StopText(section));
     EXPECT_EQ(c.Stop(0).X(1), 20 + 44) << "laid out in columns";
     EXPECT_EQ(c.Stop(0).m_bounds.x2, 0);
     EXPECT_EQ(c.Stop(0).m_bounds.y2, 0);
@@ -131,11 +131,11 @@ TEST_F(Layout, LineAndDiatonicSides) {
 }
 
 TEST_F(Layout, TurretPipesStandOnThePathFromTheMiddleOutward) {
-    StopSpec spec;
-    spec.diameters = {60, 50, 50, 40, 40};
-    spec.x0 = 10;
-    spec.y0 = 20;
-    Read(*chest, StopText(spec), ui);
+    StopSpec section;
+    section.diameters = {60, 50, 50, 40, 40};
+    section.x0 = 10;
+    section.y0 = 20;
+    Read(*chest, StopText(section), ui);
     CStop& stop = chest->Stop(0);
     CLoft& turret = stop.Turret(0);
     for (int i = 0; i < 5; ++i)
@@ -219,12 +219,12 @@ TEST_F(Layout, SliderStopsTakeTheMasterPositionsOfTheirNotes) {
 }
 
 TEST_F(Layout, PlateAndPilotHoles) {
-    StopSpec spec;
-    spec.incx = 3;
-    spec.diameters = {1};
-    spec.x0 = 957;  // bounds x2 = X[0] + W[0] = 958
-    spec.y0 = 550;  // bounds y2 = Y[1] + W[0] / 2 = 550 + 0
-    CWindchest& c = Chest("TROUCENTRAL 0 300\n" + StopText(spec));
+    StopSpec section;
+    section.incx = 3;
+    section.diameters = {1};
+    section.x0 = 957;  // bounds x2 = X[0] + W[0] = 958
+    section.y0 = 550;  // bounds y2 = Y[1] + W[0] / 2 = 550 + 0
+    CWindchest& c = Chest("TROUCENTRAL 0 300\n" + StopText(section));
     EXPECT_EQ(c.m_plate, (CRectangle{0, 1000, 0, 600}));
     const CStop& pilots = c.m_frame_holes;
     ASSERT_EQ(pilots.m_pipe_count, 11);
@@ -244,9 +244,9 @@ TEST_F(Layout, EmptyChestKeepsItsPlateAndZeroPipeStopsReadNothingOutside) {
     chest->Layout();
     EXPECT_EQ(chest->m_plate, (CRectangle{0, 7, 0, 9}));
 
-    StopSpec spec;
-    spec.diameters = {};
-    CWindchest& c = Chest(StopText(spec));
+    StopSpec section;
+    section.diameters = {};
+    CWindchest& c = Chest(StopText(section));
     EXPECT_EQ(c.Stop(0).m_pipe_count, 0);
     EXPECT_EQ(c.m_frame_holes.m_pipe_count, 10);
 }

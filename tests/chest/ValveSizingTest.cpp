@@ -13,10 +13,10 @@ using test::StopText;
 class ValveSizing : public ::testing::Test {
 protected:
     bool Size(const std::vector<int>& holes) {
-        StopSpec spec;
-        spec.diameters.assign(holes.size(), 60);
-        spec.holes = holes;
-        test::Read(*chest, StopText(spec), ui);
+        StopSpec section;
+        section.diameters.assign(holes.size(), 60);
+        section.holes = holes;
+        test::Read(*chest, StopText(section), ui);
         chest->Layout();
         return chest->SizeValves(counters);
     }
