@@ -26,6 +26,8 @@ QString ToQString(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+constexpr qsizetype kMaxCachedTexts = 16384;
+
 // A box given by two corners in any order, as (left, top, right, bottom) with right >= left.
 void Normalise(int& left, int& top, int& right, int& bottom) {
     if (right < left)
@@ -67,6 +69,7 @@ void PainterCanvas::UseFont() {
     m_ascent = metrics.ascent();
     m_lineHeight = metrics.height();
     m_fontChanged = false;
+    m_texts.clear();
 }
 
 void PainterCanvas::SetPen(Rgb colour, int width) {
@@ -139,7 +142,17 @@ void PainterCanvas::Text(int x, int y, const std::string& text) {
             QRect(x, y, QFontMetrics(m_font).horizontalAdvance(string), m_lineHeight), Qt::white);
     QPen pen(m_textColour);
     UsePen(pen);
-    m_painter.drawText(QPoint(x, y + m_ascent), string);
+    auto found = m_texts.find(string);
+    if (found == m_texts.end()) {
+        if (m_texts.size() >= kMaxCachedTexts)
+            m_texts.clear();
+        QStaticText laidOut(string);
+        laidOut.setTextFormat(Qt::PlainText);
+        laidOut.prepare(m_painter.transform(), m_font);
+        found = m_texts.insert(string, laidOut);
+    }
+    // A laid-out text is placed by the top of its line, as the view's texts are.
+    m_painter.drawStaticText(QPoint(x, y), *found);
 }
 
 void PainterCanvas::Image(int x, int y, int width, int height, const std::uint8_t* pixels,

@@ -5,7 +5,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QPen>
+#include <QStaticText>
 #include <QString>
 
 class QPainter;
@@ -53,6 +55,9 @@ private:
     QPen m_painterPen;
     bool m_painterPenSet = false;
     bool m_painterNoBrush = false;
+    // Laid-out texts by content: pipe numbers and dimensions repeat all over a chest, and laying
+    // a text out costs far more than drawing it.
+    QHash<QString, QStaticText> m_texts;
     int m_x = 0, m_y = 0;
 };
 
