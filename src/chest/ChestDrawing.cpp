@@ -4,6 +4,7 @@
 #include "CWindchest.h"
 #include "Drawing2D.h"
 #include "PipeBoards.h"
+#include "outline/L_2D_Drawing.h"
 #include "platform/Ui.h"
 
 #include <algorithm>
@@ -189,9 +190,14 @@ void DrawPipeBoards(Drawing2D& drawing, const PipeBoards& boards) {
                                pipeBoards[i].length / 3);
 }
 
-void PaintChestView(Drawing2D& drawing, const CWindchest* chest, Rgb background, bool showGrid) {
+void PaintChestView(Drawing2D& drawing, const CWindchest* chest, Rgb background, bool showGrid,
+                    const L_2D_Drawing* editor) {
     drawing.FillBackground(background);
     drawing.BeginPaint();
+    if (editor && drawing.GetCanvas()) {
+        editor->Draw(*drawing.GetCanvas(), drawing.g_scale2D, drawing.g_pan.x, drawing.g_pan.y);
+        drawing.SelectColour(drawing.CurrentColour()); // the chest's pens again
+    }
     if (!chest)
         return;
     chest->Draw(drawing);

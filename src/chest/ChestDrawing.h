@@ -7,6 +7,7 @@ namespace ventrel {
 
 class CWindchest;
 class Drawing2D;
+class L_2D_Drawing;
 struct PipeBoards;
 
 // The partition rectangles and lines of a chest, in colour 15 (only when it has rectangles).
@@ -16,7 +17,9 @@ void DrawGrid(Drawing2D& drawing);
 // The four boards of the set's first pipe, filled brown, in pixels at a third of their size.
 void DrawPipeBoards(Drawing2D& drawing, const PipeBoards& boards);
 
-// The view's 2D chest paint: background, the chest, its partitions and, when asked, the grid.
-void PaintChestView(Drawing2D& drawing, const CWindchest* chest, Rgb background, bool showGrid);
+// The view's 2D chest paint: background, the outline being drawn (if any), then the chest, its
+// partitions and, when asked, the grid.
+void PaintChestView(Drawing2D& drawing, const CWindchest* chest, Rgb background, bool showGrid,
+                    const L_2D_Drawing* editor = nullptr);
 
 } // namespace ventrel

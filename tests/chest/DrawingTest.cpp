@@ -4,6 +4,7 @@
 #include "chest/Drawing2D.h"
 #include "chest/PipeBoards.h"
 #include "chest/PipePicking.h"
+#include "outline/L_2D_Drawing.h"
 #include "platform/HeadlessUi.h"
 #include "platform/RecordingCanvas.h"
 
@@ -298,6 +299,31 @@ TEST(ChestDrawing, PartitionsGridAndBoards) {
         EXPECT_EQ(rects[i].c, expected[i][2]);
         EXPECT_EQ(rects[i].d, expected[i][3]);
     }
+}
+
+TEST(ChestDrawing, ViewPaintFillsThenDrawsTheOutlineThenTheChest) {
+    Fixture f;
+    CWindchest chest = SliderChest();
+    L_2D_Drawing outline;
+    outline.AddQuarter(50, 1);
+    f.drawing.m_viewWidth = 640;
+    f.drawing.m_viewHeight = 480;
+    PaintChestView(f.drawing, &chest, {1, 2, 3}, false, &outline);
+    const auto& ops = f.canvas.Ops();
+    ASSERT_FALSE(ops.empty());
+    EXPECT_EQ(ops[0].kind, Kind::FillRect);
+    EXPECT_EQ(ops[0].c, 640);
+    EXPECT_EQ(ops[0].colour, (Rgb{1, 2, 3}));
+    const auto outlineLines = f.canvas.OfKind(Kind::LineTo, {255, 0, 0});
+    ASSERT_EQ(outlineLines.size(), 9u);
+    EXPECT_EQ(outlineLines.back().c, 50);
+    EXPECT_EQ(f.canvas.TextsEqual("Montre 30 Pipes x0:0 y0:0 SLIDER MASTER").size(), 1u);
+
+    // Without a chest only the background and the outline.
+    f.canvas.Clear();
+    PaintChestView(f.drawing, nullptr, {0, 0, 0}, true, &outline);
+    EXPECT_TRUE(f.canvas.OfKind(Kind::Text).empty());
+    EXPECT_EQ(f.canvas.OfKind(Kind::LineTo).size(), 9u);
 }
 
 TEST(PipePicking, TheLastPipeUnderThePointWins) {
