@@ -75,6 +75,8 @@ bool WritePicture(const std::filesystem::path& path, PictureKind kind, int width
     case PictureKind::Svg: {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
+        // At the usual 96 dots per inch a viewer shows one picture pixel per screen pixel.
+        svg.setResolution(96);
         svg.setSize(QSize(width, height));
         svg.setViewBox(QRect(0, 0, width, height));
         svg.setTitle("Ventrel");
