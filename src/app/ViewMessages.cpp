@@ -2,6 +2,7 @@
 #include "VentrelView.h"
 
 #include "ViewHost.h"
+#include "VisibleCanvas.h"
 
 #include "chest/ChestDrawing.h"
 #include "chest/PipePicking.h"
@@ -55,9 +56,10 @@ bool CVentrelView::Shows3D() const {
     return g_scene->m_display3D;
 }
 
-void CVentrelView::Paint2D(Canvas& canvas) {
+void CVentrelView::Paint2D(Canvas& screen) {
     if (!g_scene)
         return;
+    VisibleCanvas canvas(screen, m_viewWidth, m_viewHeight);
     m_drawing.SetCanvas(&canvas);
     const Rgb background = ToRgb(g_background);
     if (g_keyboardMode && g_keyboardShown) {

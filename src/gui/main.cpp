@@ -2,6 +2,8 @@
 #include "MainWindow.h"
 #include "OrganView3D.h"
 #include "RecentFiles.h"
+#include "ChestView2D.h"
+#include "StartupTiming.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -15,6 +17,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion("1.10");
 
     ventrel::MainWindow window;
+    ventrel::StartupTiming::WatchIfAsked(window.View2D(), window.View3D());
     // Without a window manager "maximised" means nothing: the window takes the screen itself.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.setGeometry(screen->availableGeometry());

@@ -1,0 +1,64 @@
+// The desktop window's 3D view on an X server (run it under xvfb-run): one repaint of the organ.
+#include "app/VentrelView.h"
+#include "gui/MainWindow.h"
+#include "gui/OrganView3D.h"
+
+#include <QApplication>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace ventrel {
+namespace {
+
+MainWindow* g_window = nullptr;
+
+// One synchronous repaint of the 3D view: the frame drawn by the renderer and shown in the window.
+void BM_WindowOrganFrame(benchmark::State& state) {
+    OrganView3D* view = g_window->View3D();
+    for (auto _ : state) {
+        g_window->View().g_scene->SpinStep();
+        view->repaint();
+    }
+    state.counters["objects"] = g_window->View().g_scene->m_nbobject;
+}
+BENCHMARK(BM_WindowOrganFrame)->Unit(benchmark::kMillisecond);
+
+// The same in vector mode (every face as lines).
+void BM_WindowOrganFrameVector(benchmark::State& state) {
+    OrganView3D* view = g_window->View3D();
+    g_window->View().g_scene->m_vectorMode = true;
+    for (auto _ : state) {
+        g_window->View().g_scene->SpinStep();
+        view->repaint();
+    }
+    g_window->View().g_scene->m_vectorMode = false;
+}
+BENCHMARK(BM_WindowOrganFrameVector)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace ventrel
+
+int main(int argc, char** argv) {
+    if (!std::getenv("DISPLAY")) {
+        std::fprintf(stderr, "app_window_bench needs an X server: run it under xvfb-run\n");
+        return 0;
+    }
+    ventrel::OrganView3D::SetDefaultFormat();
+    QApplication application(argc, argv);
+    ventrel::MainWindow window;
+    window.resize(1280, 800);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    window.OpenDocument(QString(VENTREL_SOURCE_DIR) + "/examples/orgue.org");
+    window.View().g_scene->m_translation = {0, -1500, -6000};
+    QTest::qWait(500);
+    ventrel::g_window = &window;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
