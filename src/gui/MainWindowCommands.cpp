@@ -49,8 +49,17 @@ void MainWindow::PrintTo(QPrinter& printer) {
     Sync();
 }
 
+namespace {
+
+// The drawing is laid out in printer pixels: at 600 dots per inch the proposed printing scale of 5
+// spreads a chest of a few metres over the five page strips.
+constexpr int kPrintResolution = 600;
+
+} // namespace
+
 void MainWindow::Print() {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(kPrintResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -59,6 +68,7 @@ void MainWindow::Print() {
 
 void MainWindow::PrintPreview() {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(kPrintResolution);
     QPrintPreviewDialog preview(&printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { PrintTo(*target); });
