@@ -169,7 +169,8 @@ std::string EglContext::Description() const {
 } // namespace ventrel
 
 // Mesa's software renderer keeps a few blocks of LLVM's one-time set-up until the process ends;
-// the leak checker of sanitizer builds is told that they are not ours.
+// the leak checker of sanitizer builds is told that they are not ours. Weak, so that a program
+// with a list of its own (the Qt back-end has one) links; that list must then name these too.
 #if defined(__SANITIZE_ADDRESS__)
 #define VENTREL_ASAN 1
 #elif defined(__has_feature)
@@ -178,7 +179,7 @@ std::string EglContext::Description() const {
 #endif
 #endif
 #ifdef VENTREL_ASAN
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libLLVM\nleak:swrast_dri\nleak:libgallium\nleak:libEGL_mesa\n";
+extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
+    return "leak:libLLVM\nleak:swrast_dri\nleak:libgallium\nleak:libEGL_mesa\nleak:libfontconfig\n";
 }
 #endif
