@@ -21,10 +21,10 @@ const std::filesystem::path kOrgan =
     std::filesystem::path(VENTREL_SOURCE_DIR) / "examples" / "orgue.org";
 
 // 100 stops of 80 round pipes in staggered rows, laid out and sized: the largest chest there is.
-void FillFullChest(CWindchest& chest, ValveCounters& counters) {
+void FillFullChest(CWindchest &chest, ValveCounters &counters) {
     chest.m_stop_count = CWindchest::kMaxStops;
     for (int s = 0; s < CWindchest::kMaxStops; ++s) {
-        CStop& stop = chest.Stop(s);
+        CStop &stop = chest.Stop(s);
         stop.m_name = "Stop" + std::to_string(s);
         stop.m_pipe_count = CStop::kMaxPipes;
         stop.m_incx = 1;
@@ -44,12 +44,12 @@ void FillFullChest(CWindchest& chest, ValveCounters& counters) {
 
 class OffscreenGl : public GlContext {
 public:
-    explicit OffscreenGl(EglContext& context) : m_context(context) {}
+    explicit OffscreenGl(EglContext &context) : m_context(context) {}
     bool MakeCurrent() override { return m_context.MakeCurrent(); }
     void SwapBuffers() override { m_context.SwapBuffers(); }
 
 private:
-    EglContext& m_context;
+    EglContext &m_context;
 };
 
 struct View2D {
@@ -74,7 +74,7 @@ struct View2D {
 };
 
 // The baseline: filling the view's background alone.
-void BM_Background(benchmark::State& state) {
+void BM_Background(benchmark::State &state) {
     View2D setup;
     setup.view.g_currentChest = nullptr;
     for (auto _ : state)
@@ -83,7 +83,7 @@ void BM_Background(benchmark::State& state) {
 BENCHMARK(BM_Background)->Unit(benchmark::kMillisecond);
 
 // A whole 2D repaint of the full chest at the start-up scale, everything shown.
-void BM_Repaint2DFullChest(benchmark::State& state) {
+void BM_Repaint2DFullChest(benchmark::State &state) {
     View2D setup;
     for (auto _ : state)
         setup.Paint();
@@ -91,7 +91,7 @@ void BM_Repaint2DFullChest(benchmark::State& state) {
 BENCHMARK(BM_Repaint2DFullChest)->Unit(benchmark::kMillisecond);
 
 // The same zoomed out so that the whole chest is on the screen.
-void BM_Repaint2DFullChestWhole(benchmark::State& state) {
+void BM_Repaint2DFullChestWhole(benchmark::State &state) {
     View2D setup;
     setup.view.m_drawing.g_scale2D = 0.03f;
     for (auto _ : state)
@@ -100,7 +100,7 @@ void BM_Repaint2DFullChestWhole(benchmark::State& state) {
 BENCHMARK(BM_Repaint2DFullChestWhole)->Unit(benchmark::kMillisecond);
 
 // The same without the per-pipe dimension texts ("Masq dimensions"): what the texts cost.
-void BM_Repaint2DFullChestWholeNoDimensions(benchmark::State& state) {
+void BM_Repaint2DFullChestWholeNoDimensions(benchmark::State &state) {
     View2D setup;
     setup.view.m_drawing.g_scale2D = 0.03f;
     setup.view.m_drawing.g_hideDimensions = true;
@@ -116,7 +116,7 @@ struct View3D {
     HeadlessHost host;
     std::unique_ptr<CVentrelView> view;
 
-    explicit View3D(benchmark::State& state) {
+    explicit View3D(benchmark::State &state) {
         std::string error;
         context = EglContext::Create(1280, 720, &error);
         if (!context) {
@@ -134,7 +134,7 @@ struct View3D {
 };
 
 // "Open Organ" on the example organ (four chests, a bar and a pipe) and its first 3D frame.
-void BM_OpenOrganFirstFrame(benchmark::State& state) {
+void BM_OpenOrganFirstFrame(benchmark::State &state) {
     View3D setup(state);
     if (!setup.view)
         return;
@@ -147,7 +147,7 @@ void BM_OpenOrganFirstFrame(benchmark::State& state) {
 BENCHMARK(BM_OpenOrganFirstFrame)->Unit(benchmark::kMillisecond);
 
 // One frame of the example organ, filled and textured, once its lists are compiled.
-void BM_OrganFrame(benchmark::State& state) {
+void BM_OrganFrame(benchmark::State &state) {
     View3D setup(state);
     if (!setup.view)
         return;

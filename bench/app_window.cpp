@@ -13,11 +13,11 @@
 namespace ventrel {
 namespace {
 
-MainWindow* g_window = nullptr;
+MainWindow *g_window = nullptr;
 
 // One synchronous repaint of the 3D view: the frame drawn by the renderer and shown in the window.
-void BM_WindowOrganFrame(benchmark::State& state) {
-    OrganView3D* view = g_window->View3D();
+void BM_WindowOrganFrame(benchmark::State &state) {
+    OrganView3D *view = g_window->View3D();
     for (auto _ : state) {
         g_window->View().g_scene->SpinStep();
         view->repaint();
@@ -27,8 +27,8 @@ void BM_WindowOrganFrame(benchmark::State& state) {
 BENCHMARK(BM_WindowOrganFrame)->Unit(benchmark::kMillisecond);
 
 // The same in vector mode (every face as lines).
-void BM_WindowOrganFrameVector(benchmark::State& state) {
-    OrganView3D* view = g_window->View3D();
+void BM_WindowOrganFrameVector(benchmark::State &state) {
+    OrganView3D *view = g_window->View3D();
     g_window->View().g_scene->m_vectorMode = true;
     for (auto _ : state) {
         g_window->View().g_scene->SpinStep();
@@ -41,7 +41,7 @@ BENCHMARK(BM_WindowOrganFrameVector)->Unit(benchmark::kMillisecond);
 } // namespace
 } // namespace ventrel
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
     if (!std::getenv("DISPLAY")) {
         std::fprintf(stderr, "app_window_bench needs an X server: run it under xvfb-run\n");
         return 0;

@@ -12,19 +12,19 @@ namespace ventrel {
 
 class HeadlessHost : public ViewHost {
 public:
-    void SetTitle(const std::string& title) override { m_title = title; }
+    void SetTitle(const std::string &title) override { m_title = title; }
     void SetTimer(int id, int milliseconds) override { m_timers[id] = milliseconds; }
     void KillTimer(int id) override { m_timers.erase(id); }
     void EndProgram(int code) override {
         m_ended = true;
         m_exitCode = code;
     }
-    GlContext* Gl() override { return m_gl; }
+    GlContext *Gl() override { return m_gl; }
     // Without a script a dialog is cancelled.
-    bool RunElectros(ElectrosDialog& dialog) override { return m_electros && m_electros(dialog); }
-    bool RunValueDialog(ValueDialog& dialog) override { return m_value && m_value(dialog); }
+    bool RunElectros(ElectrosDialog &dialog) override { return m_electros && m_electros(dialog); }
+    bool RunValueDialog(ValueDialog &dialog) override { return m_value && m_value(dialog); }
     void ShowAbout() override { ++m_abouts; }
-    void ShowPipePositions(PipePositionDialog& dialog) override { m_pipeDialog = &dialog; }
+    void ShowPipePositions(PipePositionDialog &dialog) override { m_pipeDialog = &dialog; }
     void Print() override { ++m_prints; }
     void PrintPreview() override { ++m_previews; }
     void ToggleBar(int id) override { m_bars[id] = !BarVisible(id); }
@@ -37,10 +37,10 @@ public:
     std::map<int, int> m_timers;
     bool m_ended = false;
     int m_exitCode = -1;
-    GlContext* m_gl = nullptr;
-    std::function<bool(ElectrosDialog&)> m_electros;
-    std::function<bool(ValueDialog&)> m_value;
-    PipePositionDialog* m_pipeDialog = nullptr;
+    GlContext *m_gl = nullptr;
+    std::function<bool(ElectrosDialog &)> m_electros;
+    std::function<bool(ValueDialog &)> m_value;
+    PipePositionDialog *m_pipeDialog = nullptr;
     int m_abouts = 0;
     int m_prints = 0;
     int m_previews = 0;

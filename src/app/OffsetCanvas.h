@@ -7,7 +7,7 @@ namespace ventrel {
 
 class OffsetCanvas : public Canvas {
 public:
-    OffsetCanvas(Canvas& target, int dx, int dy) : m_target(target), m_dx(dx), m_dy(dy) {}
+    OffsetCanvas(Canvas &target, int dx, int dy) : m_target(target), m_dx(dx), m_dy(dy) {}
 
     void SetPen(Rgb colour, int width) override { m_target.SetPen(colour, width); }
     void SetBrush(Rgb colour) override { m_target.SetBrush(colour); }
@@ -25,19 +25,23 @@ public:
     }
     void MoveTo(int x, int y) override { m_target.MoveTo(x + m_dx, y + m_dy); }
     void LineTo(int x, int y) override { m_target.LineTo(x + m_dx, y + m_dy); }
-    void SetFont(const std::string& family, int height) override { m_target.SetFont(family, height); }
+    void SetFont(const std::string &family, int height) override {
+        m_target.SetFont(family, height);
+    }
     void SetTextColour(Rgb colour) override { m_target.SetTextColour(colour); }
     void SetTransparentBackground(bool transparent) override {
         m_target.SetTransparentBackground(transparent);
     }
-    void Text(int x, int y, const std::string& text) override { m_target.Text(x + m_dx, y + m_dy, text); }
-    void Image(int x, int y, int width, int height, const std::uint8_t* pixels, int stride,
+    void Text(int x, int y, const std::string &text) override {
+        m_target.Text(x + m_dx, y + m_dy, text);
+    }
+    void Image(int x, int y, int width, int height, const std::uint8_t *pixels, int stride,
                int bitsPerPixel) override {
         m_target.Image(x + m_dx, y + m_dy, width, height, pixels, stride, bitsPerPixel);
     }
 
 private:
-    Canvas& m_target;
+    Canvas &m_target;
     int m_dx, m_dy;
 };
 

@@ -14,12 +14,12 @@ namespace {
 
 // Reads a description file into a copy of `chest`, so that a file that cannot be read leaves the
 // chest as it was. False when the file is absent or cannot be read to its end (message shown).
-bool ReadChestInto(CWindchest& chest, const std::string& name, const WorkFolder& folder, Ui& ui) {
+bool ReadChestInto(CWindchest &chest, const std::string &name, const WorkFolder &folder, Ui &ui) {
     auto copy = std::make_unique<CWindchest>(chest);
     try {
         if (!copy->ReadDatFile(name, folder, ui))
             return false;
-    } catch (const FatalInputError& error) {
+    } catch (const FatalInputError &error) {
         ui.MessageBox(Format("%s: %s", name.c_str(), error.what()));
         return false;
     }
@@ -35,11 +35,11 @@ void CVentrelView::OpenChest() {
     OpenChestFile(m_folder.In(g_fileName));
 }
 
-bool CVentrelView::OpenChestFile(const std::filesystem::path& path) {
+bool CVentrelView::OpenChestFile(const std::filesystem::path &path) {
     g_fileName = path.filename().string();
     m_folder = WorkFolder::Both(path.has_parent_path() ? path.parent_path() : ".");
     EnsureChests();
-    CWindchest& chest = (*g_chests)[0];
+    CWindchest &chest = (*g_chests)[0];
     if (!ReadChestInto(chest, g_fileName, m_folder, m_ui))
         return false;
     NewScene();
@@ -69,7 +69,7 @@ void CVentrelView::AddChest() {
         return;
     }
     const int i = g_chests->count;
-    CWindchest& chest = (*g_chests)[i];
+    CWindchest &chest = (*g_chests)[i];
     if (!ReadChestInto(chest, g_fileName, m_folder, m_ui))
         return;
     g_currentChest = &chest;
@@ -93,7 +93,7 @@ void CVentrelView::OpenOrgan() {
     OpenOrganFile(m_folder.In(g_fileName));
 }
 
-bool CVentrelView::OpenOrganFile(const std::filesystem::path& path) {
+bool CVentrelView::OpenOrganFile(const std::filesystem::path &path) {
     g_fileName = path.filename().string();
     m_folder = WorkFolder::Both(path.has_parent_path() ? path.parent_path() : ".");
     std::string text;
@@ -107,7 +107,7 @@ bool CVentrelView::OpenOrganFile(const std::filesystem::path& path) {
     auto table = std::make_unique<ChestTable>();
     LoadOrganChests(organ, *table, m_folder, m_ui);
     g_chests = std::move(table);
-    for (auto& folder : m_chestFolders)
+    for (auto &folder : m_chestFolders)
         folder = m_folder.input;
     g_pipeBoards.reset();
     m_circleChest.reset();
@@ -147,7 +147,7 @@ void CVentrelView::SaveAllChests() {
     // output loses nothing; the output replaces its target only once complete.
     std::string all;
     for (int i = 0; i < ChestCount(); ++i) {
-        const std::string& name = (*g_chests)[i].m_file_name;
+        const std::string &name = (*g_chests)[i].m_file_name;
         const auto path = m_chestFolders[static_cast<size_t>(i)] / name;
         std::string bytes;
         if (!ReadWholeFile(path, bytes)) {

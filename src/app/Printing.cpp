@@ -13,7 +13,7 @@ void CVentrelView::BeginPrinting() {
     m_savedLineWidth = m_drawing.g_lineWidth;
 }
 
-void CVentrelView::PrintPage(Canvas& canvas, int page, int pageWidth, int pageHeight) {
+void CVentrelView::PrintPage(Canvas &canvas, int page, int pageWidth, int pageHeight) {
     m_pageWidth = pageWidth;
     m_pageHeight = pageHeight;
     // The window origin moves left by one page width per page.
@@ -22,16 +22,16 @@ void CVentrelView::PrintPage(Canvas& canvas, int page, int pageWidth, int pageHe
     m_drawing.SetCanvas(&strip);
     if (g_scene && g_scene->m_display3D) {
         // The 3D frame, as the window last drew it, at the drawing's origin.
-        const Frame& frame = m_printFrame;
+        const Frame &frame = m_printFrame;
         if (frame.width > 0 && frame.height > 0 &&
             frame.rgba.size() >= static_cast<size_t>(frame.width) * frame.height * 4) {
             // The canvas takes bottom-up BGRA rows.
             std::vector<std::uint8_t> bgra(frame.rgba.size());
             const size_t stride = static_cast<size_t>(frame.width) * 4;
             for (int y = 0; y < frame.height; ++y) {
-                const std::uint8_t* from = &frame.rgba[static_cast<size_t>(y) * stride];
-                std::uint8_t* to = &bgra[static_cast<size_t>(frame.height - 1 - y) * stride];
-                for (int x = 0; x < frame.width; ++x) {
+                const std::uint8_t *from = &frame.rgba[static_cast<size_t>(y) * stride];
+                std::uint8_t *to = &bgra[static_cast<size_t>(frame.height - 1 - y) * stride];
+                for (size_t x = 0; x < static_cast<size_t>(frame.width); ++x) {
                     to[4 * x] = from[4 * x + 2];
                     to[4 * x + 1] = from[4 * x + 1];
                     to[4 * x + 2] = from[4 * x];

@@ -13,7 +13,7 @@ namespace ventrel {
 namespace {
 
 // The chosen file's text; false with the reader's message when it cannot be opened.
-bool ReadChosen(const WorkFolder& folder, const std::string& name, std::string& text, Ui& ui) {
+bool ReadChosen(const WorkFolder &folder, const std::string &name, std::string &text, Ui &ui) {
     if (ReadWholeFile(folder.In(name), text))
         return true;
     ui.MessageBox(Format("FICHIER %s ABSENT\n", name.c_str()));
@@ -35,14 +35,14 @@ void CVentrelView::OpenStop() {
     if (!ReadChosen(m_folder, g_fileName, text, m_ui))
         return;
     EnsureChests();
-    CWindchest& chest = (*g_chests)[0];
+    CWindchest &chest = (*g_chests)[0];
     g_currentChest = &chest;
     m_circleChest.reset();
     auto copy = std::make_unique<CWindchest>(chest);
     try {
         if (!ReadStopFile(*copy, text, m_ui))
             return;
-    } catch (const FatalInputError& error) {
+    } catch (const FatalInputError &error) {
         m_ui.MessageBox(Format("%s: %s", g_fileName.c_str(), error.what()));
         return;
     }
@@ -70,7 +70,7 @@ void CVentrelView::OpenCircles() {
     auto chest = std::make_unique<CWindchest>();
     try {
         chest->ReadCircles(text, m_ui);
-    } catch (const FatalInputError& error) {
+    } catch (const FatalInputError &error) {
         m_ui.MessageBox(Format("%s: %s", g_fileName.c_str(), error.what()));
         return;
     }
@@ -89,7 +89,7 @@ void CVentrelView::OpenPipe() {
     auto boards = std::make_unique<PipeBoards>();
     try {
         boards->Read(text, m_ui);
-    } catch (const FatalInputError& error) {
+    } catch (const FatalInputError &error) {
         m_ui.MessageBox(Format("%s: %s", g_fileName.c_str(), error.what()));
         return;
     }

@@ -15,7 +15,7 @@
 
 namespace ventrel {
 
-CVentrelView::CVentrelView(Ui& ui, ViewHost& host)
+CVentrelView::CVentrelView(Ui &ui, ViewHost &host)
     : m_pedalboard(std::make_unique<CPedalboard>()), m_ui(ui), m_host(host) {
     // View creation: the palette and fonts live in the 2D drawing; the scene opens on 2D with the
     // camera steps of a new view.
@@ -36,7 +36,7 @@ CVentrelView::~CVentrelView() {
 }
 
 bool CVentrelView::WithGl() {
-    GlContext* context = m_glReady ? m_host.Gl() : nullptr;
+    GlContext *context = m_glReady ? m_host.Gl() : nullptr;
     return context && context->MakeCurrent();
 }
 
@@ -64,9 +64,11 @@ void CVentrelView::EnsureChests() {
         g_chests = std::make_unique<ChestTable>();
 }
 
-void CVentrelView::Repaint() { m_ui.RequestRepaint(); }
+void CVentrelView::Repaint() {
+    m_ui.RequestRepaint();
+}
 
-bool CVentrelView::AskFileName(const char* filter, const char* title) {
+bool CVentrelView::AskFileName(const char *filter, const char *title) {
     const auto path = m_ui.AskFileName(filter, title);
     if (!path)
         return false;
@@ -83,7 +85,7 @@ void CVentrelView::Reset() {
     NewScene();
     EnsureChests();
     for (int i = 0; i < g_chests->count; ++i) {
-        CWindchest& chest = (*g_chests)[i];
+        CWindchest &chest = (*g_chests)[i];
         for (int s = 0; s < CWindchest::kMaxStops; ++s) {
             chest.Stop(s).m_turrets.reset();
             chest.Stop(s).m_turret_count = 0;
@@ -134,7 +136,7 @@ void CVentrelView::QuitWithoutSaving() {
     m_host.EndProgram(0);
 }
 
-bool CVentrelView::OpenDocument(const std::filesystem::path& path) {
+bool CVentrelView::OpenDocument(const std::filesystem::path &path) {
     std::string ending = path.extension().string();
     std::transform(ending.begin(), ending.end(), ending.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });

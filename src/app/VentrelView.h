@@ -35,26 +35,26 @@ inline constexpr int kSpinPeriod = 10;
 // One per main window; each test creates its own. Nothing here knows which front end runs it.
 class CVentrelView {
 public:
-    CVentrelView(Ui& ui, ViewHost& host);
+    CVentrelView(Ui &ui, ViewHost &host);
     ~CVentrelView();
-    CVentrelView(const CVentrelView&) = delete;
-    CVentrelView& operator=(const CVentrelView&) = delete;
+    CVentrelView(const CVentrelView &) = delete;
+    CVentrelView &operator=(const CVentrelView &) = delete;
 
     // ---- the program-wide state ----
     std::unique_ptr<ChestTable> g_chests;     // created by the first "New" (or a chest command)
-    CWindchest* g_currentChest = nullptr;     // a chest of the table, or the circle chest
+    CWindchest *g_currentChest = nullptr;     // a chest of the table, or the circle chest
     std::unique_ptr<Scene> g_scene;           // also holds m_display3D
     std::unique_ptr<PipeBoards> g_pipeBoards; // shown instead of the chest while present
     // The 2D drawing: g_scale2D, g_pan, g_lineWidth, g_textColour, g_hideDimensions, the font.
     Drawing2D m_drawing;
     float g_printScale = 5.0f;
     float g_screenScale = 1.0f;
-    std::uint32_t g_background = 0;        // COLORREF 0x00BBGGRR
-    Vec3 g_backgroundRGB{0, 0, 0};         // the same as (R/256, G/256, B/256)
+    std::uint32_t g_background = 0; // COLORREF 0x00BBGGRR
+    Vec3 g_backgroundRGB{0, 0, 0};  // the same as (R/256, G/256, B/256)
     std::string g_pipeTexture = "tin.jpg";
-    std::string g_fileName;                // bare name last chosen in a file dialog
-    WorkFolder m_folder;                   // the folder it was chosen in
-    ValveCounters g_valves;                // counters, magnet and pallet sizes
+    std::string g_fileName; // bare name last chosen in a file dialog
+    WorkFolder m_folder;    // the folder it was chosen in
+    ValveCounters g_valves; // counters, magnet and pallet sizes
     bool g_pedalboardMode = false;
     bool g_keyboardMode = false;
     bool g_keyboardShown = false;
@@ -78,10 +78,10 @@ public:
     std::unique_ptr<PipePositionDialog> m_pipeDialog;
 
     int ChestCount() const { return g_chests ? g_chests->count : 0; }
-    CWindchest* FirstChest() { return g_chests ? &(*g_chests)[0] : nullptr; }
-    Ui& GetUi() { return m_ui; }
-    ViewHost& Host() { return m_host; }
-    const ViewHost& Host() const { return m_host; }
+    CWindchest *FirstChest() { return g_chests ? &(*g_chests)[0] : nullptr; }
+    Ui &GetUi() { return m_ui; }
+    ViewHost &Host() { return m_host; }
+    const ViewHost &Host() const { return m_host; }
 
     // ---- window messages ----
     void OnSize(int width, int height);
@@ -91,7 +91,7 @@ public:
     // What the view shows now: true for the OpenGL frame, false for a 2D picture.
     bool Shows3D() const;
     // Paints the 2D pictures (keyboard, pedalboard, boards, chest) on a canvas.
-    void Paint2D(Canvas& canvas);
+    void Paint2D(Canvas &canvas);
     // Paints the 3D frame into the current context (compiling the scene first when it changed).
     void Paint3D();
     void OnKeyDown(int key);
@@ -114,7 +114,7 @@ public:
     void QuitWithoutSaving();
     // A file named on the command line or dropped on the window: an organ (.org) or a chest
     // (.dat) is opened as its command would; any other file only repaints.
-    bool OpenDocument(const std::filesystem::path& path);
+    bool OpenDocument(const std::filesystem::path &path);
 
     // ---- file commands ----
     void OpenChest();
@@ -129,14 +129,14 @@ public:
     void OpenPipe();
     void ChooseTexture();
     // The same without the file dialog, for a path already chosen.
-    bool OpenChestFile(const std::filesystem::path& path);
-    bool OpenOrganFile(const std::filesystem::path& path);
+    bool OpenChestFile(const std::filesystem::path &path);
+    bool OpenOrganFile(const std::filesystem::path &path);
 
     // ---- printing (five horizontal strips of one wide drawing) ----
     static constexpr int kPrintPages = 5;
     void BeginPrinting();
     // Page 1 ... 5 on a canvas of the page's size in device pixels.
-    void PrintPage(Canvas& canvas, int page, int pageWidth, int pageHeight);
+    void PrintPage(Canvas &canvas, int page, int pageWidth, int pageHeight);
     void EndPrinting();
     bool Printing() const { return m_drawing.Printing(); }
     // The current 3D frame as top-down RGBA rows, handed over by the window for printing.
@@ -164,7 +164,7 @@ public:
     void AddAxes();
 
     // Asks for a file; on OK g_fileName and the work folder follow the choice.
-    bool AskFileName(const char* filter, const char* title);
+    bool AskFileName(const char *filter, const char *title);
     void Repaint();
 
 private:
@@ -175,8 +175,8 @@ private:
     void StopSpinning();
     bool WithGl();
 
-    Ui& m_ui;
-    ViewHost& m_host;
+    Ui &m_ui;
+    ViewHost &m_host;
     bool m_glReady = false;
     bool m_sceneChanged = true;
     int m_savedLineWidth = 1;

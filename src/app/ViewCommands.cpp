@@ -95,7 +95,9 @@ void CVentrelView::CreatePedalboard() {
     Repaint();
 }
 
-void CVentrelView::WritePedalboardDxf() { m_pedalboard->WriteDxf(m_folder, m_ui); }
+void CVentrelView::WritePedalboardDxf() {
+    m_pedalboard->WriteDxf(m_folder, m_ui);
+}
 
 void CVentrelView::CreateBackground() {
     if (!g_scene)

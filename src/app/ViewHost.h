@@ -15,21 +15,21 @@ class ViewHost {
 public:
     virtual ~ViewHost() = default;
 
-    virtual void SetTitle(const std::string& title) = 0;
+    virtual void SetTitle(const std::string &title) = 0;
     // Window timer `id` firing every `milliseconds` until killed; each tick calls OnTimer(id).
     virtual void SetTimer(int id, int milliseconds) = 0;
     virtual void KillTimer(int id) = 0;
     // Closes the main window and ends the process with this code.
     virtual void EndProgram(int code) = 0;
     // The 3D view's OpenGL context, or nullptr while there is none.
-    virtual GlContext* Gl() = 0;
+    virtual GlContext *Gl() = 0;
 
     // Modal dialogs; true when closed with OK (the model has taken the values).
-    virtual bool RunElectros(ElectrosDialog& dialog) = 0;
-    virtual bool RunValueDialog(ValueDialog& dialog) = 0;
+    virtual bool RunElectros(ElectrosDialog &dialog) = 0;
+    virtual bool RunValueDialog(ValueDialog &dialog) = 0;
     virtual void ShowAbout() = 0;
     // Shows the modeless pipe-position window over this model (kept by the view).
-    virtual void ShowPipePositions(PipePositionDialog& dialog) = 0;
+    virtual void ShowPipePositions(PipePositionDialog &dialog) = 0;
     // The framework's print and print preview; they call the view's printing operations.
     virtual void Print() = 0;
     virtual void PrintPreview() = 0;
@@ -37,7 +37,7 @@ public:
     virtual void ToggleBar(int id) = 0;
     virtual bool BarVisible(int id) const = 0;
     // A chest or organ file was opened (for the recent-file list).
-    virtual void DocumentOpened(const std::filesystem::path& path) { (void)path; }
+    virtual void DocumentOpened(const std::filesystem::path &path) { (void)path; }
 };
 
 } // namespace ventrel

@@ -14,7 +14,8 @@ namespace ventrel {
 namespace {
 
 Rgb ToRgb(std::uint32_t colour) {
-    return {static_cast<std::uint8_t>(colour & 0xff), static_cast<std::uint8_t>((colour >> 8) & 0xff),
+    return {static_cast<std::uint8_t>(colour & 0xff),
+            static_cast<std::uint8_t>((colour >> 8) & 0xff),
             static_cast<std::uint8_t>((colour >> 16) & 0xff)};
 }
 
@@ -31,7 +32,7 @@ void CVentrelView::OnInitGl() {
     if (!g_scene)
         return;
     // The context's initial state; the scene keeps the camera and display the view already has.
-    Scene& scene = *g_scene;
+    Scene &scene = *g_scene;
     const Vec3 translation = scene.m_translation, rotation = scene.m_rotation;
     const float translateStep = scene.m_translateStep, rotateStep = scene.m_rotateStep;
     const bool display3D = scene.m_display3D;
@@ -56,7 +57,7 @@ bool CVentrelView::Shows3D() const {
     return g_scene->m_display3D;
 }
 
-void CVentrelView::Paint2D(Canvas& screen) {
+void CVentrelView::Paint2D(Canvas &screen) {
     if (!g_scene)
         return;
     VisibleCanvas canvas(screen, m_viewWidth, m_viewHeight);
@@ -125,7 +126,7 @@ void CVentrelView::OnLeftDown(ScreenPoint p) {
         Repaint();
     }
     if (g_chests) {
-        CWindchest& first = (*g_chests)[0];
+        CWindchest &first = (*g_chests)[0];
         if (first.m_pick_mode) {
             // The pick is drawn again by the repaint that follows; here it only selects.
             first.PickPipe(m_drawing, p.x, p.y, m_ui);

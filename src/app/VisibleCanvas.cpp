@@ -23,7 +23,7 @@ void VisibleCanvas::SetPen(Rgb colour, int width) {
     m_target.SetPen(colour, width);
 }
 
-void VisibleCanvas::SetFont(const std::string& family, int height) {
+void VisibleCanvas::SetFont(const std::string &family, int height) {
     m_fontHeight = std::max(1, height);
     m_target.SetFont(family, height);
 }
@@ -74,7 +74,7 @@ void VisibleCanvas::LineTo(int x, int y) {
     m_y = y;
 }
 
-void VisibleCanvas::Text(int x, int y, const std::string& text) {
+void VisibleCanvas::Text(int x, int y, const std::string &text) {
     // A generous bound on the text's box: no glyph is wider than twice the font's height.
     const long width = static_cast<long>(text.size()) * 2L * m_fontHeight;
     if (Meets(x, y, x + width, y + 2L * m_fontHeight))
@@ -83,7 +83,7 @@ void VisibleCanvas::Text(int x, int y, const std::string& text) {
         ++m_dropped;
 }
 
-void VisibleCanvas::Image(int x, int y, int width, int height, const std::uint8_t* pixels,
+void VisibleCanvas::Image(int x, int y, int width, int height, const std::uint8_t *pixels,
                           int stride, int bitsPerPixel) {
     if (Meets(x, y, static_cast<long>(x) + width, static_cast<long>(y) + height))
         m_target.Image(x, y, width, height, pixels, stride, bitsPerPixel);

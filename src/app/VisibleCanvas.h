@@ -10,7 +10,7 @@ namespace ventrel {
 // fonts and the current point stay exactly as they would be.
 class VisibleCanvas : public Canvas {
 public:
-    VisibleCanvas(Canvas& target, int width, int height)
+    VisibleCanvas(Canvas &target, int width, int height)
         : m_target(target), m_width(width), m_height(height) {}
 
     void SetPen(Rgb colour, int width) override;
@@ -21,13 +21,13 @@ public:
     void Rectangle(int left, int top, int right, int bottom) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
-    void SetFont(const std::string& family, int height) override;
+    void SetFont(const std::string &family, int height) override;
     void SetTextColour(Rgb colour) override { m_target.SetTextColour(colour); }
     void SetTransparentBackground(bool transparent) override {
         m_target.SetTransparentBackground(transparent);
     }
-    void Text(int x, int y, const std::string& text) override;
-    void Image(int x, int y, int width, int height, const std::uint8_t* pixels, int stride,
+    void Text(int x, int y, const std::string &text) override;
+    void Image(int x, int y, int width, int height, const std::uint8_t *pixels, int stride,
                int bitsPerPixel) override;
 
     // How many drawing calls were dropped.
@@ -37,7 +37,7 @@ private:
     // Whether the box, widened by the pen, meets the view.
     bool Meets(long left, long top, long right, long bottom) const;
 
-    Canvas& m_target;
+    Canvas &m_target;
     int m_width, m_height;
     int m_penWidth = 1;
     int m_fontHeight = 12;

@@ -6,9 +6,9 @@
 namespace ventrel {
 
 struct AboutBox {
-    static constexpr const char* kTitle = "About Ventrel";
-    static constexpr const char* kProgram = "Ventrel";
-    static constexpr const char* kVersion = "1.10";
+    static constexpr const char *kTitle = "About Ventrel";
+    static constexpr const char *kProgram = "Ventrel";
+    static constexpr const char *kVersion = "1.10";
 
     // "Ventrel Version 1.10" and a line on what the program is for.
     static std::string Text();

@@ -11,7 +11,7 @@
 namespace ventrel {
 namespace {
 
-bool OnlyBlanks(const char* p) {
+bool OnlyBlanks(const char *p) {
     while (*p == ' ' || *p == '\t')
         ++p;
     return *p == '\0';
@@ -19,9 +19,9 @@ bool OnlyBlanks(const char* p) {
 
 } // namespace
 
-std::optional<int> ParseIntField(const std::string& text) {
-    const char* start = text.c_str();
-    char* end = nullptr;
+std::optional<int> ParseIntField(const std::string &text) {
+    const char *start = text.c_str();
+    char *end = nullptr;
     errno = 0;
     const long value = std::strtol(start, &end, 10);
     if (end == start || errno == ERANGE || value < INT_MIN || value > INT_MAX || !OnlyBlanks(end))
@@ -29,9 +29,9 @@ std::optional<int> ParseIntField(const std::string& text) {
     return static_cast<int>(value);
 }
 
-std::optional<double> ParseRealField(const std::string& text) {
-    const char* start = text.c_str();
-    char* end = nullptr;
+std::optional<double> ParseRealField(const std::string &text) {
+    const char *start = text.c_str();
+    char *end = nullptr;
     errno = 0;
     const double value = std::strtod(start, &end);
     if (end == start || errno == ERANGE || !std::isfinite(value) || !OnlyBlanks(end))
@@ -39,14 +39,14 @@ std::optional<double> ParseRealField(const std::string& text) {
     return value;
 }
 
-std::optional<int> ReadIntField(const std::string& text, Ui& ui) {
+std::optional<int> ReadIntField(const std::string &text, Ui &ui) {
     auto value = ParseIntField(text);
     if (!value)
         ui.MessageBox(kEnterInteger);
     return value;
 }
 
-std::optional<double> ReadRealField(const std::string& text, Ui& ui) {
+std::optional<double> ReadRealField(const std::string &text, Ui &ui) {
     auto value = ParseRealField(text);
     if (!value)
         ui.MessageBox(kEnterNumber);

@@ -18,11 +18,13 @@ constexpr int kCounterFields[7] = {ElectrosDialog::kValves16, ElectrosDialog::kV
                                    ElectrosDialog::kValves28, ElectrosDialog::kValves32,
                                    ElectrosDialog::kValves35};
 
-std::string Number(int value) { return std::to_string(value); }
+std::string Number(int value) {
+    return std::to_string(value);
+}
 
 } // namespace
 
-const std::vector<ElectrosDialog::Control>& ElectrosDialog::Controls() {
+const std::vector<ElectrosDialog::Control> &ElectrosDialog::Controls() {
     static const std::vector<Control> controls = {
         {kMinGap, "Inter Pipes min", true},
         {kChestHeight, "Chest Height", true},
@@ -48,10 +50,10 @@ const std::vector<ElectrosDialog::Control>& ElectrosDialog::Controls() {
     return controls;
 }
 
-ElectrosDialog::ElectrosDialog(CWindchest& chest, ValveCounters& valves, std::string fileName,
-                               WorkFolder folder, Ui& ui)
-    : m_chest(chest), m_valves(valves), m_fileName(std::move(fileName)), m_folder(std::move(folder)),
-      m_ui(ui) {
+ElectrosDialog::ElectrosDialog(CWindchest &chest, ValveCounters &valves, std::string fileName,
+                               WorkFolder folder, Ui &ui)
+    : m_chest(chest), m_valves(valves), m_fileName(std::move(fileName)),
+      m_folder(std::move(folder)), m_ui(ui) {
     Load();
 }
 
@@ -72,24 +74,24 @@ void ElectrosDialog::Load() {
 }
 
 void ElectrosDialog::LoadCounters() {
-    for (int i = 0; i < 7; ++i)
-        m_fields[kCounterFields[i]] = Number(m_valves.counts[static_cast<size_t>(i + 1)]);
+    for (size_t i = 0; i < 7; ++i)
+        m_fields[kCounterFields[i]] = Number(m_valves.counts[i + 1]);
     m_fields[kTotalValves] = Number(m_chest.m_valve_count);
 }
 
-const std::string& ElectrosDialog::Field(int id) const {
+const std::string &ElectrosDialog::Field(int id) const {
     static const std::string empty;
     const auto it = m_fields.find(id);
     return it == m_fields.end() ? empty : it->second;
 }
 
-void ElectrosDialog::SetField(int id, const std::string& text) {
+void ElectrosDialog::SetField(int id, const std::string &text) {
     m_fields[id] = id == kTextures ? text.substr(0, kTexturesLength) : text;
 }
 
 bool ElectrosDialog::Refresh() {
     // Every field is checked before anything is stored.
-    const int ids[] = {kMinGap,     kMagnetWidth,    kMagnetDepth,   kPalletWidth, kPalletDepth,
+    const int ids[] = {kMinGap,         kMagnetWidth, kMagnetDepth,   kPalletWidth, kPalletDepth,
                        kDrillingMargin, kValveMargin, kPilotDiameter, kChestHeight, kConeHeight};
     std::map<int, int> values;
     for (int id : ids) {
@@ -112,7 +114,9 @@ bool ElectrosDialog::Refresh() {
     return true;
 }
 
-void ElectrosDialog::PilotEdited() { RefreshStored(); }
+void ElectrosDialog::PilotEdited() {
+    RefreshStored();
+}
 
 void ElectrosDialog::RefreshStored() {
     const bool sized = m_chest.Refresh(m_fileName, m_folder, m_valves, m_ui);
@@ -122,8 +126,8 @@ void ElectrosDialog::RefreshStored() {
 }
 
 bool ElectrosDialog::Ok() {
-    const int ids[] = {kMinGap,         kMagnetWidth, kMagnetDepth,  kDrillingMargin,
-                       kValveMargin,    kPilotDiameter, kConeHeight};
+    const int ids[] = {kMinGap,      kMagnetWidth,   kMagnetDepth, kDrillingMargin,
+                       kValveMargin, kPilotDiameter, kConeHeight};
     std::map<int, int> values;
     for (int id : ids) {
         const auto value = ReadIntField(Field(id), m_ui);

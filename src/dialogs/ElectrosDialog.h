@@ -40,28 +40,28 @@ public:
         kRefresh = 1018,
         kOk = 1,
     };
-    static constexpr const char* kCaption = "ELECTROS";
-    static constexpr const char* kSizesOk = "DIAMETRES ELECTROS OK";
-    static constexpr const char* kSizesTooLarge = "DIAMETRES ELECTROS TROP GRANDS";
+    static constexpr const char *kCaption = "ELECTROS";
+    static constexpr const char *kSizesOk = "DIAMETRES ELECTROS OK";
+    static constexpr const char *kSizesTooLarge = "DIAMETRES ELECTROS TROP GRANDS";
     static constexpr size_t kTexturesLength = 256;
 
     struct Control {
         int id;
-        const char* label;
+        const char *label;
         bool editable;
     };
     // Every field in the order the dialog lays them out.
-    static const std::vector<Control>& Controls();
+    static const std::vector<Control> &Controls();
 
     // Works on the current chest and the program-wide sizes; fileName and folder are where
     // "Refresh" writes the cut list. Repaints go through ui.
-    ElectrosDialog(CWindchest& chest, ValveCounters& valves, std::string fileName, WorkFolder folder,
-                   Ui& ui);
+    ElectrosDialog(CWindchest &chest, ValveCounters &valves, std::string fileName,
+                   WorkFolder folder, Ui &ui);
 
     // Fills every field from the chest, the sizes and the counters (done on construction).
     void Load();
-    const std::string& Field(int id) const;
-    void SetField(int id, const std::string& text);
+    const std::string &Field(int id) const;
+    void SetField(int id, const std::string &text);
 
     // "Refresh": reads the settings from the fields, lays the chest out, writes its cut list, sizes
     // the valves and shows the result. False (nothing stored) when a field is not a number.
@@ -76,11 +76,11 @@ private:
     void LoadCounters();
     void RefreshStored();
 
-    CWindchest& m_chest;
-    ValveCounters& m_valves;
+    CWindchest &m_chest;
+    ValveCounters &m_valves;
     std::string m_fileName;
     WorkFolder m_folder;
-    Ui& m_ui;
+    Ui &m_ui;
     std::map<int, std::string> m_fields;
 };
 

@@ -3,8 +3,8 @@
 
 namespace ventrel {
 
-const std::map<int, const char*>& PipePositionDialog::Labels() {
-    static const std::map<int, const char*> labels = {
+const std::map<int, const char *> &PipePositionDialog::Labels() {
+    static const std::map<int, const char *> labels = {
         {kX, "X"},
         {kY, "Y"},
         {kPipeNumber, "Pipe number"},
@@ -17,7 +17,7 @@ const std::map<int, const char*>& PipePositionDialog::Labels() {
     return labels;
 }
 
-void PipePositionDialog::Fill(const PipePositionFields& fields) {
+void PipePositionDialog::Fill(const PipePositionFields &fields) {
     m_fields[kX] = std::to_string(fields.x);
     m_fields[kY] = std::to_string(fields.y);
     m_fields[kPipeNumber] = std::to_string(fields.pipe_number);
@@ -32,7 +32,7 @@ void PipePositionDialog::Fill(const PipePositionFields& fields) {
     ++m_fills;
 }
 
-const std::string& PipePositionDialog::Field(int id) const {
+const std::string &PipePositionDialog::Field(int id) const {
     static const std::string empty;
     const auto it = m_fields.find(id);
     return it == m_fields.end() ? empty : it->second;

@@ -22,12 +22,12 @@ public:
         kArrangement = 1067,
         kSlider = 1068,
     };
-    static constexpr const char* kCaption = "Pipe positions";
+    static constexpr const char *kCaption = "Pipe positions";
 
-    static const std::map<int, const char*>& Labels();
+    static const std::map<int, const char *> &Labels();
 
-    void Fill(const PipePositionFields& fields);
-    const std::string& Field(int id) const;
+    void Fill(const PipePositionFields &fields);
+    const std::string &Field(int id) const;
     int Fills() const { return m_fills; }
 
     // The X, Y and pipe number the dialog shows.

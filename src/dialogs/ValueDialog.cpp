@@ -36,7 +36,7 @@ ValueDialog ValueDialog::LineWidth(int current) {
     return dialog;
 }
 
-bool ValueDialog::Ok(Ui& ui) {
+bool ValueDialog::Ok(Ui &ui) {
     double value = 0;
     if (m_kind == Kind::Integer) {
         const auto number = ReadIntField(m_text, ui);
@@ -44,8 +44,8 @@ bool ValueDialog::Ok(Ui& ui) {
             return false;
         value = *number;
         if (value < m_min || value > m_max) {
-            ui.MessageBox(Format("Please enter an integer between %d and %d.", static_cast<int>(m_min),
-                                 static_cast<int>(m_max)));
+            ui.MessageBox(Format("Please enter an integer between %d and %d.",
+                                 static_cast<int>(m_min), static_cast<int>(m_max)));
             return false;
         }
     } else {

@@ -18,17 +18,17 @@ public:
     // 0 ... 4 (the widths the drawing has pens for).
     static ValueDialog LineWidth(int current);
 
-    const std::string& Title() const { return m_title; }
-    const std::string& Label() const { return m_label; }
+    const std::string &Title() const { return m_title; }
+    const std::string &Label() const { return m_label; }
     int ControlId() const { return m_controlId; }
     Kind GetKind() const { return m_kind; }
 
-    const std::string& Text() const { return m_text; }
-    void SetText(const std::string& text) { m_text = text; }
+    const std::string &Text() const { return m_text; }
+    void SetText(const std::string &text) { m_text = text; }
 
     // "OK": false with the framework's message when the text is not an acceptable number (the
     // dialog stays open); otherwise the value is taken.
-    bool Ok(Ui& ui);
+    bool Ok(Ui &ui);
     double Value() const { return m_value; }
 
 private:

@@ -16,12 +16,12 @@ namespace ventrel {
 namespace ViewInput {
 
 namespace {
-ScreenPoint Point(const QPointF& position) {
+ScreenPoint Point(const QPointF &position) {
     return {static_cast<int>(position.x()), static_cast<int>(position.y())};
 }
 } // namespace
 
-void MousePress(CVentrelView& view, QMouseEvent* event) {
+void MousePress(CVentrelView &view, QMouseEvent *event) {
     const ScreenPoint p = Point(event->position());
     if (event->button() == Qt::LeftButton)
         view.OnLeftDown(p);
@@ -29,23 +29,25 @@ void MousePress(CVentrelView& view, QMouseEvent* event) {
         view.OnRightDown(p);
 }
 
-void MouseRelease(CVentrelView& view, QMouseEvent* event) {
+void MouseRelease(CVentrelView &view, QMouseEvent *event) {
     if (event->button() == Qt::LeftButton)
         view.OnLeftUp();
     else if (event->button() == Qt::RightButton)
         view.OnRightUp(Point(event->position()));
 }
 
-void MouseMove(CVentrelView& view, QMouseEvent* event) { view.OnMouseMove(Point(event->position())); }
+void MouseMove(CVentrelView &view, QMouseEvent *event) {
+    view.OnMouseMove(Point(event->position()));
+}
 
-void Wheel(CVentrelView& view, QWheelEvent* event) {
+void Wheel(CVentrelView &view, QWheelEvent *event) {
     const int delta = event->angleDelta().y();
     if (delta == 0)
         return;
     view.OnWheel(delta, Point(event->position()));
 }
 
-bool Key(CVentrelView& view, QKeyEvent* event) {
+bool Key(CVentrelView &view, QKeyEvent *event) {
     switch (event->key()) {
     case Qt::Key_PageUp:
         view.OnKeyDown(kKeyPageUp);
@@ -63,14 +65,14 @@ bool Key(CVentrelView& view, QKeyEvent* event) {
 
 } // namespace ViewInput
 
-ChestView2D::ChestView2D(CVentrelView& view, QtUi& ui, QWidget* parent)
+ChestView2D::ChestView2D(CVentrelView &view, QtUi &ui, QWidget *parent)
     : QWidget(parent), m_view(view), m_ui(ui) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ChestView2D::paintEvent(QPaintEvent*) {
+void ChestView2D::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     PainterCanvas canvas(painter);
     m_ui.SetPainting(true);
@@ -78,14 +80,24 @@ void ChestView2D::paintEvent(QPaintEvent*) {
     m_ui.SetPainting(false);
 }
 
-void ChestView2D::resizeEvent(QResizeEvent*) { m_view.OnSize(width(), height()); }
+void ChestView2D::resizeEvent(QResizeEvent *) {
+    m_view.OnSize(width(), height());
+}
 
-void ChestView2D::mousePressEvent(QMouseEvent* event) { ViewInput::MousePress(m_view, event); }
-void ChestView2D::mouseReleaseEvent(QMouseEvent* event) { ViewInput::MouseRelease(m_view, event); }
-void ChestView2D::mouseMoveEvent(QMouseEvent* event) { ViewInput::MouseMove(m_view, event); }
-void ChestView2D::wheelEvent(QWheelEvent* event) { ViewInput::Wheel(m_view, event); }
+void ChestView2D::mousePressEvent(QMouseEvent *event) {
+    ViewInput::MousePress(m_view, event);
+}
+void ChestView2D::mouseReleaseEvent(QMouseEvent *event) {
+    ViewInput::MouseRelease(m_view, event);
+}
+void ChestView2D::mouseMoveEvent(QMouseEvent *event) {
+    ViewInput::MouseMove(m_view, event);
+}
+void ChestView2D::wheelEvent(QWheelEvent *event) {
+    ViewInput::Wheel(m_view, event);
+}
 
-void ChestView2D::keyPressEvent(QKeyEvent* event) {
+void ChestView2D::keyPressEvent(QKeyEvent *event) {
     if (!ViewInput::Key(m_view, event))
         QWidget::keyPressEvent(event);
 }

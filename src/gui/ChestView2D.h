@@ -10,31 +10,31 @@ class QtUi;
 
 // Mouse, wheel and key events of a view widget, as the view's window messages.
 namespace ViewInput {
-void MousePress(CVentrelView& view, QMouseEvent* event);
-void MouseRelease(CVentrelView& view, QMouseEvent* event);
-void MouseMove(CVentrelView& view, QMouseEvent* event);
-void Wheel(CVentrelView& view, QWheelEvent* event);
+void MousePress(CVentrelView &view, QMouseEvent *event);
+void MouseRelease(CVentrelView &view, QMouseEvent *event);
+void MouseMove(CVentrelView &view, QMouseEvent *event);
+void Wheel(CVentrelView &view, QWheelEvent *event);
 // False for keys the view leaves to the window.
-bool Key(CVentrelView& view, QKeyEvent* event);
+bool Key(CVentrelView &view, QKeyEvent *event);
 } // namespace ViewInput
 
 class ChestView2D : public QWidget {
     Q_OBJECT
 public:
-    ChestView2D(CVentrelView& view, QtUi& ui, QWidget* parent = nullptr);
+    ChestView2D(CVentrelView &view, QtUi &ui, QWidget *parent = nullptr);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    CVentrelView& m_view;
-    QtUi& m_ui;
+    CVentrelView &m_view;
+    QtUi &m_ui;
 };
 
 } // namespace ventrel

@@ -19,17 +19,17 @@ namespace ventrel {
 
 // ---- ELECTROS ----
 
-ElectrosDialogWidget::ElectrosDialogWidget(ElectrosDialog& model, QWidget* parent)
+ElectrosDialogWidget::ElectrosDialogWidget(ElectrosDialog &model, QWidget *parent)
     : QDialog(parent), m_model(model) {
     setWindowTitle(ElectrosDialog::kCaption);
     setObjectName("ELECTROS");
-    auto* grid = new QGridLayout;
+    auto *grid = new QGridLayout;
     // The settings in the left column, the valve counters and their total in the right one.
     int rows[2] = {0, 0};
-    for (const auto& control : ElectrosDialog::Controls()) {
+    for (const auto &control : ElectrosDialog::Controls()) {
         if (control.id == ElectrosDialog::kResult)
             continue;
-        auto* edit = new QLineEdit;
+        auto *edit = new QLineEdit;
         edit->setObjectName(QString("field%1").arg(control.id));
         edit->setReadOnly(!control.editable);
         edit->setMaximumWidth(control.id == ElectrosDialog::kTextures ? 240 : 80);
@@ -42,22 +42,22 @@ ElectrosDialogWidget::ElectrosDialogWidget(ElectrosDialog& model, QWidget* paren
     }
     m_result = new QLabel;
     m_result->setObjectName("field1017");
-    auto* refresh = new QPushButton("Refresh");
+    auto *refresh = new QPushButton("Refresh");
     refresh->setObjectName("Refresh");
     refresh->setAutoDefault(false);
-    auto* ok = new QPushButton("OK");
+    auto *ok = new QPushButton("OK");
     ok->setObjectName("OK");
     ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
+    auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_result, 1);
     buttons->addWidget(refresh);
     buttons->addWidget(ok);
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
     Show(true);
-    QLineEdit* pilot = m_edits[ElectrosDialog::kPilotDiameter];
+    QLineEdit *pilot = m_edits[ElectrosDialog::kPilotDiameter];
     pilot->installEventFilter(this);
     connect(pilot, &QLineEdit::textChanged, this, [this] {
         if (!m_loading)
@@ -75,26 +75,26 @@ ElectrosDialogWidget::ElectrosDialogWidget(ElectrosDialog& model, QWidget* paren
     });
 }
 
-QLineEdit* ElectrosDialogWidget::Edit(int id) const {
+QLineEdit *ElectrosDialogWidget::Edit(int id) const {
     const auto it = m_edits.find(id);
     return it == m_edits.end() ? nullptr : it->second;
 }
 
-bool ElectrosDialogWidget::eventFilter(QObject* watched, QEvent* event) {
+bool ElectrosDialogWidget::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::FocusIn && watched == m_edits[ElectrosDialog::kPilotDiameter])
         PilotEdited();
     return QDialog::eventFilter(watched, event);
 }
 
 void ElectrosDialogWidget::Store() {
-    for (const auto& [id, edit] : m_edits)
+    for (const auto &[id, edit] : m_edits)
         if (!edit->isReadOnly())
             m_model.SetField(id, edit->text().toStdString());
 }
 
 void ElectrosDialogWidget::Show(bool all) {
     m_loading = true;
-    for (const auto& [id, edit] : m_edits)
+    for (const auto &[id, edit] : m_edits)
         if (all || edit->isReadOnly())
             edit->setText(QString::fromStdString(m_model.Field(id)));
     m_result->setText(QString::fromStdString(m_model.Field(ElectrosDialog::kResult)));
@@ -108,17 +108,17 @@ void ElectrosDialogWidget::PilotEdited() {
 
 // ---- one number ----
 
-ValueDialogWidget::ValueDialogWidget(ValueDialog& model, Ui& ui, QWidget* parent)
+ValueDialogWidget::ValueDialogWidget(ValueDialog &model, Ui &ui, QWidget *parent)
     : QDialog(parent), m_model(model), m_ui(ui), m_edit(new QLineEdit) {
     setWindowTitle(QString::fromStdString(model.Title()));
     m_edit->setObjectName(QString("field%1").arg(model.ControlId()));
     m_edit->setText(QString::fromStdString(model.Text()));
-    auto* form = new QFormLayout;
+    auto *form = new QFormLayout;
     form->addRow(QString::fromStdString(model.Label()), m_edit);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &ValueDialogWidget::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
 }
@@ -134,9 +134,9 @@ void ValueDialogWidget::accept() {
 PipePositionWindow::PipePositionWindow() : QWidget(nullptr, Qt::Window) {
     setWindowTitle(PipePositionDialog::kCaption);
     setObjectName("PipePositions");
-    auto* form = new QFormLayout(this);
-    for (const auto& [id, label] : PipePositionDialog::Labels()) {
-        auto* edit = new QLineEdit;
+    auto *form = new QFormLayout(this);
+    for (const auto &[id, label] : PipePositionDialog::Labels()) {
+        auto *edit = new QLineEdit;
         edit->setReadOnly(true);
         edit->setObjectName(QString("field%1").arg(id));
         m_edits[id] = edit;
@@ -144,17 +144,17 @@ PipePositionWindow::PipePositionWindow() : QWidget(nullptr, Qt::Window) {
     }
 }
 
-void PipePositionWindow::Bind(PipePositionDialog* model) {
+void PipePositionWindow::Bind(PipePositionDialog *model) {
     m_model = model;
     Reload();
 }
 
 void PipePositionWindow::Reload() {
-    for (const auto& [id, edit] : m_edits)
+    for (const auto &[id, edit] : m_edits)
         edit->setText(m_model ? QString::fromStdString(m_model->Field(id)) : QString());
 }
 
-QLineEdit* PipePositionWindow::Edit(int id) const {
+QLineEdit *PipePositionWindow::Edit(int id) const {
     const auto it = m_edits.find(id);
     return it == m_edits.end() ? nullptr : it->second;
 }

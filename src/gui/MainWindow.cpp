@@ -57,21 +57,21 @@ MainWindow::~MainWindow() {
     m_view.reset();
 }
 
-QAction* MainWindow::Action(int id) const {
+QAction *MainWindow::Action(int id) const {
     const auto it = m_actions.find(id);
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-QToolBar* MainWindow::Toolbar(int id) const {
+QToolBar *MainWindow::Toolbar(int id) const {
     const auto it = m_toolbars.find(id);
     return it == m_toolbars.end() ? nullptr : it->second;
 }
 
-QAction* MainWindow::MakeAction(int id) {
-    if (QAction* existing = Action(id))
+QAction *MainWindow::MakeAction(int id) {
+    if (QAction *existing = Action(id))
         return existing;
-    const Command* command = FindCommand(id);
-    auto* action = new QAction(this);
+    const Command *command = FindCommand(id);
+    auto *action = new QAction(this);
     action->setObjectName(QString("command%1").arg(id));
     action->setData(id);
     if (command) {
@@ -81,8 +81,8 @@ QAction* MainWindow::MakeAction(int id) {
         const std::string accelerator = Accelerator(command->menuText);
         if (!accelerator.empty())
             action->setShortcut(QKeySequence(QString::fromStdString(accelerator)));
-        action->setToolTip(QString::fromStdString(*command->tip ? command->tip
-                                                                : PlainText(command->menuText)));
+        action->setToolTip(
+            QString::fromStdString(*command->tip ? command->tip : PlainText(command->menuText)));
         action->setCheckable(command->Checkable());
     }
     connect(action, &QAction::triggered, this, [this, id] { Run(id); });
@@ -91,8 +91,8 @@ QAction* MainWindow::MakeAction(int id) {
 }
 
 void MainWindow::BuildMenus() {
-    for (const Menu& menu : Menus()) {
-        QMenu* qmenu = menuBar()->addMenu(menu.title);
+    for (const Menu &menu : Menus()) {
+        QMenu *qmenu = menuBar()->addMenu(menu.title);
         connect(qmenu, &QMenu::aboutToShow, this, &MainWindow::Sync);
         for (int id : menu.items) {
             if (id == kSeparator) {
@@ -110,14 +110,15 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::FillRecentFiles() {
-    for (QAction* action : m_recentActions) {
+    for (QAction *action : m_recentActions) {
         m_fileMenu->removeAction(action);
         action->deleteLater();
     }
     m_recentActions.clear();
     int number = 1;
-    for (const QString& file : m_recent.Files()) {
-        auto* action = new QAction(QString("&%1 %2").arg(number++).arg(QFileInfo(file).fileName()), this);
+    for (const QString &file : m_recent.Files()) {
+        auto *action =
+            new QAction(QString("&%1 %2").arg(number++).arg(QFileInfo(file).fileName()), this);
         action->setToolTip(file);
         connect(action, &QAction::triggered, this, [this, file] { OpenDocument(file); });
         m_fileMenu->insertAction(m_recentAnchor, action);
@@ -127,17 +128,19 @@ void MainWindow::FillRecentFiles() {
 
 void MainWindow::BuildToolbars() {
     const std::map<int, QStyle::StandardPixmap> icons = {
-        {57600, QStyle::SP_FileIcon},          {57601, QStyle::SP_DialogOpenButton},
-        {57603, QStyle::SP_DialogSaveButton},  {57664, QStyle::SP_MessageBoxQuestion},
+        {57600, QStyle::SP_FileIcon},
+        {57601, QStyle::SP_DialogOpenButton},
+        {57603, QStyle::SP_DialogSaveButton},
+        {57664, QStyle::SP_MessageBoxQuestion},
         {57607, QStyle::SP_FileDialogDetailedView},
     };
-    const std::map<int, const char*> labels = {
-        {57635, "Cut"},  {57634, "Copy"}, {57637, "Paste"}, {32799, "R-"},  {32800, "R+"},
-        {32801, "T-"},   {32802, "T+"},   {32803, "-"},     {32804, "Pick"}, {32812, "1"},
-        {32817, "2"},    {32813, "3"},    {32814, "4"},     {32816, "5"},
+    const std::map<int, const char *> labels = {
+        {57635, "Cut"}, {57634, "Copy"}, {57637, "Paste"}, {32799, "R-"},   {32800, "R+"},
+        {32801, "T-"},  {32802, "T+"},   {32803, "-"},     {32804, "Pick"}, {32812, "1"},
+        {32817, "2"},   {32813, "3"},    {32814, "4"},     {32816, "5"},
     };
     for (int toolbar : {kMainToolbar, kSecondToolbar}) {
-        QToolBar* bar = addToolBar(QString("Toolbar %1").arg(toolbar));
+        QToolBar *bar = addToolBar(QString("Toolbar %1").arg(toolbar));
         bar->setObjectName(QString("toolbar%1").arg(toolbar));
         bar->setMovable(false);
         m_toolbars[toolbar] = bar;
@@ -146,7 +149,7 @@ void MainWindow::BuildToolbars() {
                 bar->addSeparator();
                 continue;
             }
-            QAction* action = MakeAction(id);
+            QAction *action = MakeAction(id);
             if (const auto icon = icons.find(id); icon != icons.end())
                 action->setIcon(style()->standardIcon(icon->second));
             else if (const auto label = labels.find(id); label != labels.end())
@@ -158,8 +161,8 @@ void MainWindow::BuildToolbars() {
 
 void MainWindow::BuildStatusBar() {
     statusBar()->addWidget(m_statusPane, 1);
-    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
-        auto* label = new QLabel(indicator);
+    for (const char *indicator : {"CAP", "NUM", "SCRL"}) {
+        auto *label = new QLabel(indicator);
         label->setEnabled(false);
         statusBar()->addPermanentWidget(label);
     }
@@ -175,12 +178,12 @@ void MainWindow::Sync() {
     if (m_syncing)
         return;
     m_syncing = true;
-    for (const auto& [id, action] : m_actions) {
+    for (const auto &[id, action] : m_actions) {
         action->setEnabled(IsEnabled(*m_view, id));
         if (action->isCheckable())
             action->setChecked(IsChecked(*m_view, id));
     }
-    QWidget* shown = m_view->Shows3D() ? static_cast<QWidget*>(m_view3D) : m_view2D;
+    QWidget *shown = m_view->Shows3D() ? static_cast<QWidget *>(m_view3D) : m_view2D;
     if (m_stack->currentWidget() != shown) {
         const bool focused = m_stack->currentWidget() && m_stack->currentWidget()->hasFocus();
         m_stack->setCurrentWidget(shown);
@@ -193,25 +196,25 @@ void MainWindow::Sync() {
     m_syncing = false;
 }
 
-bool MainWindow::OpenDocument(const QString& path) {
+bool MainWindow::OpenDocument(const QString &path) {
     const bool opened = m_view->OpenDocument(QFileInfo(path).absoluteFilePath().toStdString());
     m_ui->SetFolder(QFileInfo(path).absolutePath().toStdString());
     Sync();
     return opened;
 }
 
-void MainWindow::DocumentOpened(const std::filesystem::path& path) {
+void MainWindow::DocumentOpened(const std::filesystem::path &path) {
     m_recent.Add(QString::fromStdString(path.string()));
     FillRecentFiles();
 }
 
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
     if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
-void MainWindow::dropEvent(QDropEvent* event) {
-    for (const QUrl& url : event->mimeData()->urls()) {
+void MainWindow::dropEvent(QDropEvent *event) {
+    for (const QUrl &url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {
             OpenDocument(url.toLocalFile());
             event->acceptProposedAction();
@@ -220,14 +223,16 @@ void MainWindow::dropEvent(QDropEvent* event) {
     }
 }
 
-void MainWindow::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent *event) {
     if (!ViewInput::Key(*m_view, event))
         QMainWindow::keyPressEvent(event);
 }
 
 // ---- ViewHost ----
 
-void MainWindow::SetTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
+void MainWindow::SetTitle(const std::string &title) {
+    setWindowTitle(QString::fromStdString(title));
+}
 
 void MainWindow::SetTimer(int id, int milliseconds) {
     if (id == kSpinTimer)
@@ -245,19 +250,21 @@ void MainWindow::EndProgram(int code) {
         m_endProgram(code);
 }
 
-GlContext* MainWindow::Gl() { return m_view3D && m_view3D->Ready() ? m_view3D : nullptr; }
+GlContext *MainWindow::Gl() {
+    return m_view3D && m_view3D->Ready() ? m_view3D : nullptr;
+}
 
-bool MainWindow::RunElectros(ElectrosDialog& dialog) {
+bool MainWindow::RunElectros(ElectrosDialog &dialog) {
     ElectrosDialogWidget widget(dialog, this);
     return widget.exec() == QDialog::Accepted;
 }
 
-bool MainWindow::RunValueDialog(ValueDialog& dialog) {
+bool MainWindow::RunValueDialog(ValueDialog &dialog) {
     ValueDialogWidget widget(dialog, *m_ui, this);
     return widget.exec() == QDialog::Accepted;
 }
 
-void MainWindow::ShowPipePositions(PipePositionDialog& dialog) {
+void MainWindow::ShowPipePositions(PipePositionDialog &dialog) {
     if (!m_pipeWindow)
         m_pipeWindow = std::make_unique<PipePositionWindow>();
     m_pipeWindow->Bind(&dialog);
@@ -268,7 +275,7 @@ void MainWindow::ShowPipePositions(PipePositionDialog& dialog) {
 void MainWindow::ToggleBar(int id) {
     if (id == 59392) {
         const bool visible = !BarVisible(id);
-        for (const auto& [number, bar] : m_toolbars)
+        for (const auto &[number, bar] : m_toolbars)
             bar->setVisible(visible);
     } else if (id == 59393) {
         statusBar()->setVisible(!statusBar()->isVisible());
@@ -279,7 +286,7 @@ bool MainWindow::BarVisible(int id) const {
     if (id == 59392)
         return Toolbar(kMainToolbar) && !Toolbar(kMainToolbar)->isHidden();
     if (id == 59393)
-        return !const_cast<MainWindow*>(this)->statusBar()->isHidden();
+        return !const_cast<MainWindow *>(this)->statusBar()->isHidden();
     return false;
 }
 

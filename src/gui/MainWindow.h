@@ -30,50 +30,50 @@ class QtUi;
 class MainWindow : public QMainWindow, public ViewHost {
     Q_OBJECT
 public:
-    static constexpr const char* kTitle = "Ventrel";
+    static constexpr const char *kTitle = "Ventrel";
 
     MainWindow();
     ~MainWindow() override;
 
-    CVentrelView& View() { return *m_view; }
-    QtUi& GetUi() { return *m_ui; }
-    QAction* Action(int id) const;
-    QToolBar* Toolbar(int id) const;
-    ChestView2D* View2D() const { return m_view2D; }
-    OrganView3D* View3D() const { return m_view3D; }
-    QLabel* StatusPane() const { return m_statusPane; }
-    PipePositionWindow* PipeWindow() const { return m_pipeWindow.get(); }
-    QMenu* RecentMenuAnchor() const { return m_fileMenu; }
+    CVentrelView &View() { return *m_view; }
+    QtUi &GetUi() { return *m_ui; }
+    QAction *Action(int id) const;
+    QToolBar *Toolbar(int id) const;
+    ChestView2D *View2D() const { return m_view2D; }
+    OrganView3D *View3D() const { return m_view3D; }
+    QLabel *StatusPane() const { return m_statusPane; }
+    PipePositionWindow *PipeWindow() const { return m_pipeWindow.get(); }
+    QMenu *RecentMenuAnchor() const { return m_fileMenu; }
 
     // Opens a file named on the command line or dropped on the window.
-    bool OpenDocument(const QString& path);
+    bool OpenDocument(const QString &path);
     // Prints the five pages on a printer that is ready (a real one, a PDF file or a preview).
-    void PrintTo(QPrinter& printer);
+    void PrintTo(QPrinter &printer);
     // Brings menus, toolbar buttons and the shown view up to date with the view's state.
     void Sync();
     // What ending the program does (tests replace it); by default the application quits.
     std::function<void(int)> m_endProgram;
 
     // ---- ViewHost ----
-    void SetTitle(const std::string& title) override;
+    void SetTitle(const std::string &title) override;
     void SetTimer(int id, int milliseconds) override;
     void KillTimer(int id) override;
     void EndProgram(int code) override;
-    GlContext* Gl() override;
-    bool RunElectros(ElectrosDialog& dialog) override;
-    bool RunValueDialog(ValueDialog& dialog) override;
+    GlContext *Gl() override;
+    bool RunElectros(ElectrosDialog &dialog) override;
+    bool RunValueDialog(ValueDialog &dialog) override;
     void ShowAbout() override;
-    void ShowPipePositions(PipePositionDialog& dialog) override;
+    void ShowPipePositions(PipePositionDialog &dialog) override;
     void Print() override;
     void PrintPreview() override;
     void ToggleBar(int id) override;
     bool BarVisible(int id) const override;
-    void DocumentOpened(const std::filesystem::path& path) override;
+    void DocumentOpened(const std::filesystem::path &path) override;
 
 protected:
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void BuildMenus();
@@ -81,19 +81,19 @@ private:
     void BuildStatusBar();
     void FillRecentFiles();
     void Run(int id);
-    QAction* MakeAction(int id);
+    QAction *MakeAction(int id);
 
-    QLabel* m_statusPane = nullptr;
+    QLabel *m_statusPane = nullptr;
     std::unique_ptr<QtUi> m_ui;
     std::unique_ptr<CVentrelView> m_view;
-    QStackedWidget* m_stack = nullptr;
-    ChestView2D* m_view2D = nullptr;
-    OrganView3D* m_view3D = nullptr;
-    std::map<int, QAction*> m_actions;
-    std::map<int, QToolBar*> m_toolbars;
-    QMenu* m_fileMenu = nullptr;
-    QAction* m_recentAnchor = nullptr;
-    std::vector<QAction*> m_recentActions;
+    QStackedWidget *m_stack = nullptr;
+    ChestView2D *m_view2D = nullptr;
+    OrganView3D *m_view3D = nullptr;
+    std::map<int, QAction *> m_actions;
+    std::map<int, QToolBar *> m_toolbars;
+    QMenu *m_fileMenu = nullptr;
+    QAction *m_recentAnchor = nullptr;
+    std::vector<QAction *> m_recentActions;
     RecentFiles m_recent;
     QTimer m_spinTimer;
     std::unique_ptr<PipePositionWindow> m_pipeWindow;

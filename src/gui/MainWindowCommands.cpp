@@ -9,17 +9,17 @@
 #include "platform/qtgui/PainterCanvas.h"
 
 #include <QImage>
-#include <cstring>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <cstring>
 
 namespace ventrel {
 
-void MainWindow::PrintTo(QPrinter& printer) {
-    CVentrelView& view = *m_view;
+void MainWindow::PrintTo(QPrinter &printer) {
+    CVentrelView &view = *m_view;
     if (view.Shows3D() && m_view3D->Ready()) {
         // The 3D frame as the window shows it, for the view to put on paper.
         const QImage frame = m_view3D->grabFramebuffer().convertToFormat(QImage::Format_RGBA8888);
@@ -71,7 +71,7 @@ void MainWindow::PrintPreview() {
     printer.setResolution(kPrintResolution);
     QPrintPreviewDialog preview(&printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { PrintTo(*target); });
+            [this](QPrinter *target) { PrintTo(*target); });
     preview.exec();
 }
 

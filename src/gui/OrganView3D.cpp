@@ -11,7 +11,7 @@
 
 namespace ventrel {
 
-OrganView3D::OrganView3D(CVentrelView& view, QtUi& ui, QWidget* parent)
+OrganView3D::OrganView3D(CVentrelView &view, QtUi &ui, QWidget *parent)
     : QOpenGLWidget(parent), m_view(view), m_ui(ui) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -55,12 +55,20 @@ void OrganView3D::paintGL() {
     m_ui.SetPainting(false);
 }
 
-void OrganView3D::mousePressEvent(QMouseEvent* event) { ViewInput::MousePress(m_view, event); }
-void OrganView3D::mouseReleaseEvent(QMouseEvent* event) { ViewInput::MouseRelease(m_view, event); }
-void OrganView3D::mouseMoveEvent(QMouseEvent* event) { ViewInput::MouseMove(m_view, event); }
-void OrganView3D::wheelEvent(QWheelEvent* event) { ViewInput::Wheel(m_view, event); }
+void OrganView3D::mousePressEvent(QMouseEvent *event) {
+    ViewInput::MousePress(m_view, event);
+}
+void OrganView3D::mouseReleaseEvent(QMouseEvent *event) {
+    ViewInput::MouseRelease(m_view, event);
+}
+void OrganView3D::mouseMoveEvent(QMouseEvent *event) {
+    ViewInput::MouseMove(m_view, event);
+}
+void OrganView3D::wheelEvent(QWheelEvent *event) {
+    ViewInput::Wheel(m_view, event);
+}
 
-void OrganView3D::keyPressEvent(QKeyEvent* event) {
+void OrganView3D::keyPressEvent(QKeyEvent *event) {
     if (!ViewInput::Key(m_view, event))
         QOpenGLWidget::keyPressEvent(event);
 }

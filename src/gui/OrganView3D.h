@@ -13,7 +13,7 @@ class QtUi;
 class OrganView3D : public QOpenGLWidget, public GlContext {
     Q_OBJECT
 public:
-    OrganView3D(CVentrelView& view, QtUi& ui, QWidget* parent = nullptr);
+    OrganView3D(CVentrelView &view, QtUi &ui, QWidget *parent = nullptr);
     ~OrganView3D() override;
 
     bool MakeCurrent() override;
@@ -28,15 +28,15 @@ protected:
     void initializeGL() override;
     void resizeGL(int width, int height) override;
     void paintGL() override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    CVentrelView& m_view;
-    QtUi& m_ui;
+    CVentrelView &m_view;
+    QtUi &m_ui;
     bool m_ready = false;
 };
 

@@ -11,11 +11,11 @@
 
 namespace ventrel {
 
-QtUi::QtUi(QWidget* parent, QLabel* statusPane, std::function<void()> repaint)
+QtUi::QtUi(QWidget *parent, QLabel *statusPane, std::function<void()> repaint)
     : m_parent(parent), m_statusPane(statusPane), m_repaint(std::move(repaint)),
       m_folder(QDir::currentPath().toStdString()) {}
 
-MessageAnswer QtUi::MessageBox(const std::string& text, const std::string& caption,
+MessageAnswer QtUi::MessageBox(const std::string &text, const std::string &caption,
                                MessageButtons buttons) {
     const QString title = QString::fromStdString(caption.empty() ? "Ventrel" : caption);
     const QString body = QString::fromStdString(text);
@@ -57,12 +57,12 @@ MessageAnswer QtUi::MessageBox(const std::string& text, const std::string& capti
     }
 }
 
-void QtUi::StatusMessage(const std::string& text) {
+void QtUi::StatusMessage(const std::string &text) {
     if (m_statusPane)
         m_statusPane->setText(QString::fromStdString(text));
 }
 
-std::string QtUi::QtFilter(const std::string& filter) {
+std::string QtUi::QtFilter(const std::string &filter) {
     // Pairs of description and patterns separated by '|'; patterns separated by ';'.
     std::string result;
     size_t at = 0;
@@ -90,14 +90,15 @@ std::string QtUi::QtFilter(const std::string& filter) {
         if (!result.empty())
             result += ";;";
         result += description.find('(') == std::string::npos ? description + " (" + list + ")"
-                                                              : description;
+                                                             : description;
     }
     return result.empty() ? "*" : result;
 }
 
-std::optional<std::filesystem::path> QtUi::AskFileName(const std::string& filter,
-                                                       const std::string& title) {
-    QFileDialog dialog(m_parent, QString::fromStdString(title), QString::fromStdString(m_folder.string()),
+std::optional<std::filesystem::path> QtUi::AskFileName(const std::string &filter,
+                                                       const std::string &title) {
+    QFileDialog dialog(m_parent, QString::fromStdString(title),
+                       QString::fromStdString(m_folder.string()),
                        QString::fromStdString(QtFilter(filter)));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -113,11 +114,12 @@ std::optional<std::filesystem::path> QtUi::AskFileName(const std::string& filter
 std::optional<std::uint32_t> QtUi::ChooseColour(std::uint32_t initial) {
     const QColor start(static_cast<int>(initial & 0xff), static_cast<int>((initial >> 8) & 0xff),
                        static_cast<int>((initial >> 16) & 0xff));
-    const QColor colour = QColorDialog::getColor(start, m_parent, "Color",
-                                                 QColorDialog::DontUseNativeDialog);
+    const QColor colour =
+        QColorDialog::getColor(start, m_parent, "Color", QColorDialog::DontUseNativeDialog);
     if (!colour.isValid())
         return std::nullopt;
-    return static_cast<std::uint32_t>(colour.red()) | static_cast<std::uint32_t>(colour.green()) << 8 |
+    return static_cast<std::uint32_t>(colour.red()) |
+           static_cast<std::uint32_t>(colour.green()) << 8 |
            static_cast<std::uint32_t>(colour.blue()) << 16;
 }
 

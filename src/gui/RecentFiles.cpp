@@ -16,7 +16,7 @@ RecentFiles::RecentFiles() {
     }
 }
 
-void RecentFiles::Add(const QString& path) {
+void RecentFiles::Add(const QString &path) {
     const QString file = QFileInfo(path).absoluteFilePath();
     m_files.removeAll(file);
     m_files.prepend(file);

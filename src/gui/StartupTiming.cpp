@@ -34,18 +34,18 @@ double MillisecondsSinceProcessStart() {
     return start > 0 && ticks > 0 ? (uptime - static_cast<double>(start) / ticks) * 1000.0 : -1;
 }
 
-StartupTiming::StartupTiming(QWidget* view2D, QWidget* view3D)
+StartupTiming::StartupTiming(QWidget *view2D, QWidget *view3D)
     : QObject(view2D), m_view2D(view2D), m_view3D(view3D) {}
 
-void StartupTiming::WatchIfAsked(QWidget* view2D, QWidget* view3D) {
+void StartupTiming::WatchIfAsked(QWidget *view2D, QWidget *view3D) {
     if (!std::getenv("VENTREL_STARTUP_TIMING"))
         return;
-    auto* timing = new StartupTiming(view2D, view3D);
+    auto *timing = new StartupTiming(view2D, view3D);
     view2D->installEventFilter(timing);
     view3D->installEventFilter(timing);
 }
 
-bool StartupTiming::eventFilter(QObject* watched, QEvent* event) {
+bool StartupTiming::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::Paint) {
         // Reported once the paint is over and the window has shown it.
         if (watched == m_view2D && !m_reported2D) {

@@ -11,15 +11,15 @@ namespace ventrel {
 class StartupTiming : public QObject {
 public:
     // Watches the two views; does nothing unless the environment asks for it.
-    static void WatchIfAsked(QWidget* view2D, QWidget* view3D);
+    static void WatchIfAsked(QWidget *view2D, QWidget *view3D);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    StartupTiming(QWidget* view2D, QWidget* view3D);
-    QWidget* m_view2D;
-    QWidget* m_view3D;
+    StartupTiming(QWidget *view2D, QWidget *view3D);
+    QWidget *m_view2D;
+    QWidget *m_view3D;
     bool m_reported2D = false;
     bool m_reported3D = false;
 };

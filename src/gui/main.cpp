@@ -1,15 +1,15 @@
 // Ventrel, the desktop application: opens the main window, and the file named on the command line.
+#include "ChestView2D.h"
 #include "MainWindow.h"
 #include "OrganView3D.h"
 #include "RecentFiles.h"
-#include "ChestView2D.h"
 #include "StartupTiming.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
     ventrel::OrganView3D::SetDefaultFormat();
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(ventrel::RecentFiles::kOrganisation);
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     ventrel::MainWindow window;
     ventrel::StartupTiming::WatchIfAsked(window.View2D(), window.View3D());
     // Without a window manager "maximised" means nothing: the window takes the screen itself.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
         window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     const QStringList arguments = QCoreApplication::arguments();

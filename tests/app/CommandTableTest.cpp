@@ -8,10 +8,10 @@ namespace {
 
 TEST(CommandTable, EveryIdOnceWithItsExactText) {
     std::set<int> ids;
-    for (const Command& command : Commands())
+    for (const Command &command : Commands())
         EXPECT_TRUE(ids.insert(command.id).second) << command.id;
     // Texts the menus show byte for byte, including odd ones.
-    const std::pair<int, const char*> texts[] = {
+    const std::pair<int, const char *> texts[] = {
         {57600, "&New\tCtrl+N"},        {57601, "&Open Chest\tCtrl+O"},
         {57603, "&Save Organ\tCtrl+S"}, {32790, "&Export DXF\tCTRL+D"},
         {57607, "&Print...\tCtrl+P"},   {32822, "&Cancel\tCtrl+Z"},
@@ -20,15 +20,15 @@ TEST(CommandTable, EveryIdOnceWithItsExactText) {
         {57604, "Save Organ as..."},    {32849, "Save all Chests"},
         {32836, "Masq Magnets"},        {32846, "Write PEDALBOARD DXF"},
     };
-    for (const auto& [id, text] : texts) {
-        const Command* command = FindCommand(id);
+    for (const auto &[id, text] : texts) {
+        const Command *command = FindCommand(id);
         ASSERT_NE(command, nullptr) << id;
         EXPECT_STREQ(command->menuText, text);
     }
     EXPECT_EQ(PlainText("&Export DXF\tCTRL+D"), "Export DXF");
     EXPECT_EQ(Accelerator("&Export DXF\tCTRL+D"), "CTRL+D");
     // Every menu item is a command of the table.
-    for (const Menu& menu : Menus())
+    for (const Menu &menu : Menus())
         for (int id : menu.items) {
             if (id > 0) {
                 EXPECT_NE(FindCommand(id), nullptr) << id;
@@ -40,7 +40,8 @@ TEST(CommandTable, ToolbarsInTheirOrder) {
     EXPECT_EQ(ToolbarButtons(kMainToolbar),
               (std::vector<int>{57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 57664, 32799,
                                 0, 32800, 0, 32801, 32802, 32803, 32804}));
-    EXPECT_EQ(ToolbarButtons(kSecondToolbar), (std::vector<int>{32812, 32817, 32813, 32814, 32816}));
+    EXPECT_EQ(ToolbarButtons(kSecondToolbar),
+              (std::vector<int>{32812, 32817, 32813, 32814, 32816}));
 }
 
 TEST_F(ViewTest, GreyedOutItemsAndItemsOfLaterWork) {
@@ -78,7 +79,7 @@ TEST_F(ViewTest, FirstChestCommandsActOnTheFirstChestEvenWhenAnotherIsCurrent) {
     ASSERT_TRUE(RunWithFile(57601, "grand-orgue.dat"));
     ASSERT_TRUE(RunWithFile(32806, "recit.dat"));
     ASSERT_EQ(m_view->g_currentChest, &(*m_view->g_chests)[1]);
-    CWindchest& first = (*m_view->g_chests)[0];
+    CWindchest &first = (*m_view->g_chests)[0];
 
     EXPECT_FALSE(IsChecked(*m_view, 32836));
     RunCommand(*m_view, 32836);
@@ -101,7 +102,7 @@ TEST_F(ViewTest, FirstChestCommandsActOnTheFirstChestEvenWhenAnotherIsCurrent) {
 }
 
 TEST_F(ViewTest, CameraCommands) {
-    Scene& scene = *m_view->g_scene;
+    Scene &scene = *m_view->g_scene;
     EXPECT_FLOAT_EQ(scene.m_translateStep, 0.2f);
     EXPECT_FLOAT_EQ(scene.m_rotateStep, 0.4f);
     RunCommand(*m_view, 32800);
@@ -166,7 +167,7 @@ TEST_F(ViewTest, FontCommands) {
 TEST_F(ViewTest, SettingDialogs) {
     // "Printing scale" opens on 5 and its OK sets the drawing's scale.
     std::string opened;
-    m_host.m_value = [&](ValueDialog& dialog) {
+    m_host.m_value = [&](ValueDialog &dialog) {
         opened = dialog.Text();
         dialog.SetText("2.5");
         return dialog.Ok(m_ui);
@@ -174,7 +175,7 @@ TEST_F(ViewTest, SettingDialogs) {
     RunCommand(*m_view, 32771);
     EXPECT_EQ(opened, "5");
     EXPECT_FLOAT_EQ(m_view->m_drawing.g_scale2D, 2.5f);
-    m_host.m_value = [&](ValueDialog& dialog) {
+    m_host.m_value = [&](ValueDialog &dialog) {
         opened = dialog.Text();
         dialog.SetText("3");
         return dialog.Ok(m_ui);
@@ -183,14 +184,14 @@ TEST_F(ViewTest, SettingDialogs) {
     EXPECT_EQ(opened, "1");
     EXPECT_EQ(m_view->m_drawing.g_lineWidth, 3);
     // Cancel leaves it.
-    m_host.m_value = [](ValueDialog&) { return false; };
+    m_host.m_value = [](ValueDialog &) { return false; };
     RunCommand(*m_view, 32843);
     EXPECT_EQ(m_view->m_drawing.g_lineWidth, 3);
 }
 
 TEST_F(ViewTest, DisplayInfosNeedsACurrentChest) {
     int runs = 0;
-    m_host.m_electros = [&](ElectrosDialog&) { return ++runs > 0; };
+    m_host.m_electros = [&](ElectrosDialog &) { return ++runs > 0; };
     RunCommand(*m_view, 32786);
     EXPECT_EQ(runs, 0);
     Example("grand-orgue.dat");

@@ -5,11 +5,10 @@
 #include "platform/RecordingCanvas.h"
 #include "render/CObject3D.h"
 
-
 namespace ventrel::test {
 namespace {
 
-const char* kBadShape = "JEU Bad\nNTUYAUX 2\nTUYAU1 1\nINCX 1\nFORME:TRIANGLE\n";
+const char *kBadShape = "JEU Bad\nNTUYAUX 2\nTUYAU1 1\nINCX 1\nFORME:TRIANGLE\n";
 
 TEST_F(ViewTest, OpenChestReadsLaysOutWritesTheCutListAndShows2D) {
     Example("grand-orgue.dat");
@@ -36,11 +35,12 @@ TEST_F(ViewTest, AChestThatCannotBeReadLeavesTheOrganAsItWas) {
     m_folder.Write("bad.dat", kBadShape);
     ASSERT_TRUE(RunWithFile(57601, "grand-orgue.dat"));
     const int stops = m_view->g_currentChest->StopCount();
-    const Scene* scene = m_view->g_scene.get();
+    const Scene *scene = m_view->g_scene.get();
 
     RunWithFile(57601, "absent.dat");
     ASSERT_FALSE(m_ui.Messages().empty());
-    EXPECT_EQ(m_ui.Messages().back().text, "FICHIER " + (m_folder / "absent.dat").string() + " ABSENT\n");
+    EXPECT_EQ(m_ui.Messages().back().text,
+              "FICHIER " + (m_folder / "absent.dat").string() + " ABSENT\n");
     RunWithFile(57601, "bad.dat");
     EXPECT_NE(m_ui.Messages().back().text.find("no pipe shape"), std::string::npos);
     RunWithFile(32806, "bad.dat");
@@ -64,7 +64,7 @@ TEST_F(ViewTest, OpenOrganBuildsEveryChestAndItsBarsInThreeD) {
     EXPECT_FLOAT_EQ(m_view->g_scene->m_translateStep, 30.0f);
     bool bar = false, pipe = false;
     for (int i = 0; i < m_view->g_scene->m_nbobject; ++i)
-        if (const CObject3D* object = m_view->g_scene->Object(i)) {
+        if (const CObject3D *object = m_view->g_scene->Object(i)) {
             bar = bar || object->m_name.rfind("BARRE_", 0) == 0;
             pipe = pipe || object->m_name.rfind("TUYAU", 0) == 0;
         }
@@ -95,11 +95,10 @@ TEST_F(ViewTest, SavedOrganIsByteForByteTheChestLines) {
     ASSERT_TRUE(RunWithFile(32795, "orgue.org"));
     RunWithFile(57604, "copie.org");
     EXPECT_EQ(m_ui.FileDialogTitles().back(), "Save Organ as ?");
-    EXPECT_EQ(m_folder.Read("copie.org"),
-              "SOMMIER grand-orgue.dat 0 0 1000 1 0 0 \r\n"
-              "SOMMIER recit.dat 0 1400 2600 1 0 0 \r\n"
-              "SOMMIER pedale.dat -2200 600 0 1 0 0 \r\n"
-              "SOMMIER tourelle.dat 1000 -700 1000 1 0 0 \r\n");
+    EXPECT_EQ(m_folder.Read("copie.org"), "SOMMIER grand-orgue.dat 0 0 1000 1 0 0 \r\n"
+                                          "SOMMIER recit.dat 0 1400 2600 1 0 0 \r\n"
+                                          "SOMMIER pedale.dat -2200 600 0 1 0 0 \r\n"
+                                          "SOMMIER tourelle.dat 1000 -700 1000 1 0 0 \r\n");
     // A name without '.' gets ".org" rather than replacing a file of that name.
     m_folder.Write("organ", "keep me");
     RunWithFile(57604, "organ");
@@ -136,7 +135,7 @@ TEST_F(ViewTest, SaveAllChestsReadsEveryChestBeforeWriting) {
     ExampleOrgan();
     ASSERT_TRUE(RunWithFile(32795, "orgue.org"));
     std::string expected;
-    for (const char* name : {"grand-orgue.dat", "recit.dat", "pedale.dat", "tourelle.dat"})
+    for (const char *name : {"grand-orgue.dat", "recit.dat", "pedale.dat", "tourelle.dat"})
         expected += m_folder.Read(name);
     // The first chest's own file chosen as the output.
     RunWithFile(32849, "grand-orgue.dat");

@@ -10,12 +10,12 @@ namespace {
 // The view's context: an offscreen one of the view's size.
 class Offscreen : public GlContext {
 public:
-    explicit Offscreen(EglContext& context) : m_context(context) {}
+    explicit Offscreen(EglContext &context) : m_context(context) {}
     bool MakeCurrent() override { return m_context.MakeCurrent(); }
     void SwapBuffers() override { m_context.SwapBuffers(); }
 
 private:
-    EglContext& m_context;
+    EglContext &m_context;
 };
 
 TEST_F(ViewTest, RightClickNamesTheObjectUnderTheCursorWhilePickingIsOn) {

@@ -22,13 +22,13 @@ TEST_F(ViewTest, FivePagesOfStripsNumberedPageN) {
     m_view->EndPrinting();
 
     for (int page = 1; page <= CVentrelView::kPrintPages; ++page) {
-        const RecordingCanvas& canvas = pages[static_cast<size_t>(page - 1)];
+        const RecordingCanvas &canvas = pages[static_cast<size_t>(page - 1)];
         const auto number = canvas.TextsEqual(Format("Page %d", page));
         ASSERT_EQ(number.size(), 1u) << page;
         EXPECT_EQ(number[0].a, 10);
         EXPECT_EQ(number[0].b, kHeight - 100);
         // Every pen is black, and the chest is drawn three pixels wide.
-        for (const CanvasOp& op : canvas.OfKind(CanvasOp::Kind::Pen)) {
+        for (const CanvasOp &op : canvas.OfKind(CanvasOp::Kind::Pen)) {
             EXPECT_EQ(op.colour, (Rgb{0, 0, 0}));
         }
     }

@@ -85,15 +85,15 @@ TEST_F(ViewTest, EditPipePositionsThenAClickPicksThePipeUnderTheCursor) {
     RunWithFile(57601, "grand-orgue.dat");
     RunCommand(*m_view, 32830);
     ASSERT_NE(m_host.m_pipeDialog, nullptr);
-    CWindchest& chest = (*m_view->g_chests)[0];
+    CWindchest &chest = (*m_view->g_chests)[0];
     EXPECT_TRUE(chest.m_pick_mode);
-    const CStop& stop = chest.Stop(0);
+    const CStop &stop = chest.Stop(0);
     const int x = stop.X(3), y = stop.Y(3);
     m_view->OnLeftDown({x, y});
     m_view->OnLeftUp();
     const auto fields = PickedPipeFields(chest);
     ASSERT_TRUE(fields);
-    const CStop& picked = chest.Stop(chest.m_selected_stop);
+    const CStop &picked = chest.Stop(chest.m_selected_stop);
     EXPECT_EQ(m_ui.LastStatus(), Format("Pipe %d Register: %s X=%5d Y=%5d", fields->pipe_number,
                                         picked.m_name.c_str(), fields->x, fields->y));
     EXPECT_EQ(m_host.m_pipeDialog->Field(PipePositionDialog::kX), std::to_string(fields->x));

@@ -23,11 +23,11 @@ protected:
     ViewTest();
 
     // Copies an example file into the test folder and returns its path there.
-    std::filesystem::path Example(const std::string& name);
+    std::filesystem::path Example(const std::string &name);
     // Copies the example organ and its chests.
     void ExampleOrgan();
     // Runs a command whose file dialog answers with the file of the test folder (or cancels).
-    bool RunWithFile(int id, const std::string& name);
+    bool RunWithFile(int id, const std::string &name);
     bool RunCancelled(int id);
     // The texts of every message box shown so far.
     std::vector<std::string> MessageTexts() const;

@@ -82,13 +82,15 @@ TEST_F(ViewTest, PaintingFollowsItsOrderOfPrecedence) {
     RunCommand(*m_view, 32792);
     RecordingCanvas hidden;
     m_view->Paint2D(hidden);
-    EXPECT_LT(hidden.OfKind(CanvasOp::Kind::Text).size(), chest.OfKind(CanvasOp::Kind::Text).size());
+    EXPECT_LT(hidden.OfKind(CanvasOp::Kind::Text).size(),
+              chest.OfKind(CanvasOp::Kind::Text).size());
 
     // The grid adds lines across the view.
     RunCommand(*m_view, 32796);
     RecordingCanvas grid;
     m_view->Paint2D(grid);
-    EXPECT_GT(grid.OfKind(CanvasOp::Kind::LineTo).size(), hidden.OfKind(CanvasOp::Kind::LineTo).size());
+    EXPECT_GT(grid.OfKind(CanvasOp::Kind::LineTo).size(),
+              hidden.OfKind(CanvasOp::Kind::LineTo).size());
 
     // In 3D the 2D canvas gets nothing; the keyboard and the pedalboard come before the 3D.
     RunCommand(*m_view, 32784);

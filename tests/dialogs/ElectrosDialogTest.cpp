@@ -22,9 +22,10 @@ protected:
         m_chest->Layout();
     }
     ElectrosDialog Dialog() {
-        return ElectrosDialog(*m_chest, m_valves, "chest.dat", WorkFolder::Both(m_folder.Path()), m_ui);
+        return ElectrosDialog(*m_chest, m_valves, "chest.dat", WorkFolder::Both(m_folder.Path()),
+                              m_ui);
     }
-    int Counter(const ElectrosDialog& dialog, int id) { return std::stoi(dialog.Field(id)); }
+    int Counter(const ElectrosDialog &dialog, int id) { return std::stoi(dialog.Field(id)); }
 
     TestFolder m_folder;
     HeadlessUi m_ui;
@@ -38,7 +39,8 @@ TEST_F(ElectrosTest, OpensOnTheChestAndTheProgramWideSizes) {
     const ElectrosDialog dialog = Dialog();
     EXPECT_EQ(dialog.Field(ElectrosDialog::kMinGap), "17");
     EXPECT_EQ(dialog.Field(ElectrosDialog::kMagnetDepth), "44");
-    EXPECT_EQ(dialog.Field(ElectrosDialog::kPilotDiameter), std::to_string(m_chest->m_pilot_diameter));
+    EXPECT_EQ(dialog.Field(ElectrosDialog::kPilotDiameter),
+              std::to_string(m_chest->m_pilot_diameter));
     EXPECT_EQ(dialog.Field(ElectrosDialog::kConeHeight), std::to_string(m_chest->m_cone_height));
     EXPECT_EQ(dialog.Field(ElectrosDialog::kResult), "");
 }

@@ -1,6 +1,6 @@
 // The "Printing Scale" and line-width dialogs: their presets and what their OK accepts.
-#include "dialogs/AboutBox.h"
 #include "dialogs/ValueDialog.h"
+#include "dialogs/AboutBox.h"
 #include "platform/HeadlessUi.h"
 
 #include <gtest/gtest.h>

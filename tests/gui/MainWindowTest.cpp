@@ -36,11 +36,11 @@ using namespace ventrel;
 namespace {
 
 // Acts on the next modal window of type T once it is up (within ten seconds).
-template <typename T> void WhenModal(std::function<void(T*)> act) {
-    auto* timer = new QTimer;
+template <typename T> void WhenModal(std::function<void(T *)> act) {
+    auto *timer = new QTimer;
     const QDeadlineTimer deadline(10000);
     QObject::connect(timer, &QTimer::timeout, [timer, deadline, act] {
-        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
+        if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget())) {
             timer->stop();
             timer->deleteLater();
             act(window);
@@ -53,22 +53,24 @@ template <typename T> void WhenModal(std::function<void(T*)> act) {
 }
 
 // The next file dialog chooses this file (or is cancelled with an empty path).
-void AnswerFileDialog(const QString& path) {
-    WhenModal<QFileDialog>([path](QFileDialog* dialog) {
+void AnswerFileDialog(const QString &path) {
+    WhenModal<QFileDialog>([path](QFileDialog *dialog) {
         if (path.isEmpty()) {
             dialog->reject();
             return;
         }
         dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();
+        static_cast<QDialog *>(dialog)->accept();
     });
 }
 
 void AnswerMessageBox(QMessageBox::StandardButton button) {
-    WhenModal<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
+    WhenModal<QMessageBox>([button](QMessageBox *box) { box->button(button)->click(); });
 }
 
-std::string ReadFile(const std::filesystem::path& path) { return test::ReadBytes(path); }
+std::string ReadFile(const std::filesystem::path &path) {
+    return test::ReadBytes(path);
+}
 
 } // namespace
 
@@ -93,13 +95,13 @@ private slots:
 
 private:
     void Trigger(int id) {
-        QAction* action = m_window->Action(id);
+        QAction *action = m_window->Action(id);
         QVERIFY(action);
         QVERIFY(action->isEnabled());
         action->trigger();
     }
-    QString File(const char* name) const { return m_folder.filePath(name); }
-    CVentrelView& View() { return m_window->View(); }
+    QString File(const char *name) const { return m_folder.filePath(name); }
+    CVentrelView &View() { return m_window->View(); }
 
     QTemporaryDir m_folder;
     std::unique_ptr<MainWindow> m_window;
@@ -109,7 +111,7 @@ private:
 void MainWindowTest::initTestCase() {
     QVERIFY(m_folder.isValid());
     const std::filesystem::path examples = std::filesystem::path(VENTREL_SOURCE_DIR) / "examples";
-    for (const auto& entry : std::filesystem::directory_iterator(examples))
+    for (const auto &entry : std::filesystem::directory_iterator(examples))
         std::filesystem::copy_file(entry.path(),
                                    std::filesystem::path(m_folder.path().toStdString()) /
                                        entry.path().filename());
@@ -124,16 +126,18 @@ void MainWindowTest::init() {
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
-void MainWindowTest::cleanup() { m_window.reset(); }
+void MainWindowTest::cleanup() {
+    m_window.reset();
+}
 
 void MainWindowTest::menusAndToolbarsComeFromTheCommandTable() {
-    QToolBar* main = m_window->Toolbar(kMainToolbar);
+    QToolBar *main = m_window->Toolbar(kMainToolbar);
     QVERIFY(main);
     QList<int> ids;
-    for (QAction* action : main->actions())
+    for (QAction *action : main->actions())
         ids << (action->isSeparator() ? 0 : action->data().toInt());
-    QCOMPARE(ids, QList<int>({57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 57664, 32799, 0,
-                              32800, 0, 32801, 32802, 32803, 32804}));
+    QCOMPARE(ids, QList<int>({57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 57664, 32799,
+                              0, 32800, 0, 32801, 32802, 32803, 32804}));
     QCOMPARE(m_window->Toolbar(kSecondToolbar)->actions().size(), 5);
     for (int id : {32822, 57635, 57634, 57637, 32777, 32778, 32827, 32820, 32819, 32803, 32812})
         QVERIFY2(!m_window->Action(id)->isEnabled(), qPrintable(QString::number(id)));
@@ -152,7 +156,7 @@ void MainWindowTest::openChestZoomPanAndPick() {
     Trigger(57601);
     QCOMPARE(View().ChestCount(), 1);
     QCOMPARE(m_window->windowTitle(), File("grand-orgue.dat"));
-    ChestView2D* view2D = m_window->View2D();
+    ChestView2D *view2D = m_window->View2D();
     QVERIFY(view2D->isVisible());
 
     const float start = View().m_drawing.g_scale2D;
@@ -175,7 +179,7 @@ void MainWindowTest::openChestZoomPanAndPick() {
 
     Trigger(32830);
     QVERIFY(m_window->PipeWindow() && m_window->PipeWindow()->isVisible());
-    const CStop& stop = (*View().g_chests)[0].Stop(0);
+    const CStop &stop = (*View().g_chests)[0].Stop(0);
     const QPoint pipe(View().m_drawing.ScreenX(stop.X(2)), View().m_drawing.ScreenY(stop.Y(2)));
     QTest::mouseClick(view2D, Qt::LeftButton, {}, pipe);
     const QString status = m_window->StatusPane()->text();
@@ -189,7 +193,7 @@ void MainWindowTest::openOrganShows3DAndTurnsWithTheMouse() {
     AnswerFileDialog(File("orgue.org"));
     Trigger(32795);
     QCOMPARE(View().ChestCount(), 4);
-    OrganView3D* view3D = m_window->View3D();
+    OrganView3D *view3D = m_window->View3D();
     QTRY_VERIFY(view3D->isVisible());
     QTRY_VERIFY(view3D->Ready());
     QVERIFY(m_window->Action(32784)->isChecked());
@@ -206,7 +210,7 @@ void MainWindowTest::openOrganShows3DAndTurnsWithTheMouse() {
 void MainWindowTest::rightClickNamesTheObjectWhilePickingIsOn() {
     AnswerFileDialog(File("orgue.org"));
     Trigger(32795);
-    OrganView3D* view3D = m_window->View3D();
+    OrganView3D *view3D = m_window->View3D();
     QTRY_VERIFY(view3D->Ready());
     QTest::mouseClick(view3D, Qt::RightButton, {}, QPoint(10, 10));
     QCOMPARE(m_window->StatusPane()->text(), QString("ERREUR DESIGNATION"));
@@ -231,7 +235,8 @@ void MainWindowTest::printsFivePagesToPdf() {
     m_window->PrintTo(printer);
     const QByteArray bytes = QByteArray::fromStdString(ReadFile(pdf.toStdString()));
     QVERIFY(bytes.startsWith("%PDF"));
-    const auto pages = QRegularExpression("/Type\\s*/Page[^s]").globalMatch(QString::fromLatin1(bytes));
+    const auto pages =
+        QRegularExpression("/Type\\s*/Page[^s]").globalMatch(QString::fromLatin1(bytes));
     int count = 0;
     for (auto it = pages; it.hasNext(); it.next())
         ++count;
@@ -271,11 +276,11 @@ void MainWindowTest::electrosDialogRefreshAndOk() {
     AnswerFileDialog(File("grand-orgue.dat"));
     Trigger(57601);
     QString result;
-    WhenModal<ElectrosDialogWidget>([&result](ElectrosDialogWidget* dialog) {
-        dialog->findChild<QPushButton*>("Refresh")->click();
-        result = dialog->findChild<QLabel*>("field1017")->text();
+    WhenModal<ElectrosDialogWidget>([&result](ElectrosDialogWidget *dialog) {
+        dialog->findChild<QPushButton *>("Refresh")->click();
+        result = dialog->findChild<QLabel *>("field1017")->text();
         dialog->Edit(1006)->setText("14");
-        dialog->findChild<QPushButton*>("OK")->click();
+        dialog->findChild<QPushButton *>("OK")->click();
     });
     Trigger(32786);
     QCOMPARE(result, QString("DIAMETRES ELECTROS OK"));
@@ -311,7 +316,7 @@ void MainWindowTest::commandLineDropAndRecentFiles() {
     QCOMPARE(settings.value("Recent File List/File1").toString(), File("recit.dat"));
 }
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
     // Settings of a throwaway home, not the person's own.
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
