@@ -127,8 +127,10 @@ void CVentrelView::SaveOrgan() {
         m_ui.MessageBox("File Name NULL");
         return;
     }
-    m_ui.MessageBox(Format("Chest :%s will be saved as .org file", g_fileName.c_str()), "",
-                    MessageButtons::OkCancel);
+    // Cancel keeps the file as it is: the organ file holds bars and pipes that are not written.
+    if (m_ui.MessageBox(Format("Chest :%s will be saved as .org file", g_fileName.c_str()), "",
+                        MessageButtons::OkCancel) == MessageAnswer::Cancel)
+        return;
     EnsureChests();
     WriteOrganFile(*g_chests, g_fileName, m_folder, m_ui);
 }

@@ -111,9 +111,13 @@ TEST_F(ViewTest, SaveOrganAfterOpenChestWritesTheOrgFileOfTheChest) {
     RunCommand(*m_view, 57603);
     EXPECT_EQ(m_ui.Messages().back().text, "File Name NULL");
     RunWithFile(57601, "grand-orgue.dat");
+    // Cancel in the question writes nothing.
     m_ui.QueueAnswer(MessageAnswer::Cancel);
     RunCommand(*m_view, 57603);
     EXPECT_EQ(m_ui.Messages().back().text, "Chest :grand-orgue.dat will be saved as .org file");
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "grand-orgue.org"));
+    m_ui.QueueAnswer(MessageAnswer::Ok);
+    RunCommand(*m_view, 57603);
     EXPECT_EQ(m_folder.Read("grand-orgue.org"), "SOMMIER grand-orgue.dat 0 0 0 1 0 0 \r\n");
 }
 
