@@ -77,6 +77,9 @@ void CVentrelView::Paint2D(Canvas &screen) {
         DrawPipeBoards(m_drawing, *g_pipeBoards);
     } else if (!g_scene->m_display3D) {
         PaintChestView(m_drawing, g_currentChest, background, m_showGrid);
+    } else {
+        // The 3D frame is drawn by OpenGL; a window that has none shows an empty display.
+        m_drawing.FillBackground(background);
     }
     m_drawing.SetCanvas(nullptr);
 }

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QOpenGLContext>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
@@ -35,9 +36,7 @@ MainWindow::MainWindow() {
 
     m_stack = new QStackedWidget;
     m_view2D = new ChestView2D(*m_view, *m_ui);
-    m_view3D = new OrganView3D(*m_view, *m_ui);
     m_stack->addWidget(m_view2D);
-    m_stack->addWidget(m_view3D);
     setCentralWidget(m_stack);
 
     BuildMenus();
@@ -55,6 +54,25 @@ MainWindow::MainWindow() {
 MainWindow::~MainWindow() {
     // The scene's display lists go with the 3D widget's context, which is still there.
     m_view.reset();
+}
+
+OrganView3D *MainWindow::EnsureView3D() {
+    // Made on first use: until then the window needs no OpenGL at all, starts sooner, and shows
+    // chests in 2D on a machine without it.
+    if (!m_view3D && !m_noOpenGl) {
+        QOpenGLContext probe;
+        if (!probe.create()) {
+            // The 3D display stays empty; the 2D drawing is unaffected.
+            m_noOpenGl = true;
+            m_statusPane->setText("OpenGL is not available: the 3D display stays empty");
+            return nullptr;
+        }
+        m_view3D = new OrganView3D(*m_view, *m_ui);
+        m_stack->addWidget(m_view3D);
+        if (m_view3DCreated)
+            m_view3DCreated(m_view3D);
+    }
+    return m_view3D;
 }
 
 QAction *MainWindow::Action(int id) const {
@@ -183,7 +201,10 @@ void MainWindow::Sync() {
         if (action->isCheckable())
             action->setChecked(IsChecked(*m_view, id));
     }
-    QWidget *shown = m_view->Shows3D() ? static_cast<QWidget *>(m_view3D) : m_view2D;
+    QWidget *shown = m_view2D;
+    if (m_view->Shows3D())
+        if (OrganView3D *view3D = EnsureView3D())
+            shown = view3D;
     if (m_stack->currentWidget() != shown) {
         const bool focused = m_stack->currentWidget() && m_stack->currentWidget()->hasFocus();
         m_stack->setCurrentWidget(shown);

@@ -40,7 +40,11 @@ public:
     QAction *Action(int id) const;
     QToolBar *Toolbar(int id) const;
     ChestView2D *View2D() const { return m_view2D; }
+    // The 3D view, or nullptr before the 3D display was first shown (or without OpenGL).
     OrganView3D *View3D() const { return m_view3D; }
+    OrganView3D *EnsureView3D();
+    // Called once the 3D view exists.
+    std::function<void(OrganView3D *)> m_view3DCreated;
     QLabel *StatusPane() const { return m_statusPane; }
     PipePositionWindow *PipeWindow() const { return m_pipeWindow.get(); }
     QMenu *RecentMenuAnchor() const { return m_fileMenu; }
@@ -98,6 +102,7 @@ private:
     QTimer m_spinTimer;
     std::unique_ptr<PipePositionWindow> m_pipeWindow;
     bool m_syncing = false;
+    bool m_noOpenGl = false;
 };
 
 } // namespace ventrel

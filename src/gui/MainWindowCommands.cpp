@@ -20,7 +20,7 @@ namespace ventrel {
 
 void MainWindow::PrintTo(QPrinter &printer) {
     CVentrelView &view = *m_view;
-    if (view.Shows3D() && m_view3D->Ready()) {
+    if (view.Shows3D() && m_view3D && m_view3D->Ready()) {
         // The 3D frame as the window shows it, for the view to put on paper.
         const QImage frame = m_view3D->grabFramebuffer().convertToFormat(QImage::Format_RGBA8888);
         view.m_printFrame.width = frame.width();

@@ -34,15 +34,19 @@ double MillisecondsSinceProcessStart() {
     return start > 0 && ticks > 0 ? (uptime - static_cast<double>(start) / ticks) * 1000.0 : -1;
 }
 
-StartupTiming::StartupTiming(QWidget *view2D, QWidget *view3D)
-    : QObject(view2D), m_view2D(view2D), m_view3D(view3D) {}
+StartupTiming::StartupTiming(QWidget *view2D) : QObject(view2D), m_view2D(view2D) {}
 
-void StartupTiming::WatchIfAsked(QWidget *view2D, QWidget *view3D) {
+StartupTiming *StartupTiming::CreateIfAsked(QWidget *view2D) {
     if (!std::getenv("VENTREL_STARTUP_TIMING"))
-        return;
-    auto *timing = new StartupTiming(view2D, view3D);
+        return nullptr;
+    auto *timing = new StartupTiming(view2D);
     view2D->installEventFilter(timing);
-    view3D->installEventFilter(timing);
+    return timing;
+}
+
+void StartupTiming::Watch3D(QWidget *view3D) {
+    m_view3D = view3D;
+    view3D->installEventFilter(this);
 }
 
 bool StartupTiming::eventFilter(QObject *watched, QEvent *event) {

@@ -10,16 +10,18 @@ namespace ventrel {
 
 class StartupTiming : public QObject {
 public:
-    // Watches the two views; does nothing unless the environment asks for it.
-    static void WatchIfAsked(QWidget *view2D, QWidget *view3D);
+    // Watches the 2D view; nullptr unless the environment asks for timing.
+    static StartupTiming *CreateIfAsked(QWidget *view2D);
+    // Watches the 3D view once it exists.
+    void Watch3D(QWidget *view3D);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    StartupTiming(QWidget *view2D, QWidget *view3D);
+    explicit StartupTiming(QWidget *view2D);
     QWidget *m_view2D;
-    QWidget *m_view3D;
+    QWidget *m_view3D = nullptr;
     bool m_reported2D = false;
     bool m_reported3D = false;
 };

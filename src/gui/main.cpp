@@ -17,7 +17,8 @@ int main(int argc, char **argv) {
     QCoreApplication::setApplicationVersion("1.10");
 
     ventrel::MainWindow window;
-    ventrel::StartupTiming::WatchIfAsked(window.View2D(), window.View3D());
+    if (auto *timing = ventrel::StartupTiming::CreateIfAsked(window.View2D()))
+        window.m_view3DCreated = [timing](ventrel::OrganView3D *view) { timing->Watch3D(view); };
     // Without a window manager "maximised" means nothing: the window takes the screen itself.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window.setGeometry(screen->availableGeometry());

@@ -92,12 +92,13 @@ TEST_F(ViewTest, PaintingFollowsItsOrderOfPrecedence) {
     EXPECT_GT(grid.OfKind(CanvasOp::Kind::LineTo).size(),
               hidden.OfKind(CanvasOp::Kind::LineTo).size());
 
-    // In 3D the 2D canvas gets nothing; the keyboard and the pedalboard come before the 3D.
+    // In 3D the 2D canvas gets the background only; the keyboard and the pedalboard come first.
     RunCommand(*m_view, 32784);
     EXPECT_TRUE(m_view->Shows3D());
     RecordingCanvas none;
     m_view->Paint2D(none);
-    EXPECT_EQ(none.DrawCount(), 0u);
+    EXPECT_EQ(none.DrawCount(), 1u);
+    EXPECT_EQ(none.OfKind(CanvasOp::Kind::FillRect).size(), 1u);
     RunCommand(*m_view, 32841);
     EXPECT_FALSE(m_view->Shows3D());
     RecordingCanvas keyboard;
