@@ -21,6 +21,7 @@ void AddLayoutCommand(CLI::App& app, Run& run);
 void AddExportCommand(CLI::App& app, Run& run);
 void AddOrganCommand(CLI::App& app, Run& run);
 void AddRenderCommand(CLI::App& app, Run& run);
+void AddTowerCommand(CLI::App& app, Run& run);
 void AddCirclesCommand(CLI::App& app, Run& run);
 void AddStopCommand(CLI::App& app, Run& run);
 void AddBoardsCommand(CLI::App& app, Run& run);

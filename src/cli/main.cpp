@@ -8,7 +8,7 @@ namespace {
 using AddCommand = void (*)(CLI::App&, Run&);
 
 constexpr AddCommand kCommands[] = {
-    AddRenderCommand,
+    AddRenderCommand, AddTowerCommand,
     AddLayoutCommand, AddExportCommand, AddOrganCommand, AddCirclesCommand,
     AddStopCommand,   AddBoardsCommand, AddPolyCommand,
     AddImageCommand,
