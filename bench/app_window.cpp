@@ -56,6 +56,11 @@ int main(int argc, char **argv) {
     window.OpenDocument(QString(VENTREL_SOURCE_DIR) + "/examples/orgue.org");
     window.View().g_scene->m_translation = {0, -1500, -6000};
     QTest::qWait(500);
+    ventrel::OrganView3D *view = window.View3D();
+    if (!view || !view->isVisible() || !view->Ready()) {
+        std::fprintf(stderr, "the 3D view is not shown\n");
+        return 1;
+    }
     ventrel::g_window = &window;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
