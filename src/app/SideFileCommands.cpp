@@ -98,12 +98,10 @@ void CVentrelView::OpenPipe() {
 }
 
 void CVentrelView::ChooseTexture() {
-    const auto path = m_ui.AskFileName("Fichiers de tuyaux (*.jpg)|*.jpg;|", "File to load");
-    if (!path)
+    if (!AskFileName("Fichiers de tuyaux (*.jpg)|*.jpg;|", "File to load"))
         return;
-    g_fileName = path->filename().string();
-    m_folder = WorkFolder::Both(path->has_parent_path() ? path->parent_path() : ".");
-    g_pipeTexture = path->string();
+    // The whole path: the scene looks a bare name up among the default textures.
+    g_pipeTexture = m_folder.In(g_fileName).string();
     Rebuild3D(false, false);
 }
 

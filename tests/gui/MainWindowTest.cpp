@@ -314,6 +314,13 @@ void MainWindowTest::commandLineDropAndRecentFiles() {
     QCOMPARE(recent.Files().at(1), File("orgue.org"));
     QSettings settings(RecentFiles::kOrganisation, RecentFiles::kApplication);
     QCOMPARE(settings.value("Recent File List/File1").toString(), File("recit.dat"));
+    // Four files at most, the latest first, each once.
+    RecentFiles list;
+    for (const char *name : {"a.dat", "b.dat", "c.dat", "d.dat", "e.dat", "c.dat"})
+        list.Add(File(name));
+    QCOMPARE(list.Files(),
+             QStringList({File("c.dat"), File("e.dat"), File("d.dat"), File("b.dat")}));
+    QCOMPARE(RecentFiles().Files(), list.Files());
 }
 
 int main(int argc, char **argv) {
