@@ -195,9 +195,8 @@ bool DatReader::ReadStop(int s, bool& firstMixture) {
     ReadList(stop.m_hole, written);
     ReadList(stop.m_foot, written);
     if (!m_scan.Find(Kw(kHeights))) {
-        const std::string text = Format("Wrong HEIGHTS keyword; Stop :%s", stop.m_name.c_str());
-        m_ui.MessageBox(text);
-        throw FatalInputError(-1, text);
+        // Whoever catches the error shows its text, once.
+        throw FatalInputError(-1, Format("Wrong HEIGHTS keyword; Stop :%s", stop.m_name.c_str()));
     }
     ReadList(stop.m_length, written);
     ReadTurrets(stop);
