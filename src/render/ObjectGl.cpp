@@ -79,6 +79,14 @@ static void SendObject(CObject3D& o, Ui* ui) {
         o.m_lit && o.m_normalindex.empty() && normals > 0 && o.nbnormal == o.nbpts;
     const float vFactor = static_cast<float>(o.m_texVFactor);
 
+    // Runs of triangles or quads share one primitive (colours, normals and materials may change
+    // between glBegin and glEnd); a polygon of more corners has one of its own.
+    GLenum open = GL_NONE;
+    auto close = [&open] {
+        if (open != GL_NONE)
+            glEnd();
+        open = GL_NONE;
+    };
     ForEachFace(o.m_index, count, [&](int first, int end, int k) {
         // The identification colour: the object index over red and green, the face over blue.
         glColor3ub(static_cast<GLubyte>(o.m_pickName & 0xff),
@@ -88,8 +96,17 @@ static void SendObject(CObject3D& o, Ui* ui) {
         const int corners = end - first;
         if (corners < 3)
             return;
+        // A face naming a point that does not exist is left out whole.
+        for (int c = first; c < end; ++c)
+            if (o.m_index[c] < 0 || o.m_index[c] >= points)
+                return;
         o.m_faceSize = corners;
-        glBegin(corners == 3 ? GL_TRIANGLES : corners == 4 ? GL_QUADS : GL_POLYGON);
+        const GLenum primitive = corners == 3 ? GL_TRIANGLES : corners == 4 ? GL_QUADS : GL_POLYGON;
+        if (primitive != open || primitive == GL_POLYGON) {
+            close();
+            glBegin(primitive);
+            open = primitive;
+        }
         if (onePerFace) {
             const int p = o.m_index[first];
             if (p >= 0 && p < normals)
@@ -97,8 +114,6 @@ static void SendObject(CObject3D& o, Ui* ui) {
         }
         for (int c = first; c < end; ++c) {
             const int p = o.m_index[c];
-            if (p < 0 || p >= points)
-                continue;
             if (faceNormalsPerCorner) {
                 const int n = o.m_normalindex[c];
                 if (n >= 0 && n < normals)
@@ -116,9 +131,11 @@ static void SendObject(CObject3D& o, Ui* ui) {
             }
             glVertex3f(o.m_vertices[p].x, o.m_vertices[p].y, o.m_vertices[p].z);
         }
-        glEnd();
+        if (open == GL_POLYGON)
+            close();
         o.m_lastFaceSize = corners;
     });
+    close();
 
     if (o.m_showNormals) {
         SendRedMaterial(o.m_face);
