@@ -49,7 +49,7 @@ void CObject3D::ApplyMaterial(int k) {
 
 // Everything a display list of the object holds: placement, faces with normals, texture
 // coordinates and identification colours, and the optional normals, axes and outline.
-static void SendObject(CObject3D& o, Ui* ui) {
+static void SendObject(CObject3D& o, Ui* ui, bool buildNormals) {
     glPushMatrix();
     glTranslatef(o.translation.x, o.translation.y, o.translation.z);
     if (o.angle != 0.0f)
@@ -62,7 +62,7 @@ static void SendObject(CObject3D& o, Ui* ui) {
         glRotatef(o.m_scaleAngle, o.m_scaleAxis.x, o.m_scaleAxis.y, o.m_scaleAxis.z);
 
     o.m_lastMaterial = -1;
-    if (o.m_lit)
+    if (o.m_lit && buildNormals)
         o.L_BuildNormals(ui);
 
     const int points = o.PointCount();
@@ -192,7 +192,7 @@ bool CObject3D::Compile(Ui* ui) {
         return false;
     m_list = list;
     glNewList(list, GL_COMPILE);
-    SendObject(*this, ui);
+    SendObject(*this, ui, true);
     glEndList();
     m_listBuilt = 1;
     m_dirty = 0;
@@ -204,7 +204,8 @@ void CObject3D::DrawImmediate() {
     glPolygonMode(m_face, m_polygonMode);
     if (PointCount() == 0 && m_outline.empty())
         return;
-    SendObject(*this, nullptr);
+    // The normals of the last compile (or none): immediate frames send, they do not derive.
+    SendObject(*this, nullptr, false);
 }
 
 void CObject3D::Draw(bool full, Ui* ui) {
