@@ -1,41 +1,18 @@
 // ventrel-cli as organ builders' scripts use it: exit statuses, JSON documents, files written.
+#include "CliRun.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
 
 namespace ventrel {
 namespace {
 
+using test::Cli;
+using test::Result;
+using test::Example;
 using test::TestFolder;
-
-struct Result {
-    int status = -1;
-    std::string out;
-};
-
-Result Cli(const std::string& arguments) {
-    Result result;
-    const std::string command = std::string(VENTREL_CLI) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    std::array<char, 4096> buffer;
-    size_t count;
-    while ((count = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        result.out.append(buffer.data(), count);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-std::string Example(const std::string& name) {
-    return std::string(VENTREL_SOURCE_DIR) + "/examples/" + name;
-}
 
 const char* kStop = "JEU Montre8\nNTUYAUX 2\nTUYAU1 1\nINCX 1\nFORME:ROND\nXY0 0 0\n40 38\n10 10\n"
                     "20 20\nHAUTEURS\n1000 900\n";

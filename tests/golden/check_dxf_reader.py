@@ -57,5 +57,22 @@ subprocess.run([cli, "export", os.path.join(examples, "grand-orgue.dat"), "--par
                 os.path.join(examples, "barrages.dat"), "-C", partitioned], check=True,
                stderr=subprocess.DEVNULL)
 failures += not check(os.path.join(partitioned, "grand-orgue_bar.dxf"), 0, 11)
+
+# The tower's two outlines: one line between each pair of consecutive points of their .poly files.
+tower = os.path.join(out, "tower")
+os.makedirs(tower)
+subprocess.run([cli, "tower", "-C", tower], check=True, stderr=subprocess.DEVNULL)
+for outline in ("orgext_tourelle_couple", "orgext_tourelle_forme"):
+    points = json.loads(subprocess.run([cli, "poly", os.path.join(tower, outline + ".poly"), "--json"],
+                                       check=True, capture_output=True).stdout)["count"]
+    failures += not check(os.path.join(tower, outline + ".dxf"), 0, points - 1)
+
+# The pedalboard's five planks: outlines and the curved plank's drilled holes.
+pedalboard = os.path.join(out, "pedalboard")
+os.makedirs(pedalboard)
+subprocess.run([cli, "pedalboard", "-C", pedalboard], check=True, stderr=subprocess.DEVNULL)
+for plank, circles, lines in (("plancheAR", 0, 28), ("plancheAV", 0, 156), ("plancheCOTE", 0, 28),
+                              ("plancheincurvee", 12, 65), ("plancheincurveear", 0, 52)):
+    failures += not check(os.path.join(pedalboard, plank + ".dxf"), circles, lines)
 print(f"{'all' if not failures else failures} DXF checks {'passed' if not failures else 'failed'}")
 sys.exit(1 if failures else 0)
