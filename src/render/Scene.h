@@ -55,7 +55,9 @@ public:
     // Clears to the background colour, renders and, with a context, swaps.
     void PaintFrame(Vec3 background, GlContext* context = nullptr);
     void Render();
-    void DrawObjects(bool select);
+    // Every object with its own placement and texture; `immediate` sends the geometry again instead
+    // of calling the compiled lists (the same frame, for comparison).
+    void DrawObjects(bool select, bool immediate = false);
     // The same frame with every face sent directly instead of through the display lists.
     void RenderImmediate();
     void BuildAll();

@@ -119,24 +119,11 @@ void Scene::RenderImmediate() {
     glRotatef(m_rotation.x, 1, 0, 0);
     glRotatef(m_rotation.y, 0, 1, 0);
     glRotatef(m_rotation.z, 0, 0, 1);
-    for (int i = 0; i < m_nbobject; ++i) {
-        CObject3D* object = Object(i);
-        if (!object || object->nbface < 1)
-            continue;
-        const int texture = object->TextureName();
-        if (texture >= 0 && texture < static_cast<int>(m_textureNames.size()) && object->m_lit) {
-            glEnable(GL_TEXTURE_2D);
-            glBindTexture(GL_TEXTURE_2D, m_textureNames[texture]);
-        } else {
-            glDisable(GL_TEXTURE_2D);
-        }
-        object->m_polygonMode = m_vectorMode ? GL_LINE : GL_FILL;
-        object->DrawImmediate();
-    }
+    DrawObjects(false, true);
     glPopMatrix();
 }
 
-void Scene::DrawObjects(bool select) {
+void Scene::DrawObjects(bool select, bool immediate) {
     if (m_nbobject <= 0)
         return;
     for (int i = 0; i < m_nbobject; ++i) {
@@ -180,7 +167,10 @@ void Scene::DrawObjects(bool select) {
                 glRotatef(object->m_texAngle, 0, 0, 1);
             glMatrixMode(GL_MODELVIEW);
         }
-        object->Draw(!select, m_ui);
+        if (immediate)
+            object->DrawImmediate();
+        else
+            object->Draw(!select, m_ui);
         if (object->m_texTransform) {
             glMatrixMode(GL_TEXTURE);
             glPopMatrix();

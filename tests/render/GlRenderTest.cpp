@@ -141,5 +141,19 @@ TEST_F(GlRender, FaultyObjectsCompileWithoutReadingPastTheirArrays) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+TEST_F(GlRender, ImmediateFramesPlaceObjectsAsTheDisplayListsDo) {
+    // A small wall moved off the centre by its own placement: both ways of drawing must agree.
+    CObject3D* wall = AddWall("placed", 0, 200);
+    wall->m_ownTransform = 1;
+    wall->m_position = {600, 0, 0};
+    scene->BuildAll();
+    scene->PaintFrame({0, 0, 0}, context.get());
+    const auto lists = context->ReadRgba();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    scene->RenderImmediate();
+    EXPECT_EQ(context->ReadRgba(), lists);
+    EXPECT_EQ(Centre()[0], 0) << "the wall is not at the centre";
+}
+
 } // namespace
 } // namespace ventrel
