@@ -89,17 +89,23 @@ void ElectrosDialog::SetField(int id, const std::string &text) {
     m_fields[id] = id == kTextures ? text.substr(0, kTexturesLength) : text;
 }
 
-bool ElectrosDialog::Refresh() {
-    // Every field is checked before anything is stored.
-    const int ids[] = {kMinGap,         kMagnetWidth, kMagnetDepth,   kPalletWidth, kPalletDepth,
-                       kDrillingMargin, kValveMargin, kPilotDiameter, kChestHeight, kConeHeight};
-    std::map<int, int> values;
+bool ElectrosDialog::ReadFields(std::initializer_list<int> ids, std::map<int, int>& values) {
     for (int id : ids) {
         const auto value = ReadIntField(Field(id), m_ui);
         if (!value)
             return false;
         values[id] = *value;
     }
+    return true;
+}
+
+bool ElectrosDialog::Refresh() {
+    // Every field is checked before anything is stored.
+    std::map<int, int> values;
+    if (!ReadFields({kMinGap, kMagnetWidth, kMagnetDepth, kPalletWidth, kPalletDepth,
+                     kDrillingMargin, kValveMargin, kPilotDiameter, kChestHeight, kConeHeight},
+                    values))
+        return false;
     m_chest.m_min_gap = values[kMinGap];
     m_valves.magnet_width = values[kMagnetWidth];
     m_valves.magnet_depth = values[kMagnetDepth];
@@ -126,15 +132,11 @@ void ElectrosDialog::RefreshStored() {
 }
 
 bool ElectrosDialog::Ok() {
-    const int ids[] = {kMinGap,      kMagnetWidth,   kMagnetDepth, kDrillingMargin,
-                       kValveMargin, kPilotDiameter, kConeHeight};
     std::map<int, int> values;
-    for (int id : ids) {
-        const auto value = ReadIntField(Field(id), m_ui);
-        if (!value)
-            return false;
-        values[id] = *value;
-    }
+    if (!ReadFields({kMinGap, kMagnetWidth, kMagnetDepth, kDrillingMargin, kValveMargin,
+                     kPilotDiameter, kConeHeight},
+                    values))
+        return false;
     m_chest.m_min_gap = values[kMinGap];
     m_valves.magnet_width = values[kMagnetWidth];
     m_valves.magnet_depth = values[kMagnetDepth];

@@ -3,6 +3,7 @@
 
 #include "platform/WorkFolder.h"
 
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -73,6 +74,8 @@ public:
     bool Ok();
 
 private:
+    // Reads the integer fields; false (nothing stored) when one of them is not a number.
+    bool ReadFields(std::initializer_list<int> ids, std::map<int, int>& values);
     void LoadCounters();
     void RefreshStored();
 

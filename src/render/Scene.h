@@ -60,6 +60,8 @@ public:
     void DrawObjects(bool select, bool immediate = false);
     // The same frame with every face sent directly instead of through the display lists.
     void RenderImmediate();
+    // The camera's placement, then every object through its list or sent directly.
+    void RenderFrame(bool immediate);
     void BuildAll();
     void UploadTextures();
     void BuildLights();

@@ -95,21 +95,11 @@ void Scene::PaintFrame(Vec3 background, GlContext* context) {
         context->SwapBuffers();
 }
 
-void Scene::Render() {
-    if (!m_display3D)
-        return;
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glPushMatrix();
-    glTranslatef(m_translation.x, m_translation.y, m_translation.z);
-    glRotatef(m_rotation.x, 1, 0, 0);
-    glRotatef(m_rotation.y, 0, 1, 0);
-    glRotatef(m_rotation.z, 0, 0, 1);
-    DrawObjects(m_selectMode);
-    glPopMatrix();
-}
+void Scene::Render() { RenderFrame(false); }
 
-void Scene::RenderImmediate() {
+void Scene::RenderImmediate() { RenderFrame(true); }
+
+void Scene::RenderFrame(bool immediate) {
     if (!m_display3D)
         return;
     glMatrixMode(GL_MODELVIEW);
@@ -119,7 +109,7 @@ void Scene::RenderImmediate() {
     glRotatef(m_rotation.x, 1, 0, 0);
     glRotatef(m_rotation.y, 0, 1, 0);
     glRotatef(m_rotation.z, 0, 0, 1);
-    DrawObjects(false, true);
+    DrawObjects(m_selectMode && !immediate, immediate);
     glPopMatrix();
 }
 
