@@ -129,9 +129,10 @@ void BM_BuildAndCompileFullScene(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildAndCompileFullScene)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// One frame of the full scene at 1280 x 800: arg 0 through the display lists, 1 in immediate mode;
-// second arg 1 moves the camera eight times as far, so that filling pixels costs little and the
-// frame time is that of sending and transforming the geometry.
+// One frame of the full scene at 1280 x 800. First arg: 0 through the display lists as the program
+// draws (the combined lists), 1 in immediate mode, 2 through each object's own list. Second arg 1
+// moves the camera eight times as far, so that filling pixels costs little and the frame time is
+// that of sending and transforming the geometry.
 void BM_FrameFullScene(benchmark::State& state) {
     auto context = EglContext::Create(kWidth, kHeight);
     if (!context) {
@@ -147,6 +148,7 @@ void BM_FrameFullScene(benchmark::State& state) {
     if (state.range(1) == 1)
         scene.m_translation.z *= 8;
     const bool immediate = state.range(0) == 1;
+    scene.m_combineLists = state.range(0) == 0;
     for (auto _ : state) {
         if (immediate) {
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -156,14 +158,12 @@ void BM_FrameFullScene(benchmark::State& state) {
             scene.PaintFrame({0, 0, 0}, context.get());
         }
     }
-    state.SetLabel(std::string(immediate ? "immediate mode" : "display lists") +
+    const char* const modes[] = {"display lists", "immediate mode", "own list per object"};
+    state.SetLabel(std::string(modes[state.range(0)]) +
                    (state.range(1) == 1 ? ", far" : ""));
 }
 BENCHMARK(BM_FrameFullScene)
-    ->Args({0, 0})
-    ->Args({1, 0})
-    ->Args({0, 1})
-    ->Args({1, 1})
+    ->ArgsProduct({{0, 1, 2}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -78,6 +78,7 @@ void CObject3D::Reset() {
     m_pickName = 0;
     m_list = 0;
     m_listValid = 0;
+    m_compileStamp = 0;
     nbpts = 0;
     nbface = 0;
     m_o_max_xyz = {-1e10f, -1e10f, -1e10f};

@@ -13,6 +13,7 @@ class CMatrix;
 class Scene;
 class Ui;
 struct CAnimation;
+struct SentMaterial;
 
 // Faces are runs of point indexes, each ended by -1; nbindex counts every entry, terminators
 // included. The per-corner arrays (m_texindex, m_normalindex, m_vertexnormalindex) have the same
@@ -77,6 +78,8 @@ public:
     bool Compile(Ui* ui = nullptr);
     void Draw(bool full, Ui* ui = nullptr);
     void ApplyMaterial(int k);
+    // The same, skipping a material equal to the one `sent` remembers (and remembering this one).
+    void ApplyMaterial(int k, SentMaterial* sent);
     // The same faces sent directly, without a list (for comparison and for one-off drawing).
     void DrawImmediate();
     void DeleteList();
@@ -147,6 +150,8 @@ public:
     std::string m_name;
     int m_pickName = 0;
     unsigned m_list = 0;
+    // Tells one compile of the object from another (0: never compiled).
+    unsigned long m_compileStamp = 0;
     int m_listValid = 0;
     int nbpts = 0;
     int nbface = 0;

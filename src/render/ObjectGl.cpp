@@ -1,6 +1,8 @@
 // One object in OpenGL: its display list, its materials, and the faces sent to the pipeline.
 #include "render/CObject3D.h"
+#include "render/FaceSender.h"
 #include "render/FaceWalk.h"
+#include "render/Placement.h"
 
 #include <GL/gl.h>
 
@@ -8,11 +10,19 @@ namespace ventrel {
 
 namespace {
 
-void SendMaterialColour(GLenum face, GLenum which, const std::vector<Vec3>& table, int m,
-                        Vec3 absent) {
-    const Vec3 c = m < static_cast<int>(table.size()) ? table[m] : absent;
+Vec3 MaterialColour(const std::vector<Vec3>& table, int m, Vec3 absent) {
+    return m < static_cast<int>(table.size()) ? table[m] : absent;
+}
+
+void SendMaterialColour(GLenum face, GLenum which, Vec3 c) {
     const GLfloat value[4] = {c.x, c.y, c.z, 1.0f};
     glMaterialfv(face, which, value);
+}
+
+void SendNormal(Vec3 n, const Placement* placed) {
+    if (placed)
+        n = placed->Normal(n);
+    glNormal3f(n.x, n.y, n.z);
 }
 
 void SendRedMaterial(GLenum face, bool green = false) {
@@ -30,7 +40,9 @@ void CObject3D::DeleteList() {
     m_listValid = 0;
 }
 
-void CObject3D::ApplyMaterial(int k) {
+void CObject3D::ApplyMaterial(int k) { ApplyMaterial(k, nullptr); }
+
+void CObject3D::ApplyMaterial(int k, SentMaterial* sent) {
     if (k < 0 || k >= nbface)
         return;
     int m = k < static_cast<int>(m_faceMaterial.size()) ? m_faceMaterial[k] : 0;
@@ -41,16 +53,24 @@ void CObject3D::ApplyMaterial(int k) {
         m = 0;
     if (m_useMaterials == 0)
         return;
-    SendMaterialColour(m_face, GL_AMBIENT, T_ambientColor, m, {0.2f, 0.2f, 0.2f});
-    SendMaterialColour(m_face, GL_DIFFUSE, T_diffuseColor, m, {1, 1, 1});
-    SendMaterialColour(m_face, GL_SPECULAR, T_specularColor, m, {0.2f, 0.2f, 0.2f});
-    glMaterialf(m_face, GL_SHININESS, m < static_cast<int>(T_shininess.size()) ? T_shininess[m] : 0.0f);
+    SentMaterial material;
+    material.face = m_face;
+    material.ambient = MaterialColour(T_ambientColor, m, {0.2f, 0.2f, 0.2f});
+    material.diffuse = MaterialColour(T_diffuseColor, m, {1, 1, 1});
+    material.specular = MaterialColour(T_specularColor, m, {0.2f, 0.2f, 0.2f});
+    material.shininess = m < static_cast<int>(T_shininess.size()) ? T_shininess[m] : 0.0f;
+    material.valid = true;
+    if (sent && sent->SameAs(material))
+        return;
+    SendMaterialColour(m_face, GL_AMBIENT, material.ambient);
+    SendMaterialColour(m_face, GL_DIFFUSE, material.diffuse);
+    SendMaterialColour(m_face, GL_SPECULAR, material.specular);
+    glMaterialf(m_face, GL_SHININESS, material.shininess);
+    if (sent)
+        *sent = material;
 }
 
-// Everything a display list of the object holds: placement, faces with normals, texture
-// coordinates and identification colours, and the optional normals, axes and outline.
-static void SendObject(CObject3D& o, Ui* ui, bool buildNormals) {
-    glPushMatrix();
+void SendPlacement(const CObject3D& o) {
     glTranslatef(o.translation.x, o.translation.y, o.translation.z);
     if (o.angle != 0.0f)
         glRotatef(o.angle, o.rotation.x, o.rotation.y, o.rotation.z);
@@ -60,11 +80,11 @@ static void SendObject(CObject3D& o, Ui* ui, bool buildNormals) {
     glScalef(o.echelle.x, o.echelle.y, o.echelle.z);
     if (o.m_scaleAngle != 0.0f)
         glRotatef(o.m_scaleAngle, o.m_scaleAxis.x, o.m_scaleAxis.y, o.m_scaleAxis.z);
+}
 
+void SendFaces(CObject3D& o, const Placement* placed, SentMaterial* sent, FaceStream stream) {
+    const bool inTriangles = stream == FaceStream::InOpenTriangles;
     o.m_lastMaterial = -1;
-    if (o.m_lit && buildNormals)
-        o.L_BuildNormals(ui);
-
     const int points = o.PointCount();
     const int count = o.IndexCount();
     const int normals = static_cast<int>(o.m_normales.size());
@@ -79,6 +99,26 @@ static void SendObject(CObject3D& o, Ui* ui, bool buildNormals) {
         o.m_lit && o.m_normalindex.empty() && normals > 0 && o.nbnormal == o.nbpts;
     const float vFactor = static_cast<float>(o.m_texVFactor);
 
+    auto sendCorner = [&](int c) {
+        if (faceNormalsPerCorner) {
+            const int n = o.m_normalindex[c];
+            if (n >= 0 && n < normals)
+                SendNormal(o.m_normales[n], placed);
+        } else if (pointNormals) {
+            const int n = o.m_vertexnormalindex[c];
+            if (n >= 0 && n < vertexNormals)
+                SendNormal(o.m_normalesPerVertex[n], placed);
+        }
+        if (textured) {
+            const int t = o.m_texindex[c];
+            if (t >= 0 && t < texCoords)
+                glTexCoord2f(o.m_texvertex[t].x, vFactor * o.m_texvertex[t].y);
+        }
+        const Vec3& point = o.m_vertices[o.m_index[c]];
+        const Vec3 v = placed ? placed->Point(point) : point;
+        glVertex3f(v.x, v.y, v.z);
+    };
+
     // Runs of triangles or quads share one primitive (colours, normals and materials may change
     // between glBegin and glEnd); a polygon of more corners has one of its own.
     GLenum open = GL_NONE;
@@ -92,7 +132,7 @@ static void SendObject(CObject3D& o, Ui* ui, bool buildNormals) {
         glColor3ub(static_cast<GLubyte>(o.m_pickName & 0xff),
                    static_cast<GLubyte>((o.m_pickName >> 8) & 0xff), static_cast<GLubyte>(k & 0xff));
         if (o.m_materialAlways == 1 || o.m_lit)
-            o.ApplyMaterial(k);
+            o.ApplyMaterial(k, sent);
         const int corners = end - first;
         if (corners < 3)
             return;
@@ -101,42 +141,49 @@ static void SendObject(CObject3D& o, Ui* ui, bool buildNormals) {
             if (o.m_index[c] < 0 || o.m_index[c] >= points)
                 return;
         o.m_faceSize = corners;
-        const GLenum primitive = corners == 3 ? GL_TRIANGLES : corners == 4 ? GL_QUADS : GL_POLYGON;
-        if (primitive != open || primitive == GL_POLYGON) {
-            close();
-            glBegin(primitive);
-            open = primitive;
+        if (!inTriangles) {
+            const GLenum primitive =
+                corners == 3 ? GL_TRIANGLES : corners == 4 ? GL_QUADS : GL_POLYGON;
+            if (primitive != open || primitive == GL_POLYGON) {
+                close();
+                glBegin(primitive);
+                open = primitive;
+            }
         }
         if (onePerFace) {
             const int p = o.m_index[first];
             if (p >= 0 && p < normals)
-                glNormal3f(o.m_normales[p].x, o.m_normales[p].y, o.m_normales[p].z);
+                SendNormal(o.m_normales[p], placed);
         }
-        for (int c = first; c < end; ++c) {
-            const int p = o.m_index[c];
-            if (faceNormalsPerCorner) {
-                const int n = o.m_normalindex[c];
-                if (n >= 0 && n < normals)
-                    glNormal3f(o.m_normales[n].x, o.m_normales[n].y, o.m_normales[n].z);
-            } else if (pointNormals) {
-                const int n = o.m_vertexnormalindex[c];
-                if (n >= 0 && n < vertexNormals)
-                    glNormal3f(o.m_normalesPerVertex[n].x, o.m_normalesPerVertex[n].y,
-                               o.m_normalesPerVertex[n].z);
+        if (inTriangles) {
+            // A fan from the first corner; the diagonals are flagged as inner edges so that
+            // outlines in vector mode show the face's own sides only.
+            for (int c = first + 1; c + 1 < end; ++c) {
+                glEdgeFlag(c == first + 1);
+                sendCorner(first);
+                glEdgeFlag(GL_TRUE);
+                sendCorner(c);
+                glEdgeFlag(c + 2 == end);
+                sendCorner(c + 1);
             }
-            if (textured) {
-                const int t = o.m_texindex[c];
-                if (t >= 0 && t < texCoords)
-                    glTexCoord2f(o.m_texvertex[t].x, vFactor * o.m_texvertex[t].y);
-            }
-            glVertex3f(o.m_vertices[p].x, o.m_vertices[p].y, o.m_vertices[p].z);
+        } else {
+            for (int c = first; c < end; ++c)
+                sendCorner(c);
         }
         if (open == GL_POLYGON)
             close();
         o.m_lastFaceSize = corners;
     });
     close();
+}
 
+namespace {
+
+// The normals, axes and outline an object may show over its faces.
+void SendOverlays(CObject3D& o) {
+    const int points = o.PointCount();
+    const int count = o.IndexCount();
+    const int normals = static_cast<int>(o.m_normales.size());
     if (o.m_showNormals) {
         SendRedMaterial(o.m_face);
         glBegin(GL_LINES);
@@ -176,6 +223,19 @@ static void SendObject(CObject3D& o, Ui* ui, bool buildNormals) {
             glVertex3f(q.x, q.y, 0);
         glEnd();
     }
+}
+
+} // namespace
+
+// Everything a display list of the object holds: placement, faces with normals, texture
+// coordinates and identification colours, and the optional normals, axes and outline.
+static void SendObject(CObject3D& o, Ui* ui, bool buildNormals) {
+    glPushMatrix();
+    SendPlacement(o);
+    if (o.m_lit && buildNormals)
+        o.L_BuildNormals(ui);
+    SendFaces(o, nullptr, nullptr, FaceStream::OwnPrimitives);
+    SendOverlays(o);
     glPopMatrix();
 }
 
@@ -194,6 +254,8 @@ bool CObject3D::Compile(Ui* ui) {
     glNewList(list, GL_COMPILE);
     SendObject(*this, ui, true);
     glEndList();
+    static unsigned long compiles = 0;
+    m_compileStamp = ++compiles;
     m_listBuilt = 1;
     m_dirty = 0;
     m_listValid = 1;

@@ -4,6 +4,7 @@
 #include "math/Vec.h"
 #include "render/CObject3D.h"
 #include "render/CSceneLight.h"
+#include "render/SceneBatch.h"
 #include "render/SceneTexture.h"
 
 #include <memory>
@@ -56,12 +57,14 @@ public:
     void PaintFrame(Vec3 background, GlContext* context = nullptr);
     void Render();
     // Every object with its own placement and texture; `immediate` sends the geometry again instead
-    // of calling the compiled lists (the same frame, for comparison).
+    // of calling the compiled lists (the same frame, for comparison). Objects compiled into the
+    // scene's combined lists by the last BuildAll are drawn through those while none has changed.
     void DrawObjects(bool select, bool immediate = false);
     // The same frame with every face sent directly instead of through the display lists.
     void RenderImmediate();
     // The camera's placement, then every object through its list or sent directly.
     void RenderFrame(bool immediate);
+    // Sorts opaque before transparent, compiles every object's list, then the combined lists.
     void BuildAll();
     void UploadTextures();
     void BuildLights();
@@ -116,8 +119,12 @@ public:
     // Reads texture files; without one every texture fails to load and objects stay untextured.
     TextureReader m_readTexture;
     Ui* m_ui = nullptr;
+    // Off, every object is drawn through its own list (to compare the two).
+    bool m_combineLists = true;
+    const SceneBatch& Batch() const { return m_batch; }
 
 private:
+    SceneBatch m_batch;
     void Status(const std::string& text);
     long m_faceTotal = 0;
     bool m_fullReported = false;

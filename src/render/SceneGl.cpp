@@ -116,10 +116,18 @@ void Scene::RenderFrame(bool immediate) {
 void Scene::DrawObjects(bool select, bool immediate) {
     if (m_nbobject <= 0)
         return;
+    const unsigned polygonMode = m_vectorMode ? GL_LINE : GL_FILL;
+    const bool combined = !immediate && m_combineLists && m_batch.IsCurrent(m_objects, m_nbobject);
+    if (combined)
+        m_batch.Draw(select, m_textureNames, polygonMode);
     for (int i = 0; i < m_nbobject; ++i) {
         CObject3D* object = Object(i);
         if (!object || object->nbface < 1)
             continue;
+        if (combined && m_batch.Covers(i)) {
+            object->m_polygonMode = polygonMode;
+            continue;
+        }
         const int texture = object->TextureName();
         if (texture >= 0 && texture < static_cast<int>(m_textureNames.size()) && object->m_lit &&
             !select) {
@@ -128,7 +136,7 @@ void Scene::DrawObjects(bool select, bool immediate) {
         } else {
             glDisable(GL_TEXTURE_2D);
         }
-        object->m_polygonMode = m_vectorMode ? GL_LINE : GL_FILL;
+        object->m_polygonMode = polygonMode;
         if (object->m_ownTransform) {
             glPushMatrix();
             glRotatef(object->m_orientation.x, 1, 0, 0);
@@ -244,6 +252,7 @@ void Scene::BuildAll() {
             object->m_pickName = i;
             object->Compile(m_ui);
         }
+    m_batch.Build(m_objects, count, static_cast<int>(m_textureNames.size()));
     ComputeBounds();
     m_texturesLoaded = 1;
 }
@@ -289,6 +298,7 @@ void Scene::DefaultLight() {
 void Scene::DeleteObjects() {
     if (m_nbobject <= 0)
         return;
+    m_batch.Clear();
     // OpenGL is touched only when something was uploaded to it.
     if (!m_textureNames.empty()) {
         glFlush();

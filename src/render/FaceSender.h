@@ -1,0 +1,45 @@
+// Sending an object to OpenGL piece by piece, for its own display list and for the scene's
+// combined lists.
+#pragma once
+
+#include "math/Vec.h"
+
+namespace ventrel {
+
+class CObject3D;
+class Placement;
+
+// The material last sent by ApplyMaterial, so that a run of objects of one material sends it once.
+struct SentMaterial {
+    unsigned face = 0;
+    Vec3 ambient, diffuse, specular;
+    float shininess = 0;
+    bool valid = false;
+
+    bool SameAs(const SentMaterial& other) const {
+        return valid && face == other.face && Same(ambient, other.ambient) &&
+               Same(diffuse, other.diffuse) && Same(specular, other.specular) &&
+               shininess == other.shininess;
+    }
+
+private:
+    static bool Same(Vec3 a, Vec3 b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
+};
+
+// How SendFaces shapes its primitives.
+enum class FaceStream {
+    // Runs of triangles and of quads, and one polygon per larger face, each opened and closed.
+    OwnPrimitives,
+    // Every face cut into triangles inside a GL_TRIANGLES primitive the caller keeps open, so
+    // that a display list of many objects is one primitive the driver can draw at once.
+    InOpenTriangles,
+};
+
+// The object's placement as matrix operations on the current matrix.
+void SendPlacement(const CObject3D& object);
+// The faces with their normals, texture coordinates, identification colours and materials. With
+// `placed`, points and normals are carried through that placement first, so that no matrix
+// operation is needed; with `sent`, a material equal to the last one sent is not sent again.
+void SendFaces(CObject3D& object, const Placement* placed, SentMaterial* sent, FaceStream stream);
+
+} // namespace ventrel

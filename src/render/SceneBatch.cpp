@@ -1,0 +1,135 @@
+// Compiling runs of objects into shared display lists, and knowing when they no longer hold.
+#include "render/SceneBatch.h"
+
+#include "render/CObject3D.h"
+#include "render/FaceSender.h"
+#include "render/Placement.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+
+namespace ventrel {
+
+namespace {
+
+// Long enough that a frame has only a few dozen lists, short enough that no single list holds a
+// large part of a full scene's memory in one block.
+constexpr int kObjectsPerList = 4096;
+
+} // namespace
+
+// Objects that need something between their own list and the next one's (a matrix, texture
+// coordinates moved, blending in order, red overlays) are drawn with their own list.
+bool SceneBatch::CanShare(const CObject3D& object) {
+    return object.nbface >= 1 && object.m_listValid && !object.m_dirty && object.m_list != 0 &&
+           object.m_transparency == 0.0f && !object.m_ownTransform && !object.m_hasMatrix &&
+           !object.m_texTransform && !object.m_showNormals && !object.m_showAxes &&
+           object.m_outline.size() <= 1 && object.PointCount() > 0;
+}
+
+SceneBatch::Key SceneBatch::KeyOf(const CObject3D& object, int textureCount) {
+    Key key;
+    const int texture = object.m_textureMode == -1 ? -1 : object.m_textureSlot;
+    if (texture >= 0 && texture < textureCount && object.m_lit)
+        key.texture = texture;
+    key.face = object.m_face;
+    return key;
+}
+
+void SceneBatch::Build(const ObjectTable& objects, int count, int textureCount) {
+    Clear();
+    m_textureCount = textureCount;
+    count = std::min(count, static_cast<int>(objects.size()));
+    m_covered.assign(static_cast<size_t>(std::max(count, 0)), false);
+
+    std::vector<std::pair<Key, std::vector<int>>> runs;
+    for (int slot = 0; slot < count; ++slot) {
+        const CObject3D* object = objects[slot].get();
+        if (!object || !CanShare(*object))
+            continue;
+        const Key key = KeyOf(*object, textureCount);
+        auto run = std::find_if(runs.begin(), runs.end(),
+                                [&key](const auto& r) { return r.first == key; });
+        if (run == runs.end())
+            run = runs.insert(runs.end(), {key, {}});
+        run->second.push_back(slot);
+        m_members.push_back({slot, object, object->m_compileStamp, key});
+        m_covered[slot] = true;
+    }
+    for (const auto& [key, slots] : runs)
+        for (size_t first = 0; first < slots.size(); first += kObjectsPerList) {
+            const size_t end = std::min(slots.size(), first + kObjectsPerList);
+            CompileRun(objects, std::vector<int>(slots.begin() + first, slots.begin() + end), key);
+        }
+}
+
+void SceneBatch::CompileRun(const ObjectTable& objects, const std::vector<int>& slots, Key key) {
+    const GLuint list = glGenLists(1);
+    if (list == 0) {
+        // No list to be had: these objects keep being drawn with their own.
+        for (int slot : slots)
+            m_covered[slot] = false;
+        m_members.erase(std::remove_if(m_members.begin(), m_members.end(),
+                                       [this](const Member& m) { return !m_covered[m.slot]; }),
+                        m_members.end());
+        return;
+    }
+    glNewList(list, GL_COMPILE);
+    SentMaterial sent;
+    glBegin(GL_TRIANGLES);
+    for (int slot : slots) {
+        CObject3D& object = *objects[slot];
+        const Placement placement = Placement::Of(object);
+        SendFaces(object, &placement, &sent, FaceStream::InOpenTriangles);
+    }
+    glEnd();
+    glEdgeFlag(GL_TRUE);
+    glEndList();
+    m_runs.push_back({key, list});
+}
+
+bool SceneBatch::IsCurrent(const ObjectTable& objects, int count) const {
+    if (m_runs.empty())
+        return false;
+    count = std::min(count, static_cast<int>(objects.size()));
+    for (const Member& member : m_members) {
+        if (member.slot >= count || objects[member.slot].get() != member.object)
+            return false;
+        const CObject3D& object = *member.object;
+        if (object.m_compileStamp != member.stamp || !CanShare(object) ||
+            !(KeyOf(object, m_textureCount) == member.key))
+            return false;
+    }
+    return true;
+}
+
+void SceneBatch::Draw(bool select, const std::vector<unsigned>& textureNames,
+                      unsigned polygonMode) const {
+    if (select) {
+        glDisable(GL_LIGHTING);
+        glDisable(GL_TEXTURE_2D);
+    }
+    for (const Run& run : m_runs) {
+        glPolygonMode(run.key.face, polygonMode);
+        if (!select) {
+            if (run.key.texture >= 0 && run.key.texture < static_cast<int>(textureNames.size())) {
+                glEnable(GL_TEXTURE_2D);
+                glBindTexture(GL_TEXTURE_2D, textureNames[run.key.texture]);
+            } else {
+                glDisable(GL_TEXTURE_2D);
+            }
+        }
+        glCallList(run.list);
+    }
+}
+
+void SceneBatch::Clear() {
+    for (const Run& run : m_runs)
+        glDeleteLists(run.list, 1);
+    m_runs.clear();
+    m_members.clear();
+    m_covered.clear();
+}
+
+} // namespace ventrel

@@ -1,0 +1,183 @@
+// The scene's combined display lists against each object's own list: the same picture, the same
+// picks, and a changed object drawn as it is now.
+#include "platform/egl/EglContext.h"
+#include "render/FaceSender.h"
+#include "render/Placement.h"
+#include "render/Scene.h"
+
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <cstdlib>
+
+namespace ventrel {
+namespace {
+
+constexpr int kSize = 128;
+
+class CombinedLists : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        context = EglContext::Create(kSize, kSize, &error);
+        if (!context)
+            GTEST_SKIP() << error;
+        scene = std::make_unique<Scene>();
+        scene->InitGl();
+        scene->Reshape(kSize, kSize);
+        scene->m_display3D = true;
+    }
+    void TearDown() override { scene.reset(); }
+
+    CObject3D* AddWall(const std::string& name, Vec3 corner, float size) {
+        auto wall = std::make_unique<CObject3D>();
+        wall->MakeQuad(*scene, name, corner, {size, size}, "");
+        return scene->AddObject(std::move(wall));
+    }
+    // A field of small walls, each placed its own way, two of them textured.
+    void AddField() {
+        scene->m_readTexture = [](const std::string&, SceneTexture& out) {
+            out.width = out.height = 16;
+            out.depth = 24;
+            out.pixels.resize(16 * 16 * 3);
+            for (size_t i = 0; i < out.pixels.size(); ++i)
+                out.pixels[i] = static_cast<std::uint8_t>(i * 7);
+            return true;
+        };
+        for (int i = 0; i < 60; ++i) {
+            CObject3D* wall = AddWall("w", {-700.0f + (i % 10) * 140, -500.0f + (i / 10) * 160,
+                                            -40.0f * (i % 3)},
+                                      100);
+            wall->translation = {10.0f * (i % 4), -5.0f * (i % 5), 0};
+            wall->angle = 12.0f * (i % 7);
+            wall->rotation = {i % 2 ? 1.0f : 0.0f, 1, 0.5f};
+            wall->echelle = {1 + 0.1f * (i % 3), 1 - 0.05f * (i % 4), 1};
+            if (i % 9 == 0) {
+                wall->m_scaleAngle = 30;
+                wall->m_scaleAxis = {0, 0, 1};
+            }
+            if (i % 25 == 0) {
+                wall->m_textureFile = "panel.bmp";
+                wall->AttachTexture(*scene);
+            }
+        }
+    }
+    std::vector<std::uint8_t> Frame(bool combined) {
+        scene->m_combineLists = combined;
+        scene->PaintFrame({0, 0, 0}, context.get());
+        return context->ReadRgba();
+    }
+    static int Differing(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
+        int count = 0;
+        for (size_t i = 0; i + 3 < a.size() && i + 3 < b.size(); i += 4)
+            for (size_t c = 0; c < 3; ++c)
+                if (std::abs(a[i + c] - b[i + c]) > 8) {
+                    ++count;
+                    break;
+                }
+        return count;
+    }
+    static int Lit(const std::vector<std::uint8_t>& rgba) {
+        int count = 0;
+        for (size_t i = 0; i + 3 < rgba.size(); i += 4)
+            count += rgba[i] + rgba[i + 1] + rgba[i + 2] > 0;
+        return count;
+    }
+
+    std::unique_ptr<EglContext> context;
+    std::unique_ptr<Scene> scene;
+};
+
+TEST_F(CombinedLists, DrawTheSamePictureAsEachObjectsOwnList) {
+    AddField();
+    scene->BuildAll();
+    EXPECT_EQ(scene->Batch().ObjectCount(), 60);
+    EXPECT_EQ(scene->Batch().ListCount(), 2) << "one run untextured, one textured";
+    const auto combined = Frame(true);
+    const auto own = Frame(false);
+    EXPECT_GT(Lit(own), kSize * kSize / 10);
+    EXPECT_LE(Differing(combined, own), kSize * kSize / 200);
+
+    scene->ToggleVectorMode();
+    const auto combinedLines = Frame(true);
+    const auto ownLines = Frame(false);
+    EXPECT_LT(Lit(ownLines), Lit(own) / 2) << "outlines only";
+    EXPECT_LE(Differing(combinedLines, ownLines), kSize * kSize / 200)
+        << "faces cut into triangles show no diagonals";
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(CombinedLists, PicksNameTheSameObjectsAsTheOwnLists) {
+    AddField();
+    scene->BuildAll();
+    scene->m_pickEnabled = 1;
+    int found = 0;
+    for (int y = 4; y < kSize; y += 9)
+        for (int x = 4; x < kSize; x += 9) {
+            scene->m_combineLists = true;
+            const int combined = scene->Pick({x, y});
+            scene->m_combineLists = false;
+            const int own = scene->Pick({x, y});
+            if (combined == own && own >= 0)
+                ++found;
+            EXPECT_EQ(combined, own) << "at " << x << ", " << y;
+        }
+    EXPECT_GT(found, 20);
+}
+
+TEST_F(CombinedLists, AChangedObjectIsDrawnAsItIsNow) {
+    CObject3D* wall = AddWall("wall", {-1000, -1000, 0}, 2000);
+    scene->BuildAll();
+    ASSERT_TRUE(scene->Batch().IsCurrent(scene->m_objects, scene->m_nbobject));
+    EXPECT_GT(Lit(Frame(true)), kSize * kSize / 2);
+
+    wall->translation = {5000, 0, 0};
+    wall->m_dirty = 1;
+    EXPECT_EQ(Lit(Frame(true)), 0) << "moved out of sight, not drawn where it was compiled";
+    EXPECT_FALSE(scene->Batch().IsCurrent(scene->m_objects, scene->m_nbobject));
+
+    scene->BuildAll();
+    EXPECT_TRUE(scene->Batch().IsCurrent(scene->m_objects, scene->m_nbobject));
+    EXPECT_EQ(Lit(Frame(true)), 0);
+}
+
+TEST_F(CombinedLists, ObjectsNeedingStateOfTheirOwnKeepTheirOwnList) {
+    AddWall("plain", {0, 0, 0}, 10);
+    AddWall("glass", {0, 0, 0}, 10)->m_transparency = 0.5f;
+    AddWall("own placement", {0, 0, 0}, 10)->m_ownTransform = true;
+    AddWall("matrix", {0, 0, 0}, 10)->m_hasMatrix = true;
+    AddWall("moved texture", {0, 0, 0}, 10)->m_texTransform = true;
+    AddWall("axes", {0, 0, 0}, 10)->m_showAxes = true;
+    scene->BuildAll();
+    EXPECT_EQ(scene->Batch().ObjectCount(), 1);
+    EXPECT_TRUE(scene->Batch().Covers(0));
+    for (int i = 1; i < 6; ++i)
+        EXPECT_FALSE(scene->Batch().Covers(i)) << scene->Object(i)->m_name;
+    scene->PaintFrame({0, 0, 0}, context.get());
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(CombinedLists, PlacementIsTheMatrixOpenGlBuilds) {
+    CObject3D object;
+    object.translation = {10, -20, 30};
+    object.angle = 33;
+    object.rotation = {1, 2, 3};
+    object.echelle = {2, 0.5f, 3};
+    object.m_scaleAngle = 40;
+    object.m_scaleAxis = {0, 1, 1};
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    SendPlacement(object);
+    GLfloat gl[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, gl);
+    glPopMatrix();
+    const Placement placement = Placement::Of(object);
+    const double* ours = placement.Matrix();
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(ours[i], gl[i], 1e-4 * (1 + std::abs(gl[i]))) << "element " << i;
+}
+
+} // namespace
+} // namespace ventrel
