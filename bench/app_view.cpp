@@ -57,6 +57,7 @@ struct View2D {
     HeadlessHost host;
     CVentrelView view{ui, host};
     QImage image{1280, 800, QImage::Format_RGB32};
+    TextLayouts layouts; // kept between repaints, as the window's view keeps them
 
     View2D() {
         EnsureGuiApplication();
@@ -68,7 +69,7 @@ struct View2D {
     }
     void Paint() {
         QPainter painter(&image);
-        PainterCanvas canvas(painter);
+        PainterCanvas canvas(painter, &layouts);
         view.Paint2D(canvas);
     }
 };

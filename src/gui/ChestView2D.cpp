@@ -74,7 +74,7 @@ ChestView2D::ChestView2D(CVentrelView &view, QtUi &ui, QWidget *parent)
 
 void ChestView2D::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    PainterCanvas canvas(painter);
+    PainterCanvas canvas(painter, &m_textLayouts);
     m_ui.SetPainting(true);
     m_view.Paint2D(canvas);
     m_ui.SetPainting(false);

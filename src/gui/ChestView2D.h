@@ -1,6 +1,8 @@
 // The widget that shows the view's 2D pictures and hands mouse, wheel and keys to the view.
 #pragma once
 
+#include "platform/qtgui/PainterCanvas.h"
+
 #include <QWidget>
 
 namespace ventrel {
@@ -35,6 +37,8 @@ protected:
 private:
     CVentrelView &m_view;
     QtUi &m_ui;
+    // Texts laid out by earlier repaints, drawn again as they are.
+    TextLayouts m_textLayouts;
 };
 
 } // namespace ventrel

@@ -1,9 +1,11 @@
 // The QPainter canvas draws the view's primitives into PNG, PDF and SVG files.
 #include "TestFolder.h"
 #include "platform/qtgui/GuiApplication.h"
+#include "platform/qtgui/PainterCanvas.h"
 #include "platform/qtgui/PictureFile.h"
 
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace ventrel {
@@ -35,6 +37,35 @@ TEST(PictureFile, FramesAndLinesLandOnTheirPixels) {
         for (int x = 0; x < 60; ++x)
             lit += image.pixelColor(x, y).lightness() > 128;
     EXPECT_GT(lit, 20);
+}
+
+// Texts on a white box, in two fonts, drawn through layouts kept from an earlier picture.
+QImage PaintTexts(TextLayouts* layouts, int scale) {
+    QImage image(120, 60, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    PainterCanvas canvas(painter, layouts);
+    canvas.SetTextColour({0, 0, 0});
+    canvas.SetFont("Arial", 12);
+    canvas.Text(2, 2, "8 \xd8 42");
+    canvas.SetFont("Times", 20);
+    canvas.Text(2, 20, "8 \xd8 42");
+    return image;
+}
+
+TEST(PictureFile, KeptTextLayoutsDrawAsFreshOnesInEveryFontAndScale) {
+    EnsureGuiApplication();
+    TextLayouts kept;
+    const QImage fresh = PaintTexts(nullptr, 1);
+    EXPECT_EQ(PaintTexts(&kept, 1), fresh);
+    EXPECT_EQ(PaintTexts(&kept, 1), fresh) << "drawn again from the kept layouts";
+    EXPECT_EQ(PaintTexts(&kept, 2), PaintTexts(nullptr, 2)) << "another scale, other layouts";
+    int white = 0;
+    for (int y = 2; y < 14; ++y)
+        for (int x = 2; x < 40; ++x)
+            white += fresh.pixelColor(x, y) == QColor(Qt::white);
+    EXPECT_GT(white, 100) << "the text's white box";
 }
 
 TEST(PictureFile, WritesEachKindAndRefusesAnUnwritableFolder) {

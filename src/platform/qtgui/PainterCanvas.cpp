@@ -6,7 +6,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QStringDecoder>
+#include <QPaintDevice>
+#include <QTransform>
 #include <algorithm>
+#include <string>
+#include <unordered_map>
 #include <utility>
 
 namespace ventrel {
@@ -38,7 +42,19 @@ void Normalise(int& left, int& top, int& right, int& bottom) {
 
 } // namespace
 
-PainterCanvas::PainterCanvas(QPainter& painter) : m_painter(painter) {
+QHash<QString, LaidOutText>& TextLayouts::For(const QFont& font, const QPainter& painter) {
+    const QTransform& t = painter.transform();
+    const int dpi = painter.device() ? painter.device()->logicalDpiY() : 0;
+    const std::string key = font.key().toStdString() + '|' + std::to_string(dpi) + '|' +
+                            std::to_string(t.m11()) + ',' + std::to_string(t.m12()) + ',' +
+                            std::to_string(t.m21()) + ',' + std::to_string(t.m22());
+    if (m_tables.size() > 64 && m_tables.find(key) == m_tables.end())
+        m_tables.clear();
+    return m_tables[key];
+}
+
+PainterCanvas::PainterCanvas(QPainter& painter, TextLayouts* layouts)
+    : m_painter(painter), m_layouts(layouts ? layouts : &m_ownLayouts) {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_pen = QPen(Qt::black, 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
@@ -69,7 +85,7 @@ void PainterCanvas::UseFont() {
     m_ascent = metrics.ascent();
     m_lineHeight = metrics.height();
     m_fontChanged = false;
-    m_texts.clear();
+    m_texts = &m_layouts->For(m_font, m_painter);
 }
 
 void PainterCanvas::SetPen(Rgb colour, int width) {
@@ -137,22 +153,22 @@ void PainterCanvas::SetTransparentBackground(bool transparent) { m_transparent =
 void PainterCanvas::Text(int x, int y, const std::string& text) {
     const QString string = ToQString(text);
     UseFont();
+    QHash<QString, LaidOutText>& texts = *m_texts;
+    auto found = texts.find(string);
+    if (found == texts.end()) {
+        if (texts.size() >= kMaxCachedTexts)
+            texts.clear();
+        LaidOutText laidOut{QStaticText(string), QFontMetrics(m_font).horizontalAdvance(string)};
+        laidOut.text.setTextFormat(Qt::PlainText);
+        laidOut.text.prepare(m_painter.transform(), m_font);
+        found = texts.insert(string, laidOut);
+    }
     if (!m_transparent)
-        m_painter.fillRect(
-            QRect(x, y, QFontMetrics(m_font).horizontalAdvance(string), m_lineHeight), Qt::white);
+        m_painter.fillRect(QRect(x, y, found->advance, m_lineHeight), Qt::white);
     QPen pen(m_textColour);
     UsePen(pen);
-    auto found = m_texts.find(string);
-    if (found == m_texts.end()) {
-        if (m_texts.size() >= kMaxCachedTexts)
-            m_texts.clear();
-        QStaticText laidOut(string);
-        laidOut.setTextFormat(Qt::PlainText);
-        laidOut.prepare(m_painter.transform(), m_font);
-        found = m_texts.insert(string, laidOut);
-    }
     // A laid-out text is placed by the top of its line, as the view's texts are.
-    m_painter.drawStaticText(QPoint(x, y), *found);
+    m_painter.drawStaticText(QPoint(x, y), found->text);
 }
 
 void PainterCanvas::Image(int x, int y, int width, int height, const std::uint8_t* pixels,

@@ -10,15 +10,37 @@
 #include <QStaticText>
 #include <QString>
 
+#include <string>
+#include <unordered_map>
+
 class QPainter;
 
 namespace ventrel {
+
+// A text laid out once for drawing, with its advance for the white box behind it.
+struct LaidOutText {
+    QStaticText text;
+    int advance = 0;
+};
+
+// Laid-out texts by font, device resolution and painter scale. A view keeps one from one repaint
+// to the next: a chest shows the same pipe numbers and dimensions on every repaint, and laying a
+// text out and measuring it costs far more than drawing it.
+class TextLayouts {
+public:
+    QHash<QString, LaidOutText>& For(const QFont& font, const QPainter& painter);
+
+private:
+    std::unordered_map<std::string, QHash<QString, LaidOutText>> m_tables;
+};
 
 // Draws every call on a painter that is already active on its device. Lines and frames are drawn
 // without antialiasing, one device pixel per unit, as the view's device context draws them.
 class PainterCanvas : public Canvas {
 public:
-    explicit PainterCanvas(QPainter& painter);
+    // Texts are laid out into `layouts` when given (kept by the caller between canvases), else
+    // into tables of the canvas's own.
+    explicit PainterCanvas(QPainter& painter, TextLayouts* layouts = nullptr);
 
     void SetPen(Rgb colour, int width) override;
     void SetBrush(Rgb colour) override;
@@ -55,9 +77,10 @@ private:
     QPen m_painterPen;
     bool m_painterPenSet = false;
     bool m_painterNoBrush = false;
-    // Laid-out texts by content: pipe numbers and dimensions repeat all over a chest, and laying
-    // a text out costs far more than drawing it.
-    QHash<QString, QStaticText> m_texts;
+    TextLayouts m_ownLayouts;
+    TextLayouts* m_layouts;
+    // The laid-out texts of the current font.
+    QHash<QString, LaidOutText>* m_texts = nullptr;
     int m_x = 0, m_y = 0;
 };
 
