@@ -24,6 +24,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 #include <QToolBar>
 
@@ -35,19 +36,40 @@ using namespace ventrel;
 
 namespace {
 
-// Acts on the next modal window of type T once it is up (within ten seconds).
+// The modal window of type T on the screen. Without a window manager a new dialog is not always
+// made the active modal widget at once, so the top-level windows are searched as well.
+template <typename T> T *VisibleModal() {
+    if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget()))
+        return window;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<T *>(widget); window && window->isVisible() && window->isModal())
+            return window;
+    return nullptr;
+}
+
+// Acts on the next modal window of type T once it is up (within ten seconds), and again on every
+// tick while that same window stays up: a file dialog still reading its folder may take an accept
+// for a change of folder and stay open.
 template <typename T> void WhenModal(std::function<void(T *)> act) {
+    struct Progress {
+        QPointer<T> window;
+        bool acted = false;
+    };
     auto *timer = new QTimer;
     const QDeadlineTimer deadline(10000);
-    QObject::connect(timer, &QTimer::timeout, [timer, deadline, act] {
-        if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget())) {
+    auto progress = std::make_shared<Progress>();
+    QObject::connect(timer, &QTimer::timeout, [timer, deadline, act, progress] {
+        T *window = progress->acted ? progress->window.data() : VisibleModal<T>();
+        if ((progress->acted && (!window || !window->isVisible())) || deadline.hasExpired()) {
             timer->stop();
             timer->deleteLater();
-            act(window);
-        } else if (deadline.hasExpired()) {
-            timer->stop();
-            timer->deleteLater();
+            return;
         }
+        if (!window)
+            return;
+        progress->window = window;
+        progress->acted = true;
+        act(window);
     });
     timer->start(20);
 }
@@ -60,6 +82,10 @@ void AnswerFileDialog(const QString &path) {
             return;
         }
         dialog->selectFile(path);
+        // selectFile leaves the name field alone while it has the keyboard focus, which the
+        // dialog may or may not have been given yet: the path is typed into it as a user would.
+        if (auto *name = dialog->findChild<QLineEdit *>("fileNameEdit"))
+            name->setText(path);
         static_cast<QDialog *>(dialog)->accept();
     });
 }
