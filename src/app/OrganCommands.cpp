@@ -43,6 +43,7 @@ bool CVentrelView::OpenChestFile(const std::filesystem::path &path) {
     if (!ReadChestInto(chest, g_fileName, m_folder, m_ui))
         return false;
     NewScene();
+    m_freeItems.clear();
     g_pipeBoards.reset();
     m_circleChest.reset();
     g_currentChest = &chest;
@@ -103,6 +104,10 @@ bool CVentrelView::OpenOrganFile(const std::filesystem::path &path) {
     }
     m_host.SetTitle(path.string());
     const OrganFile organ = OrganFile::Parse(text, m_ui);
+    m_freeItems.clear();
+    for (const OrganFile::Item &item : organ.items)
+        if (item.kind != OrganFile::Kind::Chest)
+            m_freeItems.push_back(item);
     // The chests are read into a new table, which then replaces the organ.
     auto table = std::make_unique<ChestTable>();
     LoadOrganChests(organ, *table, m_folder, m_ui);
@@ -127,19 +132,19 @@ void CVentrelView::SaveOrgan() {
         m_ui.MessageBox("File Name NULL");
         return;
     }
-    // Cancel keeps the file as it is: the organ file holds bars and pipes that are not written.
+    // Cancel keeps the file as it is.
     if (m_ui.MessageBox(Format("Chest :%s will be saved as .org file", g_fileName.c_str()), "",
                         MessageButtons::OkCancel) == MessageAnswer::Cancel)
         return;
     EnsureChests();
-    WriteOrganFile(*g_chests, g_fileName, m_folder, m_ui);
+    WriteOrganFile(*g_chests, g_fileName, m_folder, m_ui, m_freeItems);
 }
 
 void CVentrelView::SaveOrganAs() {
     if (!AskFileName("Fichiers de tuyaux (*.org)|*.org;|", "Save Organ as ?"))
         return;
     EnsureChests();
-    WriteOrganFile(*g_chests, g_fileName, m_folder, m_ui);
+    WriteOrganFile(*g_chests, g_fileName, m_folder, m_ui, m_freeItems);
 }
 
 void CVentrelView::SaveAllChests() {

@@ -92,6 +92,7 @@ void CVentrelView::Reset() {
         }
     }
     g_chests->count = 0;
+    m_freeItems.clear();
     g_pipeBoards.reset();
     g_keyboardShown = false;
     Repaint();
@@ -121,7 +122,7 @@ void CVentrelView::QuitSaving() {
     if (!AskFileName("Fichiers de tuyaux (*.org)|*.org;|", "Save Organ as ?"))
         return;
     EnsureChests();
-    if (!WriteOrganFile(*g_chests, g_fileName, m_folder, m_ui))
+    if (!WriteOrganFile(*g_chests, g_fileName, m_folder, m_ui, m_freeItems))
         return;
     QuitWithoutSaving();
 }

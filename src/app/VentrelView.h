@@ -3,6 +3,7 @@
 
 #include "chest/CWindchest.h"
 #include "chest/Drawing2D.h"
+#include "chest/OrganFile.h"
 #include "chest/PipeBoards.h"
 #include "chest/ValveSizing.h"
 #include "math/Vec.h"
@@ -62,6 +63,8 @@ public:
     std::unique_ptr<CPedalboard> m_pedalboard;
     // The chest "Open X Y R Circles" creates outside the table.
     std::unique_ptr<CWindchest> m_circleChest;
+    // The free bars and pipes of the organ file last opened, written back when the organ is saved.
+    std::vector<OrganFile::Item> m_freeItems;
     // The folder each chest of the table was read from ("Save all Chests" reads them there).
     std::array<std::filesystem::path, ChestTable::kMaxChests> m_chestFolders;
 

@@ -75,7 +75,7 @@ int LoadOrganChests(const OrganFile& organ, ChestTable& table, const WorkFolder&
     return table.count;
 }
 
-std::string OrganFileText(const ChestTable& table) {
+std::string OrganFileText(const ChestTable& table, const std::vector<OrganFile::Item>& free) {
     std::string text;
     for (int i = 0; i < table.count; ++i) {
         const CWindchest& chest = table[i];
@@ -83,6 +83,13 @@ std::string OrganFileText(const ChestTable& table) {
         text += Format("%s ", chest.m_file_name.c_str());
         text += Format("%d %d %d 1 0 0 \r\n", chest.m_position[0], chest.m_position[1],
                        chest.m_position[2]);
+    }
+    for (const OrganFile::Item& item : free) {
+        if (item.kind == OrganFile::Kind::Chest)
+            continue;
+        text += item.kind == OrganFile::Kind::Bar ? "BARRE " : "TUYAU ";
+        text += Format("%d %d %d %d %d %d \r\n", item.size[0], item.size[1], item.size[2],
+                       item.position[0], item.position[1], item.position[2]);
     }
     return text;
 }
@@ -93,9 +100,9 @@ std::string OrganFileName(const std::string& name) {
 }
 
 bool WriteOrganFile(const ChestTable& table, const std::string& name, const WorkFolder& folder,
-                    Ui& ui) {
+                    Ui& ui, const std::vector<OrganFile::Item>& free) {
     std::string error;
-    if (!WriteFileAtomically(folder.Out(OrganFileName(name)), OrganFileText(table), &error)) {
+    if (!WriteFileAtomically(folder.Out(OrganFileName(name)), OrganFileText(table, free), &error)) {
         ui.MessageBox("Cannot write the organ file " + error);
         return false;
     }

@@ -29,14 +29,15 @@ struct OrganFile {
 // place; chests beyond the table's 30 are refused with a message. Returns the chest count.
 int LoadOrganChests(const OrganFile& organ, ChestTable& table, const WorkFolder& folder, Ui& ui);
 
-// "SOMMIER name x y z 1 0 0 \r\n" for each chest in use.
-std::string OrganFileText(const ChestTable& table);
+// "SOMMIER name x y z 1 0 0 \r\n" for each chest in use, then "BARRE p q r x y z \r\n" or
+// "TUYAU p q r x y z \r\n" for each free bar and pipe given (chest items among them are skipped).
+std::string OrganFileText(const ChestTable& table, const std::vector<OrganFile::Item>& free = {});
 
 // The organ file name for a name: orgue.dat gives orgue.org; a name without '.' gets ".org".
 std::string OrganFileName(const std::string& name);
 
 // Writes the organ file atomically; false with a message when it cannot be written.
 bool WriteOrganFile(const ChestTable& table, const std::string& name, const WorkFolder& folder,
-                    Ui& ui);
+                    Ui& ui, const std::vector<OrganFile::Item>& free = {});
 
 } // namespace ventrel

@@ -90,7 +90,7 @@ TEST_F(ViewTest, OpenDocumentOpensOrgansAndChestsByTheirEnding) {
     EXPECT_EQ(m_view->ChestCount(), 1);
 }
 
-TEST_F(ViewTest, SavedOrganIsByteForByteTheChestLines) {
+TEST_F(ViewTest, SavedOrganIsByteForByteTheChestsThenTheFreeBarsAndPipes) {
     ExampleOrgan();
     ASSERT_TRUE(RunWithFile(32795, "orgue.org"));
     RunWithFile(57604, "copie.org");
@@ -98,7 +98,9 @@ TEST_F(ViewTest, SavedOrganIsByteForByteTheChestLines) {
     EXPECT_EQ(m_folder.Read("copie.org"), "SOMMIER grand-orgue.dat 0 0 1000 1 0 0 \r\n"
                                           "SOMMIER recit.dat 0 1400 2600 1 0 0 \r\n"
                                           "SOMMIER pedale.dat -2200 600 0 1 0 0 \r\n"
-                                          "SOMMIER tourelle.dat 1000 -700 1000 1 0 0 \r\n");
+                                          "SOMMIER tourelle.dat 1000 -700 1000 1 0 0 \r\n"
+                                          "BARRE 3200 60 80 0 2900 1300 \r\n"
+                                          "TUYAU 60 60 2000 -600 1800 200 \r\n");
     // A name without '.' gets ".org" rather than replacing a file of that name.
     m_folder.Write("organ", "keep me");
     RunWithFile(57604, "organ");
@@ -119,6 +121,14 @@ TEST_F(ViewTest, SaveOrganAfterOpenChestWritesTheOrgFileOfTheChest) {
     m_ui.QueueAnswer(MessageAnswer::Ok);
     RunCommand(*m_view, 57603);
     EXPECT_EQ(m_folder.Read("grand-orgue.org"), "SOMMIER grand-orgue.dat 0 0 0 1 0 0 \r\n");
+}
+
+TEST_F(ViewTest, AChestOpenedAloneIsSavedWithoutTheBarsOfTheLastOrgan) {
+    ExampleOrgan();
+    ASSERT_TRUE(RunWithFile(32795, "orgue.org"));
+    ASSERT_TRUE(RunWithFile(57601, "recit.dat"));
+    RunWithFile(57604, "recit.org");
+    EXPECT_EQ(m_folder.Read("recit.org").find("BARRE"), std::string::npos);
 }
 
 TEST_F(ViewTest, AFailedOrganWriteSaysSo) {

@@ -47,6 +47,24 @@ TEST(OrganFile, WritesOneLinePerChestWithABlankBeforeCrLf) {
     EXPECT_FALSE(ui.Messages().empty());
 }
 
+TEST(OrganFile, FreeBarsAndPipesAreWrittenBackAfterTheChests) {
+    HeadlessUi ui;
+    const OrganFile read = OrganFile::Parse(
+        "BARRE 10 20 30 1 2 -3\nSOMMIER a.dat 0 0 0 1 0 0\nTUYAU 4 5 6 7 8 9\n", ui);
+    auto table = std::make_unique<ChestTable>();
+    table->count = 1;
+    (*table)[0].m_file_name = "a.dat";
+    const std::string text = OrganFileText(*table, read.items);
+    EXPECT_EQ(text, "SOMMIER a.dat 0 0 0 1 0 0 \r\nBARRE 10 20 30 1 2 -3 \r\n"
+                    "TUYAU 4 5 6 7 8 9 \r\n");
+    const OrganFile again = OrganFile::Parse(text, ui);
+    ASSERT_EQ(again.items.size(), 3u);
+    EXPECT_EQ(again.items[1].kind, OrganFile::Kind::Bar);
+    EXPECT_EQ(again.items[1].position[2], -3);
+    EXPECT_EQ(again.items[2].kind, OrganFile::Kind::Pipe);
+    EXPECT_EQ(again.items[2].size[2], 6);
+}
+
 TEST(OrganFile, LoadsChestsLaidOutAndPlacedWithoutTouchingTheDisk) {
     test::TestFolder folder;
     folder.Write("a.dat", test::StopText(test::StopSpec{}));

@@ -289,7 +289,9 @@ void MainWindowTest::savedOrganIsByteForByte() {
     const QByteArray expected("SOMMIER grand-orgue.dat 0 0 1000 1 0 0 \r\n"
                               "SOMMIER recit.dat 0 1400 2600 1 0 0 \r\n"
                               "SOMMIER pedale.dat -2200 600 0 1 0 0 \r\n"
-                              "SOMMIER tourelle.dat 1000 -700 1000 1 0 0 \r\n");
+                              "SOMMIER tourelle.dat 1000 -700 1000 1 0 0 \r\n"
+                              "BARRE 3200 60 80 0 2900 1300 \r\n"
+                              "TUYAU 60 60 2000 -600 1800 200 \r\n");
     QCOMPARE(QByteArray::fromStdString(ReadFile(File("copie.org").toStdString())), expected);
     // "Save Organ" asks first, then writes under the last chosen name.
     std::filesystem::remove(File("copie.org").toStdString());
