@@ -35,6 +35,11 @@ enum class FaceStream {
     InOpenTriangles,
 };
 
+// The one material all faces of the object are drawn with; false when its faces use several or
+// when it sends none (it then keeps whatever material was set before it).
+bool SingleMaterial(const CObject3D& object, SentMaterial& out);
+void SendMaterial(const SentMaterial& material);
+
 // The object's placement as matrix operations on the current matrix.
 void SendPlacement(const CObject3D& object);
 // The faces with their normals, texture coordinates, identification colours and materials. With

@@ -6,12 +6,28 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 namespace ventrel {
 
 namespace {
 
 Vec3 MaterialColour(const std::vector<Vec3>& table, int m, Vec3 absent) {
     return m < static_cast<int>(table.size()) ? table[m] : absent;
+}
+
+// The values of material m (out of range: material 0) for the object's face side.
+SentMaterial MaterialValues(const CObject3D& o, int m) {
+    if (m < 0 || m >= o.nbmaterial)
+        m = 0;
+    SentMaterial material;
+    material.face = o.m_face;
+    material.ambient = MaterialColour(o.T_ambientColor, m, {0.2f, 0.2f, 0.2f});
+    material.diffuse = MaterialColour(o.T_diffuseColor, m, {1, 1, 1});
+    material.specular = MaterialColour(o.T_specularColor, m, {0.2f, 0.2f, 0.2f});
+    material.shininess = m < static_cast<int>(o.T_shininess.size()) ? o.T_shininess[m] : 0.0f;
+    material.valid = true;
+    return material;
 }
 
 void SendMaterialColour(GLenum face, GLenum which, Vec3 c) {
@@ -49,25 +65,39 @@ void CObject3D::ApplyMaterial(int k, SentMaterial* sent) {
     if (m == m_lastMaterial)
         return;
     m_lastMaterial = m;
-    if (m < 0 || m >= nbmaterial)
-        m = 0;
     if (m_useMaterials == 0)
         return;
-    SentMaterial material;
-    material.face = m_face;
-    material.ambient = MaterialColour(T_ambientColor, m, {0.2f, 0.2f, 0.2f});
-    material.diffuse = MaterialColour(T_diffuseColor, m, {1, 1, 1});
-    material.specular = MaterialColour(T_specularColor, m, {0.2f, 0.2f, 0.2f});
-    material.shininess = m < static_cast<int>(T_shininess.size()) ? T_shininess[m] : 0.0f;
-    material.valid = true;
+    const SentMaterial material = MaterialValues(*this, m);
     if (sent && sent->SameAs(material))
         return;
-    SendMaterialColour(m_face, GL_AMBIENT, material.ambient);
-    SendMaterialColour(m_face, GL_DIFFUSE, material.diffuse);
-    SendMaterialColour(m_face, GL_SPECULAR, material.specular);
-    glMaterialf(m_face, GL_SHININESS, material.shininess);
+    SendMaterial(material);
     if (sent)
         *sent = material;
+}
+
+void SendMaterial(const SentMaterial& material) {
+    SendMaterialColour(material.face, GL_AMBIENT, material.ambient);
+    SendMaterialColour(material.face, GL_DIFFUSE, material.diffuse);
+    SendMaterialColour(material.face, GL_SPECULAR, material.specular);
+    glMaterialf(material.face, GL_SHININESS, material.shininess);
+}
+
+bool SingleMaterial(const CObject3D& o, SentMaterial& out) {
+    if (!(o.m_materialAlways == 1 || o.m_lit) || o.m_useMaterials == 0 || o.nbface < 1)
+        return false;
+    const auto resolved = [&o](int k) {
+        const int m = k < static_cast<int>(o.m_faceMaterial.size()) ? o.m_faceMaterial[k] : 0;
+        return m < 0 || m >= o.nbmaterial ? 0 : m;
+    };
+    const int first = resolved(0);
+    const int listed = std::min(o.nbface, static_cast<int>(o.m_faceMaterial.size()));
+    for (int k = 1; k < listed; ++k)
+        if (resolved(k) != first)
+            return false;
+    if (o.nbface > listed && first != 0)
+        return false;
+    out = MaterialValues(o, first);
+    return true;
 }
 
 void SendPlacement(const CObject3D& o) {

@@ -20,21 +20,20 @@ constexpr int kObjectsPerList = 4096;
 } // namespace
 
 // Objects that need something between their own list and the next one's (a matrix, texture
-// coordinates moved, blending in order, red overlays) are drawn with their own list.
-bool SceneBatch::CanShare(const CObject3D& object) {
-    return object.nbface >= 1 && object.m_listValid && !object.m_dirty && object.m_list != 0 &&
-           object.m_transparency == 0.0f && !object.m_ownTransform && !object.m_hasMatrix &&
-           !object.m_texTransform && !object.m_showNormals && !object.m_showAxes &&
-           object.m_outline.size() <= 1 && object.PointCount() > 0;
-}
-
-SceneBatch::Key SceneBatch::KeyOf(const CObject3D& object, int textureCount) {
-    Key key;
+// coordinates moved, blending in order, red overlays, materials changing from face to face or
+// inherited from the object drawn before) are drawn with their own list.
+bool SceneBatch::KeyOf(const CObject3D& object, int textureCount, Key& key) {
+    const bool shares = object.nbface >= 1 && object.m_listValid && !object.m_dirty &&
+                        object.m_list != 0 && object.m_transparency == 0.0f &&
+                        !object.m_ownTransform && !object.m_hasMatrix && !object.m_texTransform &&
+                        !object.m_showNormals && !object.m_showAxes &&
+                        object.m_outline.size() <= 1 && object.PointCount() > 0;
+    if (!shares || !SingleMaterial(object, key.material))
+        return false;
     const int texture = object.m_textureMode == -1 ? -1 : object.m_textureSlot;
-    if (texture >= 0 && texture < textureCount && object.m_lit)
-        key.texture = texture;
+    key.texture = texture >= 0 && texture < textureCount && object.m_lit ? texture : -1;
     key.face = object.m_face;
-    return key;
+    return true;
 }
 
 void SceneBatch::Build(const ObjectTable& objects, int count, int textureCount) {
@@ -46,9 +45,9 @@ void SceneBatch::Build(const ObjectTable& objects, int count, int textureCount) 
     std::vector<std::pair<Key, std::vector<int>>> runs;
     for (int slot = 0; slot < count; ++slot) {
         const CObject3D* object = objects[slot].get();
-        if (!object || !CanShare(*object))
+        Key key;
+        if (!object || !KeyOf(*object, textureCount, key))
             continue;
-        const Key key = KeyOf(*object, textureCount);
         auto run = std::find_if(runs.begin(), runs.end(),
                                 [&key](const auto& r) { return r.first == key; });
         if (run == runs.end())
@@ -76,7 +75,8 @@ void SceneBatch::CompileRun(const ObjectTable& objects, const std::vector<int>& 
         return;
     }
     glNewList(list, GL_COMPILE);
-    SentMaterial sent;
+    SendMaterial(key.material);
+    SentMaterial sent = key.material;
     glBegin(GL_TRIANGLES);
     for (int slot : slots) {
         CObject3D& object = *objects[slot];
@@ -97,8 +97,9 @@ bool SceneBatch::IsCurrent(const ObjectTable& objects, int count) const {
         if (member.slot >= count || objects[member.slot].get() != member.object)
             return false;
         const CObject3D& object = *member.object;
-        if (object.m_compileStamp != member.stamp || !CanShare(object) ||
-            !(KeyOf(object, m_textureCount) == member.key))
+        Key key;
+        if (object.m_compileStamp != member.stamp || !KeyOf(object, m_textureCount, key) ||
+            !(key == member.key))
             return false;
     }
     return true;

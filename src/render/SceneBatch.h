@@ -1,11 +1,13 @@
 // The opaque objects of the scene compiled a second time into a few display lists, one run of
-// objects per texture and face side, each object's placement carried into its points.
+// objects per texture, face side and material, each object's placement carried into its points.
 //
 // A frame of many small objects spends its time not on their points but on what the driver does
 // for each object's list: loading its matrix, its material and setting up a draw. Replaying a few
 // long lists instead lets the driver draw thousands of objects at once, which is what makes the
 // compiled scene much faster to draw than the same faces sent anew each frame.
 #pragma once
+
+#include "render/FaceSender.h"
 
 #include <memory>
 #include <vector>
@@ -40,12 +42,16 @@ public:
     int ObjectCount() const { return static_cast<int>(m_members.size()); }
 
 private:
-    // What an object's list shares with its run: the texture drawn with it and the face side.
+    // What an object's list shares with its run: the texture drawn with it, the face side and the
+    // material, which the run's list sets once before its faces (sent with every point instead,
+    // a material would double the memory of the list).
     struct Key {
         int texture = -1;
         unsigned face = 0;
+        SentMaterial material;
         bool operator==(const Key& other) const {
-            return texture == other.texture && face == other.face;
+            return texture == other.texture && face == other.face &&
+                   material.SameAs(other.material);
         }
     };
     struct Member {
@@ -59,8 +65,8 @@ private:
         unsigned list;
     };
 
-    static bool CanShare(const CObject3D& object);
-    static Key KeyOf(const CObject3D& object, int textureCount);
+    // The object's key when it can share a run's list.
+    static bool KeyOf(const CObject3D& object, int textureCount, Key& key);
     void CompileRun(const ObjectTable& objects, const std::vector<int>& slots, Key key);
 
     std::vector<Member> m_members;

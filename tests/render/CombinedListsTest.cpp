@@ -35,7 +35,7 @@ protected:
         wall->MakeQuad(*scene, name, corner, {size, size}, "");
         return scene->AddObject(std::move(wall));
     }
-    // A field of small walls, each placed its own way, two of them textured.
+    // A field of small walls, each placed its own way, three of them textured, a third of them red.
     void AddField() {
         scene->m_readTexture = [](const std::string&, SceneTexture& out) {
             out.width = out.height = 16;
@@ -60,6 +60,10 @@ protected:
             if (i % 25 == 0) {
                 wall->m_textureFile = "panel.bmp";
                 wall->AttachTexture(*scene);
+            }
+            if (i % 3 == 0) {
+                wall->AllocMaterials(1);
+                wall->SetDiffuse(0, 0x0000ff);
             }
         }
     }
@@ -93,7 +97,7 @@ TEST_F(CombinedLists, DrawTheSamePictureAsEachObjectsOwnList) {
     AddField();
     scene->BuildAll();
     EXPECT_EQ(scene->Batch().ObjectCount(), 60);
-    EXPECT_EQ(scene->Batch().ListCount(), 2) << "one run untextured, one textured";
+    EXPECT_EQ(scene->Batch().ListCount(), 4) << "untextured or textured, white or red";
     const auto combined = Frame(true);
     const auto own = Frame(false);
     EXPECT_GT(Lit(own), kSize * kSize / 10);
@@ -149,10 +153,21 @@ TEST_F(CombinedLists, ObjectsNeedingStateOfTheirOwnKeepTheirOwnList) {
     AddWall("matrix", {0, 0, 0}, 10)->m_hasMatrix = true;
     AddWall("moved texture", {0, 0, 0}, 10)->m_texTransform = true;
     AddWall("axes", {0, 0, 0}, 10)->m_showAxes = true;
+    AddWall("no material of its own", {0, 0, 0}, 10)->m_useMaterials = 0;
+    auto twoMaterials = std::make_unique<CObject3D>();
+    twoMaterials->m_name = "a material per face";
+    twoMaterials->m_vertices = {{0, 0, 0}, {10, 0, 0}, {0, 10, 0}, {10, 10, 0}};
+    twoMaterials->m_index = {0, 1, 2, -1, 1, 3, 2, -1};
+    twoMaterials->nbpts = 4;
+    twoMaterials->nbindex = 8;
+    twoMaterials->nbface = 2;
+    twoMaterials->AllocMaterials(2);
+    twoMaterials->m_faceMaterial = {0, 1};
+    scene->AddObject(std::move(twoMaterials));
     scene->BuildAll();
     EXPECT_EQ(scene->Batch().ObjectCount(), 1);
     EXPECT_TRUE(scene->Batch().Covers(0));
-    for (int i = 1; i < 6; ++i)
+    for (int i = 1; i < 8; ++i)
         EXPECT_FALSE(scene->Batch().Covers(i)) << scene->Object(i)->m_name;
     scene->PaintFrame({0, 0, 0}, context.get());
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
