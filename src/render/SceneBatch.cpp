@@ -8,6 +8,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <map>
 
 namespace ventrel {
 
@@ -18,6 +19,13 @@ namespace {
 constexpr int kObjectsPerList = 4096;
 
 } // namespace
+
+SceneBatch::KeyOrder SceneBatch::OrderOf(const Key& key) {
+    const SentMaterial& m = key.material;
+    return {key.texture, key.face,
+            {m.ambient.x, m.ambient.y, m.ambient.z, m.diffuse.x, m.diffuse.y, m.diffuse.z,
+             m.specular.x, m.specular.y, m.specular.z, m.shininess}};
+}
 
 // Objects that need something between their own list and the next one's (a matrix, texture
 // coordinates moved, blending in order, red overlays, materials changing from face to face or
@@ -42,25 +50,33 @@ void SceneBatch::Build(const ObjectTable& objects, int count, int textureCount) 
     count = std::min(count, static_cast<int>(objects.size()));
     m_covered.assign(static_cast<size_t>(std::max(count, 0)), false);
 
+    // Runs in the order their first object comes, found by key in logarithmic time: a scene of
+    // many materials has many runs.
     std::vector<std::pair<Key, std::vector<int>>> runs;
+    std::map<KeyOrder, size_t> runOfKey;
     for (int slot = 0; slot < count; ++slot) {
         const CObject3D* object = objects[slot].get();
         Key key;
         if (!object || !KeyOf(*object, textureCount, key))
             continue;
-        auto run = std::find_if(runs.begin(), runs.end(),
-                                [&key](const auto& r) { return r.first == key; });
-        if (run == runs.end())
-            run = runs.insert(runs.end(), {key, {}});
-        run->second.push_back(slot);
-        m_members.push_back({slot, object, object->m_compileStamp, key});
-        m_covered[slot] = true;
+        const auto [found, added] = runOfKey.emplace(OrderOf(key), runs.size());
+        if (added)
+            runs.push_back({key, {}});
+        runs[found->second].second.push_back(slot);
     }
-    for (const auto& [key, slots] : runs)
+    for (const auto& [key, slots] : runs) {
+        // An object alone in its run gains nothing from a second list.
+        if (slots.size() < 2)
+            continue;
+        for (int slot : slots) {
+            m_members.push_back({slot, objects[slot].get(), objects[slot]->m_compileStamp, key});
+            m_covered[slot] = true;
+        }
         for (size_t first = 0; first < slots.size(); first += kObjectsPerList) {
             const size_t end = std::min(slots.size(), first + kObjectsPerList);
             CompileRun(objects, std::vector<int>(slots.begin() + first, slots.begin() + end), key);
         }
+    }
 }
 
 void SceneBatch::CompileRun(const ObjectTable& objects, const std::vector<int>& slots, Key key) {

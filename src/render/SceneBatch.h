@@ -9,7 +9,9 @@
 
 #include "render/FaceSender.h"
 
+#include <array>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace ventrel {
@@ -65,6 +67,9 @@ private:
         unsigned list;
     };
 
+    // Keys in an order, to find a run among many.
+    using KeyOrder = std::tuple<int, unsigned, std::array<float, 10>>;
+    static KeyOrder OrderOf(const Key& key);
     // The object's key when it can share a run's list.
     static bool KeyOf(const CObject3D& object, int textureCount, Key& key);
     void CompileRun(const ObjectTable& objects, const std::vector<int>& slots, Key key);

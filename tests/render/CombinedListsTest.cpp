@@ -96,8 +96,11 @@ protected:
 TEST_F(CombinedLists, DrawTheSamePictureAsEachObjectsOwnList) {
     AddField();
     scene->BuildAll();
-    EXPECT_EQ(scene->Batch().ObjectCount(), 60);
-    EXPECT_EQ(scene->Batch().ListCount(), 4) << "untextured or textured, white or red";
+    // Untextured white or red, textured white; the one textured red wall, alone of its kind,
+    // keeps its own list.
+    EXPECT_EQ(scene->Batch().ObjectCount(), 59);
+    EXPECT_EQ(scene->Batch().ListCount(), 3);
+    EXPECT_FALSE(scene->Batch().Covers(0));
     const auto combined = Frame(true);
     const auto own = Frame(false);
     EXPECT_GT(Lit(own), kSize * kSize / 10);
@@ -132,6 +135,7 @@ TEST_F(CombinedLists, PicksNameTheSameObjectsAsTheOwnLists) {
 
 TEST_F(CombinedLists, AChangedObjectIsDrawnAsItIsNow) {
     CObject3D* wall = AddWall("wall", {-1000, -1000, 0}, 2000);
+    AddWall("far", {0, 0, -40000}, 10);
     scene->BuildAll();
     ASSERT_TRUE(scene->Batch().IsCurrent(scene->m_objects, scene->m_nbobject));
     EXPECT_GT(Lit(Frame(true)), kSize * kSize / 2);
@@ -148,6 +152,7 @@ TEST_F(CombinedLists, AChangedObjectIsDrawnAsItIsNow) {
 
 TEST_F(CombinedLists, ObjectsNeedingStateOfTheirOwnKeepTheirOwnList) {
     AddWall("plain", {0, 0, 0}, 10);
+    AddWall("plain too", {0, 0, 0}, 10);
     AddWall("glass", {0, 0, 0}, 10)->m_transparency = 0.5f;
     AddWall("own placement", {0, 0, 0}, 10)->m_ownTransform = true;
     AddWall("matrix", {0, 0, 0}, 10)->m_hasMatrix = true;
@@ -165,12 +170,27 @@ TEST_F(CombinedLists, ObjectsNeedingStateOfTheirOwnKeepTheirOwnList) {
     twoMaterials->m_faceMaterial = {0, 1};
     scene->AddObject(std::move(twoMaterials));
     scene->BuildAll();
-    EXPECT_EQ(scene->Batch().ObjectCount(), 1);
+    EXPECT_EQ(scene->Batch().ObjectCount(), 2);
     EXPECT_TRUE(scene->Batch().Covers(0));
-    for (int i = 1; i < 8; ++i)
+    EXPECT_TRUE(scene->Batch().Covers(1));
+    for (int i = 2; i < 9; ++i)
         EXPECT_FALSE(scene->Batch().Covers(i)) << scene->Object(i)->m_name;
     scene->PaintFrame({0, 0, 0}, context.get());
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(CombinedLists, ObjectsShareARunOnlyWithTheirOwnMaterial) {
+    // 300 walls in 150 colours, each colour twice, then 50 walls of colours of their own.
+    for (int i = 0; i < 350; ++i) {
+        CObject3D* wall = AddWall("w", {0, 0, 0}, 10);
+        wall->AllocMaterials(1);
+        wall->SetDiffuse(0, static_cast<unsigned>(i < 300 ? i / 2 : 1000 + i));
+    }
+    scene->BuildAll();
+    EXPECT_EQ(scene->Batch().ListCount(), 150);
+    EXPECT_EQ(scene->Batch().ObjectCount(), 300);
+    EXPECT_TRUE(scene->Batch().Covers(299));
+    EXPECT_FALSE(scene->Batch().Covers(300));
 }
 
 TEST_F(CombinedLists, PlacementIsTheMatrixOpenGlBuilds) {
