@@ -1,4 +1,5 @@
 // The main view's hot paths: a 2D repaint of a full chest, opening the organ, one 3D frame.
+#include "FullChest.h"
 #include "app/HeadlessHost.h"
 #include "app/VentrelView.h"
 #include "platform/HeadlessUi.h"
@@ -19,28 +20,6 @@ namespace {
 
 const std::filesystem::path kOrgan =
     std::filesystem::path(VENTREL_SOURCE_DIR) / "examples" / "orgue.org";
-
-// 100 stops of 80 round pipes in staggered rows, laid out and sized: the largest chest there is.
-void FillFullChest(CWindchest &chest, ValveCounters &counters) {
-    chest.m_stop_count = CWindchest::kMaxStops;
-    for (int s = 0; s < CWindchest::kMaxStops; ++s) {
-        CStop &stop = chest.Stop(s);
-        stop.m_name = "Stop" + std::to_string(s);
-        stop.m_pipe_count = CStop::kMaxPipes;
-        stop.m_incx = 1;
-        stop.m_x0 = 20;
-        stop.m_y0 = 20 + 260 * s;
-        for (int k = 0; k < CStop::kMaxPipes; ++k) {
-            const size_t i = static_cast<size_t>(k);
-            stop.m_diameter[i] = std::max(12, 60 - k / 2);
-            stop.m_hole[i] = std::max(6, 20 - k / 6);
-            stop.m_foot[i] = std::max(8, 30 - k / 4);
-            stop.m_length[i] = 2000 - 20 * k;
-        }
-    }
-    chest.Layout();
-    chest.SizeValves(counters);
-}
 
 class OffscreenGl : public GlContext {
 public:
@@ -64,7 +43,7 @@ struct View2D {
         view.OnSize(image.width(), image.height());
         view.g_chests = std::make_unique<ChestTable>();
         view.g_chests->count = 1;
-        FillFullChest((*view.g_chests)[0], view.g_valves);
+        bench::FillFullChest((*view.g_chests)[0], view.g_valves);
         view.g_currentChest = &(*view.g_chests)[0];
     }
     void Paint() {
