@@ -10,10 +10,10 @@
 namespace ventrel::bench {
 
 // 100 stops of 80 round pipes in staggered rows, one under the other, laid out and sized.
-inline void FillFullChest(CWindchest& chest, ValveCounters& counters) {
+inline void FillFullChest(CWindchest &chest, ValveCounters &counters) {
     chest.m_stop_count = CWindchest::kMaxStops;
     for (int s = 0; s < CWindchest::kMaxStops; ++s) {
-        CStop& stop = chest.Stop(s);
+        CStop &stop = chest.Stop(s);
         stop.m_name = "Stop" + std::to_string(s);
         stop.m_pipe_count = CStop::kMaxPipes;
         stop.m_incx = 1;

@@ -19,8 +19,8 @@ std::string Numbers(int count, int first, int step, int least) {
 }
 
 // One stop section; `lines` holds the optional lines after the stop line.
-std::string Stop(const std::string& name, const std::string& before, const std::string& lines,
-                 int incx, const char* shape, int y0) {
+std::string Stop(const std::string &name, const std::string &before, const std::string &lines,
+                 int incx, const char *shape, int y0) {
     std::string text = before + "JEU " + name + "\n" + lines + "NTUYAUX 80\nTUYAU1 1\nINCX " +
                        std::to_string(incx) + "\nFORME:" + shape + "\nXY0 20 " +
                        std::to_string(y0) + "\n";
@@ -42,10 +42,11 @@ std::string FullChestText() {
         text += Stop("Fourniture" + std::to_string(r), "MIXTURE\n", "", 1, "ROND", next());
     text += Stop("Gedackt8", "", "SLIDER 2\n", 3, "ROND", next());
     const int incx[] = {1, -1, 2, -2};
-    const char* shapes[] = {"ROND", "CARRE"};
+    const char *shapes[] = {"ROND", "CARRE"};
     for (int s = 8; s < 100; ++s) {
         const std::string slider = s % 7 == 0 ? "SLIDER 1\n" : "";
-        text += Stop("Jeu" + std::to_string(s), "", slider, incx[s % 4], shapes[(s / 4) % 2], next());
+        text +=
+            Stop("Jeu" + std::to_string(s), "", slider, incx[s % 4], shapes[(s / 4) % 2], next());
     }
     return text;
 }
@@ -55,18 +56,19 @@ struct Fixture {
     HeadlessUi ui;
     std::filesystem::path folder;
     Fixture() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "ventrel-bench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "ventrel-bench-XXXXXX").string();
         folder = mkdtemp(pattern.data());
     }
     ~Fixture() { std::filesystem::remove_all(folder); }
 };
 
-Fixture& Shared() {
+Fixture &Shared() {
     static Fixture fixture;
     return fixture;
 }
 
-void BM_Read(benchmark::State& state) {
+void BM_Read(benchmark::State &state) {
     auto chest = std::make_unique<CWindchest>();
     for (auto _ : state)
         chest->ReadDat(Shared().text, WorkFolder{}, Shared().ui);
@@ -74,14 +76,14 @@ void BM_Read(benchmark::State& state) {
     state.counters["stops"] = chest->m_stop_count;
 }
 
-void BM_Layout(benchmark::State& state) {
+void BM_Layout(benchmark::State &state) {
     auto chest = std::make_unique<CWindchest>();
     chest->ReadDat(Shared().text, WorkFolder{}, Shared().ui);
     for (auto _ : state)
         chest->Layout();
 }
 
-void BM_SizeValves(benchmark::State& state) {
+void BM_SizeValves(benchmark::State &state) {
     auto chest = std::make_unique<CWindchest>();
     chest->ReadDat(Shared().text, WorkFolder{}, Shared().ui);
     chest->Layout();
@@ -91,15 +93,15 @@ void BM_SizeValves(benchmark::State& state) {
     state.counters["valves"] = chest->m_valve_count;
 }
 
-int64_t WrittenBytes(const std::filesystem::path& folder) {
+int64_t WrittenBytes(const std::filesystem::path &folder) {
     int64_t bytes = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
+    for (const auto &entry : std::filesystem::directory_iterator(folder))
         bytes += static_cast<int64_t>(entry.file_size());
     return bytes;
 }
 
 // The four plate drawings and the cut list, as "Export DXF" writes them.
-void BM_Export(benchmark::State& state) {
+void BM_Export(benchmark::State &state) {
     auto chest = std::make_unique<CWindchest>();
     const WorkFolder folder = WorkFolder::Both(Shared().folder);
     chest->ReadDat(Shared().text, folder, Shared().ui);
@@ -111,7 +113,7 @@ void BM_Export(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * WrittenBytes(Shared().folder));
 }
 
-void BM_EndToEnd(benchmark::State& state) {
+void BM_EndToEnd(benchmark::State &state) {
     const WorkFolder folder = WorkFolder::Both(Shared().folder);
     ValveCounters counters;
     for (auto _ : state) {

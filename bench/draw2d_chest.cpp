@@ -1,7 +1,7 @@
 // Drawing and picking in a full-capacity chest (100 stops of 80 pipes, every text shown).
 #include "FullChest.h"
-#include "chest/ChestDrawing.h"
 #include "chest/CWindchest.h"
+#include "chest/ChestDrawing.h"
 #include "chest/Drawing2D.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/Ui.h"
@@ -21,12 +21,12 @@ namespace {
 
 class QuietUi : public Ui {
 public:
-    MessageAnswer MessageBox(const std::string&, const std::string&, MessageButtons) override {
+    MessageAnswer MessageBox(const std::string &, const std::string &, MessageButtons) override {
         return MessageAnswer::Ok;
     }
-    void StatusMessage(const std::string& text) override { last = text; }
-    std::optional<std::filesystem::path> AskFileName(const std::string&,
-                                                     const std::string&) override {
+    void StatusMessage(const std::string &text) override { last = text; }
+    std::optional<std::filesystem::path> AskFileName(const std::string &,
+                                                     const std::string &) override {
         return std::nullopt;
     }
     std::optional<std::uint32_t> ChooseColour(std::uint32_t) override { return std::nullopt; }
@@ -34,7 +34,7 @@ public:
     std::string last;
 };
 
-std::unique_ptr<CWindchest> FullChest(ValveCounters& counters) {
+std::unique_ptr<CWindchest> FullChest(ValveCounters &counters) {
     auto chest = std::make_unique<CWindchest>();
     bench::FillFullChest(*chest, counters);
     return chest;
@@ -45,8 +45,8 @@ struct Setup {
     std::unique_ptr<CWindchest> chest = FullChest(counters);
 
     // The whole plate fitted into a 1920 x 1080 view.
-    void Fit(Drawing2D& drawing) const {
-        const CRectangle& p = chest->m_plate;
+    void Fit(Drawing2D &drawing) const {
+        const CRectangle &p = chest->m_plate;
         drawing.g_scale2D = std::min(1900.0f / static_cast<float>(std::max(1, p.x2 - p.x1)),
                                      1040.0f / static_cast<float>(std::max(1, p.y2 - p.y1)));
         drawing.g_pan = {10, 30};
@@ -56,13 +56,13 @@ struct Setup {
     }
 };
 
-const Setup& TheSetup() {
+const Setup &TheSetup() {
     static const Setup setup;
     return setup;
 }
 
-void BM_DrawFullChestIntoRecording(benchmark::State& state) {
-    const Setup& setup = TheSetup();
+void BM_DrawFullChestIntoRecording(benchmark::State &state) {
+    const Setup &setup = TheSetup();
     RecordingCanvas canvas;
     Drawing2D drawing(&canvas);
     setup.Fit(drawing);
@@ -76,9 +76,9 @@ void BM_DrawFullChestIntoRecording(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawFullChestIntoRecording)->Unit(benchmark::kMillisecond);
 
-void BM_DrawFullChestIntoImage(benchmark::State& state) {
+void BM_DrawFullChestIntoImage(benchmark::State &state) {
     EnsureGuiApplication();
-    const Setup& setup = TheSetup();
+    const Setup &setup = TheSetup();
     QImage image(1920, 1080, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
@@ -92,12 +92,12 @@ void BM_DrawFullChestIntoImage(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawFullChestIntoImage)->Unit(benchmark::kMillisecond);
 
-void BM_PickPipe(benchmark::State& state) {
-    const Setup& setup = TheSetup();
+void BM_PickPipe(benchmark::State &state) {
+    const Setup &setup = TheSetup();
     CWindchest chest = *setup.chest;
     Drawing2D drawing; // picking alone: no canvas to highlight on
     setup.Fit(drawing);
-    const CStop& stop = chest.Stop(50);
+    const CStop &stop = chest.Stop(50);
     const int x = drawing.ScreenX(stop.X(40)), y = drawing.ScreenY(stop.Y(40));
     QuietUi ui;
     for (auto _ : state)
@@ -107,7 +107,7 @@ void BM_PickPipe(benchmark::State& state) {
 BENCHMARK(BM_PickPipe)->Unit(benchmark::kMicrosecond);
 
 // Baselines measured in the same run: formatting the texts alone, and clearing the image.
-void BM_BaselineFormatTexts(benchmark::State& state) {
+void BM_BaselineFormatTexts(benchmark::State &state) {
     char text[64];
     for (auto _ : state)
         for (int i = 0; i < CWindchest::kMaxStops * CStop::kMaxPipes * 5; ++i) {
@@ -117,7 +117,7 @@ void BM_BaselineFormatTexts(benchmark::State& state) {
 }
 BENCHMARK(BM_BaselineFormatTexts)->Unit(benchmark::kMillisecond);
 
-void BM_BaselineFillImage(benchmark::State& state) {
+void BM_BaselineFillImage(benchmark::State &state) {
     QImage image(1920, 1080, QImage::Format_RGB32);
     for (auto _ : state) {
         image.fill(Qt::black);

@@ -23,7 +23,7 @@ struct Organ {
     std::unique_ptr<ChestTable> chests = std::make_unique<ChestTable>();
 };
 
-Organ ExampleOrgan(HeadlessUi& ui) {
+Organ ExampleOrgan(HeadlessUi &ui) {
     Organ organ;
     const WorkFolder folder =
         WorkFolder::Both(std::filesystem::path(VENTREL_SOURCE_DIR) / "examples");
@@ -42,13 +42,13 @@ Organ FullOrgan() {
     int pipesLeft = (Scene::kCapacity - 1 - 25 * 3) / 2;
     organ.chests->count = 25;
     for (int c = 0; c < 25; ++c) {
-        CWindchest& chest = (*organ.chests)[c];
+        CWindchest &chest = (*organ.chests)[c];
         chest.m_position[0] = (c % 5) * 3000;
         chest.m_position[1] = (c / 5) * 1500;
         chest.m_plate = {0, 2800, 0, 1200};
         chest.m_stop_count = 5;
         for (int s = 0; s < 5; ++s) {
-            CStop& stop = chest.Stop(s);
+            CStop &stop = chest.Stop(s);
             stop.m_pipe_count = std::min(80, pipesLeft);
             pipesLeft -= stop.m_pipe_count;
             for (int i = 0; i < stop.m_pipe_count; ++i) {
@@ -69,7 +69,7 @@ Organ FullOrgan() {
     return organ;
 }
 
-void Build(benchmark::State& state, Organ& organ) {
+void Build(benchmark::State &state, Organ &organ) {
     HeadlessUi ui;
     int objects = 0;
     for (auto _ : state) {
@@ -79,26 +79,26 @@ void Build(benchmark::State& state, Organ& organ) {
         benchmark::DoNotOptimize(scene.m_objects.data());
     }
     state.counters["objects"] = objects;
-    state.counters["per_object"] = benchmark::Counter(
-        static_cast<double>(objects) * state.iterations(),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_object"] =
+        benchmark::Counter(static_cast<double>(objects) * state.iterations(),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void BM_BuildExampleOrgan(benchmark::State& state) {
+void BM_BuildExampleOrgan(benchmark::State &state) {
     HeadlessUi ui;
     Organ organ = ExampleOrgan(ui);
     Build(state, organ);
 }
 BENCHMARK(BM_BuildExampleOrgan)->Unit(benchmark::kMillisecond);
 
-void BM_BuildFullScene(benchmark::State& state) {
+void BM_BuildFullScene(benchmark::State &state) {
     Organ organ = FullOrgan();
     Build(state, organ);
 }
 BENCHMARK(BM_BuildFullScene)->Unit(benchmark::kMillisecond);
 
 // Building and compiling (normals and display lists) together, as after "Open Organ".
-void BuildAndCompile(benchmark::State& state, Organ& organ) {
+void BuildAndCompile(benchmark::State &state, Organ &organ) {
     auto context = EglContext::Create(kWidth, kHeight);
     if (!context) {
         state.SkipWithError("no offscreen OpenGL");
@@ -116,14 +116,14 @@ void BuildAndCompile(benchmark::State& state, Organ& organ) {
     }
 }
 
-void BM_BuildAndCompileExampleOrgan(benchmark::State& state) {
+void BM_BuildAndCompileExampleOrgan(benchmark::State &state) {
     HeadlessUi ui;
     Organ organ = ExampleOrgan(ui);
     BuildAndCompile(state, organ);
 }
 BENCHMARK(BM_BuildAndCompileExampleOrgan)->Unit(benchmark::kMillisecond);
 
-void BM_BuildAndCompileFullScene(benchmark::State& state) {
+void BM_BuildAndCompileFullScene(benchmark::State &state) {
     Organ organ = FullOrgan();
     BuildAndCompile(state, organ);
 }
@@ -133,7 +133,7 @@ BENCHMARK(BM_BuildAndCompileFullScene)->Unit(benchmark::kMillisecond)->Iteration
 // draws (the combined lists), 1 in immediate mode, 2 through each object's own list. Second arg 1
 // moves the camera eight times as far, so that filling pixels costs little and the frame time is
 // that of sending and transforming the geometry.
-void BM_FrameFullScene(benchmark::State& state) {
+void BM_FrameFullScene(benchmark::State &state) {
     auto context = EglContext::Create(kWidth, kHeight);
     if (!context) {
         state.SkipWithError("no offscreen OpenGL");
@@ -158,13 +158,10 @@ void BM_FrameFullScene(benchmark::State& state) {
             scene.PaintFrame({0, 0, 0}, context.get());
         }
     }
-    const char* const modes[] = {"display lists", "immediate mode", "own list per object"};
-    state.SetLabel(std::string(modes[state.range(0)]) +
-                   (state.range(1) == 1 ? ", far" : ""));
+    const char *const modes[] = {"display lists", "immediate mode", "own list per object"};
+    state.SetLabel(std::string(modes[state.range(0)]) + (state.range(1) == 1 ? ", far" : ""));
 }
-BENCHMARK(BM_FrameFullScene)
-    ->ArgsProduct({{0, 1, 2}, {0, 1}})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FrameFullScene)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace ventrel

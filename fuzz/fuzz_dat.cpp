@@ -9,13 +9,13 @@
 #include <cstdint>
 #include <memory>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     static auto chest = std::make_unique<ventrel::CWindchest>();
     ventrel::HeadlessUi ui;
     const ventrel::WorkFolder nowhere{"/nonexistent-ventrel-fuzz", "/nonexistent-ventrel-fuzz"};
     try {
-        chest->ReadDat(std::string(reinterpret_cast<const char*>(data), size), nowhere, ui);
-    } catch (const ventrel::FatalInputError&) {
+        chest->ReadDat(std::string(reinterpret_cast<const char *>(data), size), nowhere, ui);
+    } catch (const ventrel::FatalInputError &) {
     }
     chest->Layout();
     ventrel::ValveCounters counters;

@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     ventrel::L_2D_Drawing outline;
     std::string reason;
-    if (outline.ParsePoly(std::string(reinterpret_cast<const char*>(data), size), reason)) {
+    if (outline.ParsePoly(std::string(reinterpret_cast<const char *>(data), size), reason)) {
         for (int i = -1; i <= outline.PointCount(); ++i)
             outline.Point(i);
         outline.PolyText();

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <memory>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     static auto chest = std::make_unique<ventrel::CWindchest>();
-    const std::string text(reinterpret_cast<const char*>(data), size);
+    const std::string text(reinterpret_cast<const char *>(data), size);
     ventrel::HeadlessUi ui;
 
     chest->ReadCircles(text, ui);

@@ -19,15 +19,17 @@ TestFolder::~TestFolder() {
         std::filesystem::remove_all(m_path, ignored);
 }
 
-std::filesystem::path TestFolder::Write(const std::string& name, const std::string& bytes) const {
+std::filesystem::path TestFolder::Write(const std::string &name, const std::string &bytes) const {
     const auto path = m_path / name;
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
 }
 
-std::string TestFolder::Read(const std::string& name) const { return ReadBytes(m_path / name); }
+std::string TestFolder::Read(const std::string &name) const {
+    return ReadBytes(m_path / name);
+}
 
-std::string ReadBytes(const std::filesystem::path& path) {
+std::string ReadBytes(const std::filesystem::path &path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();

@@ -5,9 +5,11 @@
 
 namespace ventrel {
 
-CStop::CStop(const CStop& other) { *this = other; }
+CStop::CStop(const CStop &other) {
+    *this = other;
+}
 
-CStop& CStop::operator=(const CStop& other) {
+CStop &CStop::operator=(const CStop &other) {
     if (this == &other)
         return *this;
     std::unique_ptr<std::array<CLoft, kMaxTurrets>> turrets;
@@ -49,13 +51,13 @@ void CStop::Reset() {
     m_turret_count = 0;
 }
 
-CLoft& CStop::Turret(int i) {
+CLoft &CStop::Turret(int i) {
     if (!m_turrets)
         m_turrets = std::make_unique<std::array<CLoft, kMaxTurrets>>();
     return (*m_turrets)[static_cast<size_t>(std::clamp(i, 0, kMaxTurrets - 1))];
 }
 
-const CLoft* CStop::TurretOrNull(int i) const {
+const CLoft *CStop::TurretOrNull(int i) const {
     if (!m_turrets || i < 0 || i >= kMaxTurrets || i >= m_turret_count)
         return nullptr;
     return &(*m_turrets)[static_cast<size_t>(i)];

@@ -19,10 +19,10 @@ public:
     using PipeArray = std::array<int, kMaxPipes>;
 
     CStop() = default;
-    CStop(const CStop& other);
-    CStop& operator=(const CStop& other);
-    CStop(CStop&&) = default;
-    CStop& operator=(CStop&&) = default;
+    CStop(const CStop &other);
+    CStop &operator=(const CStop &other);
+    CStop(CStop &&) = default;
+    CStop &operator=(CStop &&) = default;
 
     // Back to the defaults, keeping a turret table it already has (with a count of 0).
     void Reset();
@@ -38,8 +38,8 @@ public:
     int PipeSlots() const { return m_pipe_count < 0 ? 0 : std::min(m_pipe_count, kMaxPipes); }
 
     // The turret table, created on first use.
-    CLoft& Turret(int i);
-    const CLoft* TurretOrNull(int i) const;
+    CLoft &Turret(int i);
+    const CLoft *TurretOrNull(int i) const;
     bool HasTurrets() const { return m_turret_count > 0; }
 
     int m_pipe_count = 0;

@@ -8,8 +8,12 @@
 namespace ventrel {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 bool IsWordCharacter(char c) {
     return IsLetter(c) || IsDigit(c) || c == '-' || c == '_' || c == '.' || c == '%' || c == ',';

@@ -13,7 +13,7 @@ class Ui;
 // whatever is not a digit or a minus sign, keywords are searched forward.
 class CTextScanner {
 public:
-    CTextScanner(std::string_view text, Ui& ui) : m_text(text), m_ui(ui) {}
+    CTextScanner(std::string_view text, Ui &ui) : m_text(text), m_ui(ui) {}
 
     // The text at the cursor begins with `word`: step past it.
     bool Match(std::string_view word);
@@ -39,7 +39,7 @@ public:
 private:
     std::string_view m_text;
     size_t m_cursor = 0;
-    Ui& m_ui;
+    Ui &m_ui;
 };
 
 } // namespace ventrel

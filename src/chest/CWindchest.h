@@ -26,45 +26,45 @@ public:
     static constexpr size_t kMaxFileName = 63;
 
     CWindchest();
-    CWindchest(const CWindchest&) = default;
-    CWindchest& operator=(const CWindchest&) = default;
+    CWindchest(const CWindchest &) = default;
+    CWindchest &operator=(const CWindchest &) = default;
 
     // --- Reading (the description file) ---
     // Reads a description text; raises FatalInputError where reading cannot go on (the stops
     // read before the fault are kept). Bare turret outline names are opened in `folder`.
-    void ReadDat(const std::string& text, const WorkFolder& folder, Ui& ui);
+    void ReadDat(const std::string &text, const WorkFolder &folder, Ui &ui);
     // Opens the named file in folder.input and reads it; false with "FICHIER %s ABSENT\n" when it
     // cannot be opened. Stores the name in m_file_name.
-    bool ReadDatFile(const std::string& name, const WorkFolder& folder, Ui& ui);
+    bool ReadDatFile(const std::string &name, const WorkFolder &folder, Ui &ui);
     // Fills the pipes between the Cs of every stop from octave data.
     void InterpolateOctaves();
-    void InterpolateOctaves(CStop& stop);
+    void InterpolateOctaves(CStop &stop);
 
     // --- Layout and valves ---
     void Layout();
     // Picks a valve class for every pipe and counts them; false when a hole needs a valve beyond
     // the largest class (or none above 0).
-    bool SizeValves(ValveCounters& counters);
+    bool SizeValves(ValveCounters &counters);
     // Layout, cut list, valves (the cut list is written into folder.output). Returns the valve
     // sizing's result.
-    bool Refresh(const std::string& fileName, const WorkFolder& folder, ValveCounters& counters,
-                 Ui& ui);
+    bool Refresh(const std::string &fileName, const WorkFolder &folder, ValveCounters &counters,
+                 Ui &ui);
 
     // --- Workshop files (defined with the fabrication outputs) ---
-    bool ExportDxf(const std::string& fileName, const WorkFolder& folder, Ui& ui);
-    bool WriteCommande(const std::string& fileName, const WorkFolder& folder, Ui& ui);
+    bool ExportDxf(const std::string &fileName, const WorkFolder &folder, Ui &ui);
+    bool WriteCommande(const std::string &fileName, const WorkFolder &folder, Ui &ui);
 
     // --- Circle file ---
     // Reads "n, then n triples x y r" into the circle table and stop 0 (one pipe per circle).
-    void ReadCircles(const std::string& text, Ui& ui);
+    void ReadCircles(const std::string &text, Ui &ui);
 
     // --- Drawing, picking and 3D (defined with the 2D drawing and the 3D builders) ---
-    void Draw(Drawing2D& drawing) const;
-    bool PickPipe(Drawing2D& drawing, int screenX, int screenY, Ui& ui);
-    void Build3D(Scene& scene);
+    void Draw(Drawing2D &drawing) const;
+    bool PickPipe(Drawing2D &drawing, int screenX, int screenY, Ui &ui);
+    void Build3D(Scene &scene);
 
-    CStop& Stop(int s) { return m_stops[static_cast<size_t>(std::clamp(s, 0, kMaxStops - 1))]; }
-    const CStop& Stop(int s) const {
+    CStop &Stop(int s) { return m_stops[static_cast<size_t>(std::clamp(s, 0, kMaxStops - 1))]; }
+    const CStop &Stop(int s) const {
         return m_stops[static_cast<size_t>(std::clamp(s, 0, kMaxStops - 1))];
     }
     int StopCount() const { return std::clamp(m_stop_count, 0, kMaxStops); }
@@ -103,13 +103,13 @@ public:
     int m_cone_height = 300;
 
 private:
-    int Gap(const CStop& stop, int k) const;
-    void LayoutRows(CStop& stop);
-    void LayoutLine(CStop& stop);
-    void LayoutTurret(CStop& stop);
+    int Gap(const CStop &stop, int k) const;
+    void LayoutRows(CStop &stop);
+    void LayoutLine(CStop &stop);
+    void LayoutTurret(CStop &stop);
     void LayoutMixture();
     void SliderPass();
-    void ComputeBounds(CStop& stop) const;
+    void ComputeBounds(CStop &stop) const;
     void ComputePlate();
     void PlacePilotHoles();
 };
@@ -121,8 +121,10 @@ struct ChestTable {
     int count = 0;
 
     ChestTable();
-    CWindchest& operator[](int i) { return *chests[static_cast<size_t>(std::clamp(i, 0, kMaxChests - 1))]; }
-    const CWindchest& operator[](int i) const {
+    CWindchest &operator[](int i) {
+        return *chests[static_cast<size_t>(std::clamp(i, 0, kMaxChests - 1))];
+    }
+    const CWindchest &operator[](int i) const {
         return *chests[static_cast<size_t>(std::clamp(i, 0, kMaxChests - 1))];
     }
     bool Full() const { return count >= kMaxChests; }

@@ -13,12 +13,12 @@
 namespace ventrel {
 namespace {
 
-const char* SliderWord(int slider) {
+const char *SliderWord(int slider) {
     return slider == 1 ? "SLIDER" : slider == 2 ? "SLIDER MASTER" : "UNIT";
 }
 
 // The magnets of one row or column stop, behind and in front of (or left and right of) the pipes.
-void DrawMagnets(Drawing2D& drawing, const CStop& stop) {
+void DrawMagnets(Drawing2D &drawing, const CStop &stop) {
     const int mw =
         drawing.m_magnets ? drawing.m_magnets->magnet_width : ValveCounters{}.magnet_width;
     const int md =
@@ -44,7 +44,7 @@ void DrawMagnets(Drawing2D& drawing, const CStop& stop) {
 
 } // namespace
 
-void CWindchest::Draw(Drawing2D& drawing) const {
+void CWindchest::Draw(Drawing2D &drawing) const {
     const int stopCount = StopCount();
     if (stopCount == 0)
         return;
@@ -52,11 +52,11 @@ void CWindchest::Draw(Drawing2D& drawing) const {
     // Texts under a pipe stand 15, 30, 45 and 60 pixels lower whatever the scale.
     const int below[4] = {static_cast<int>(15 / scale + 1), static_cast<int>(30 / scale + 1),
                           static_cast<int>(45 / scale + 1), static_cast<int>(60 / scale + 1)};
-    const CStop& first = Stop(0);
-    const CStop& master = Stop(m_master_stop);
+    const CStop &first = Stop(0);
+    const CStop &master = Stop(m_master_stop);
 
     for (int s = 0; s < stopCount; ++s) {
-        const CStop& stop = Stop(s);
+        const CStop &stop = Stop(s);
         const int n = stop.PipeSlots();
         if (!stop.m_mixture) {
             drawing.SetTextColour(drawing.g_textColour);
@@ -105,11 +105,11 @@ void CWindchest::Draw(Drawing2D& drawing) const {
             else
                 drawing.DrawCircle(x, y, w / 2);
             drawing.SelectColour(15);
-            const CRectangle& valve = first.m_valve_rects[static_cast<size_t>(k)];
+            const CRectangle &valve = first.m_valve_rects[static_cast<size_t>(k)];
             drawing.FrameBox(valve.x1, valve.y1, valve.x2, valve.y2);
         }
         if (!stop.m_mixture) {
-            const CRectangle& b = stop.m_bounds;
+            const CRectangle &b = stop.m_bounds;
             drawing.SelectColour(2);
             drawing.FrameBox(b.x1, b.y1, b.x2, b.y2);
             drawing.SetTextColour(drawing.g_textColour);
@@ -126,7 +126,7 @@ void CWindchest::Draw(Drawing2D& drawing) const {
                                m_frame_holes.m_diameter[static_cast<size_t>(k)] / 2);
     }
 
-    const CRectangle& p = m_plate;
+    const CRectangle &p = m_plate;
     const int b = m_board_thickness;
     drawing.SelectBrush(4);
     drawing.FrameBox(p.x1, p.y1, p.x2, p.y1 + b);
@@ -146,24 +146,24 @@ void CWindchest::Draw(Drawing2D& drawing) const {
     }
 }
 
-void DrawPartitions(Drawing2D& drawing, const CWindchest& chest) {
+void DrawPartitions(Drawing2D &drawing, const CWindchest &chest) {
     const int rects = std::clamp(chest.m_rect_count, 0, CWindchest::kMaxRects);
     if (rects == 0)
         return;
     drawing.SelectColour(15);
     for (int i = 0; i < rects; ++i) {
-        const CRectangle& r = chest.m_rects[static_cast<size_t>(i)];
+        const CRectangle &r = chest.m_rects[static_cast<size_t>(i)];
         drawing.FrameBox(r.x1, r.y1, r.x2, r.y2);
     }
     const int lines = std::clamp(chest.m_line_count, 0, CWindchest::kMaxLines);
     for (int i = 0; i < lines; ++i) {
-        const CRectangle& l = chest.m_lines[static_cast<size_t>(i)];
+        const CRectangle &l = chest.m_lines[static_cast<size_t>(i)];
         drawing.MoveTo(l.x1, l.y1);
         drawing.LineTo(l.x2, l.y2);
     }
 }
 
-void DrawGrid(Drawing2D& drawing) {
+void DrawGrid(Drawing2D &drawing) {
     const int step = static_cast<int>(100 * drawing.g_scale2D);
     // At scales below 1/100 the lines would fall on the same pixel forever: no grid then.
     if (step <= 0)
@@ -179,19 +179,19 @@ void DrawGrid(Drawing2D& drawing) {
     }
 }
 
-void DrawPipeBoards(Drawing2D& drawing, const PipeBoards& boards) {
+void DrawPipeBoards(Drawing2D &drawing, const PipeBoards &boards) {
     if (boards.pipes.empty())
         return;
     const int offsets[4] = {10, 100, 200, 300};
     drawing.SelectBrush(6);
-    const auto& pipeBoards = boards.pipes.front().boards;
+    const auto &pipeBoards = boards.pipes.front().boards;
     for (size_t i = 0; i < pipeBoards.size(); ++i)
         drawing.RectanglePixel(offsets[i], 0, offsets[i] + pipeBoards[i].width / 3,
                                pipeBoards[i].length / 3);
 }
 
-void PaintChestView(Drawing2D& drawing, const CWindchest* chest, Rgb background, bool showGrid,
-                    const L_2D_Drawing* editor) {
+void PaintChestView(Drawing2D &drawing, const CWindchest *chest, Rgb background, bool showGrid,
+                    const L_2D_Drawing *editor) {
     drawing.FillBackground(background);
     drawing.BeginPaint();
     if (editor && drawing.GetCanvas()) {

@@ -6,7 +6,7 @@
 
 namespace ventrel {
 
-void CWindchest::ReadCircles(const std::string& text, Ui& ui) {
+void CWindchest::ReadCircles(const std::string &text, Ui &ui) {
     CTextScanner scan(text, ui);
     const int written = scan.ReadInt();
     if (written > 2000)
@@ -17,21 +17,21 @@ void CWindchest::ReadCircles(const std::string& text, Ui& ui) {
                              written, kMaxCircles));
     m_circle_count = 0;
     for (int i = 0; i < count && !scan.AtEnd(); ++i) {
-        CCircle& circle = m_circles[static_cast<size_t>(i)];
+        CCircle &circle = m_circles[static_cast<size_t>(i)];
         circle.x = LimitMillimetres(scan.ReadInt());
         circle.y = LimitMillimetres(scan.ReadInt());
         circle.r = LimitMillimetres(scan.ReadInt());
         m_circle_count = i + 1;
     }
 
-    CStop& stop = Stop(0);
+    CStop &stop = Stop(0);
     stop.Reset();
     stop.m_pipe_count = std::min(m_circle_count, CStop::kMaxPipes);
     if (m_circle_count > CStop::kMaxPipes)
         ui.MessageBox(Format("%d circles: a stop holds %d pipes, only the first %d are shown",
                              m_circle_count, CStop::kMaxPipes, CStop::kMaxPipes));
     for (int i = 0; i < stop.m_pipe_count; ++i) {
-        const CCircle& circle = m_circles[static_cast<size_t>(i)];
+        const CCircle &circle = m_circles[static_cast<size_t>(i)];
         const size_t k = static_cast<size_t>(i);
         stop.m_x[k] = circle.x;
         stop.m_y[k] = circle.y;

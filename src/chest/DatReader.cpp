@@ -21,7 +21,7 @@ constexpr double kSemitoneRatios[11] = {1.0535,  1.1174,  1.18518, 1.25283, 1.33
 
 class DatReader {
 public:
-    DatReader(CWindchest& chest, const std::string& text, const WorkFolder& folder, Ui& ui)
+    DatReader(CWindchest &chest, const std::string &text, const WorkFolder &folder, Ui &ui)
         : m_chest(chest), m_scan(text, ui), m_folder(folder), m_ui(ui) {}
 
     void Read();
@@ -29,25 +29,25 @@ public:
 private:
     std::string_view Kw(DatKeyword keyword) const { return Keyword(keyword, m_language); }
     int ReadValue();
-    void ReadList(CStop::PipeArray& values, int count);
-    int ReadPipeCount(CStop& stop, int largest);
-    bool StartStop(int& s);
+    void ReadList(CStop::PipeArray &values, int count);
+    int ReadPipeCount(CStop &stop, int largest);
+    bool StartStop(int &s);
 
     void ReadPartitions();
     void ReadStops();
     enum class Section { Stop, Octave };
-    bool ReadStop(int s, bool& firstMixture);
-    int ReadStopHead(int s, CStop& stop, Section section);
-    void ReadShape(CStop& stop);
-    void ReadOrigin(CStop& stop);
-    void ReadTurrets(CStop& stop);
+    bool ReadStop(int s, bool &firstMixture);
+    int ReadStopHead(int s, CStop &stop, Section section);
+    void ReadShape(CStop &stop);
+    void ReadOrigin(CStop &stop);
+    void ReadTurrets(CStop &stop);
     void ReadOctaves();
     bool ReadOctaveStop(int s);
 
-    CWindchest& m_chest;
+    CWindchest &m_chest;
     CTextScanner m_scan;
-    const WorkFolder& m_folder;
-    Ui& m_ui;
+    const WorkFolder &m_folder;
+    Ui &m_ui;
     DatLanguage m_language = DatLanguage::French;
     bool m_clampReported = false;
 };
@@ -65,7 +65,7 @@ int DatReader::ReadValue() {
 }
 
 // Reads `count` numbers, keeping the ones that fit in the table.
-void DatReader::ReadList(CStop::PipeArray& values, int count) {
+void DatReader::ReadList(CStop::PipeArray &values, int count) {
     for (int k = 0; k < count && !m_scan.AtEnd(); ++k) {
         const int value = ReadValue();
         if (k < CStop::kMaxPipes)
@@ -74,7 +74,7 @@ void DatReader::ReadList(CStop::PipeArray& values, int count) {
 }
 
 // The pipe count as written, and the count the stop keeps (0 ... largest).
-int DatReader::ReadPipeCount(CStop& stop, int largest) {
+int DatReader::ReadPipeCount(CStop &stop, int largest) {
     const int written = m_scan.ReadInt();
     stop.m_pipe_count = std::clamp(written, 0, largest);
     if (written != stop.m_pipe_count)
@@ -83,7 +83,7 @@ int DatReader::ReadPipeCount(CStop& stop, int largest) {
     return std::max(written, 0);
 }
 
-bool DatReader::StartStop(int& s) {
+bool DatReader::StartStop(int &s) {
     s = m_chest.m_stop_count;
     if (s < CWindchest::kMaxStops)
         return true;
@@ -126,10 +126,10 @@ void DatReader::ReadPartitions() {
     m_chest.m_rect_count = 0;
     m_chest.m_line_count = 0;
     bool fullReported = false;
-    auto reportFull = [&](const char* what, int limit) {
+    auto reportFull = [&](const char *what, int limit) {
         if (!fullReported)
-            m_ui.MessageBox(Format("Partition file: more than %d %s; the others are ignored",
-                                   limit, what));
+            m_ui.MessageBox(
+                Format("Partition file: more than %d %s; the others are ignored", limit, what));
         fullReported = true;
     };
     for (;;) {
@@ -171,8 +171,8 @@ void DatReader::ReadStops() {
 }
 
 // One stop section; false when reading ends here.
-bool DatReader::ReadStop(int s, bool& firstMixture) {
-    CStop& stop = m_chest.Stop(s);
+bool DatReader::ReadStop(int s, bool &firstMixture) {
+    CStop &stop = m_chest.Stop(s);
     stop.Reset();
     if (m_scan.Match(Kw(kInterPipes)))
         stop.m_gap = ReadValue();
@@ -206,7 +206,7 @@ bool DatReader::ReadStop(int s, bool& firstMixture) {
 // The lines from the stop's name to its origin. A stop file searches its optional keywords forward
 // and switches the register display on for a slider; an octave file wants them at the cursor and
 // switches it off. Returns the pipe count as written, or -1 without the pipe-count keyword.
-int DatReader::ReadStopHead(int s, CStop& stop, Section section) {
+int DatReader::ReadStopHead(int s, CStop &stop, Section section) {
     const bool stopFile = section == Section::Stop;
     auto locate = [this, stopFile](std::string_view word) {
         return stopFile ? m_scan.Find(word) : m_scan.Match(word);
@@ -243,7 +243,7 @@ int DatReader::ReadStopHead(int s, CStop& stop, Section section) {
     return written;
 }
 
-void DatReader::ReadShape(CStop& stop) {
+void DatReader::ReadShape(CStop &stop) {
     m_scan.Find(Kw(kShape));
     if (m_scan.Match(Kw(kRound))) {
         stop.m_square = false;
@@ -257,7 +257,7 @@ void DatReader::ReadShape(CStop& stop) {
     }
 }
 
-void DatReader::ReadOrigin(CStop& stop) {
+void DatReader::ReadOrigin(CStop &stop) {
     m_scan.Find(Kw(kOrigin));
     m_scan.SkipToWord();
     stop.m_x0 = ReadValue();
@@ -265,7 +265,7 @@ void DatReader::ReadOrigin(CStop& stop) {
     m_scan.NextLine();
 }
 
-void DatReader::ReadTurrets(CStop& stop) {
+void DatReader::ReadTurrets(CStop &stop) {
     while (m_scan.Find(Kw(kTurret))) {
         m_scan.SkipToWord();
         const std::string couple = m_scan.ReadWord().substr(0, CLoft::kNameLength);
@@ -282,7 +282,7 @@ void DatReader::ReadTurrets(CStop& stop) {
             m_ui.MessageBox(Format("Stop %s: more than %d turrets; the others are ignored",
                                    stop.m_name.c_str(), CStop::kMaxTurrets));
         } else {
-            CLoft& turret = stop.Turret(stop.m_turret_count);
+            CLoft &turret = stop.Turret(stop.m_turret_count);
             turret = CLoft();
             turret.m_couple_name = couple;
             turret.m_forme_name = forme;
@@ -311,7 +311,7 @@ void DatReader::ReadOctaves() {
 
 // One stop of an octave file; false when reading ends without interpolation.
 bool DatReader::ReadOctaveStop(int s) {
-    CStop& stop = m_chest.Stop(s);
+    CStop &stop = m_chest.Stop(s);
     stop.Reset();
     const int written = ReadStopHead(s, stop, Section::Octave);
     if (written < 0)
@@ -335,11 +335,11 @@ bool DatReader::ReadOctaveStop(int s) {
 
 } // namespace
 
-void CWindchest::ReadDat(const std::string& text, const WorkFolder& folder, Ui& ui) {
+void CWindchest::ReadDat(const std::string &text, const WorkFolder &folder, Ui &ui) {
     DatReader(*this, text, folder, ui).Read();
 }
 
-bool CWindchest::ReadDatFile(const std::string& name, const WorkFolder& folder, Ui& ui) {
+bool CWindchest::ReadDatFile(const std::string &name, const WorkFolder &folder, Ui &ui) {
     std::string text;
     const auto path = folder.In(name);
     if (!ReadWholeFile(path, text)) {
@@ -356,11 +356,12 @@ void CWindchest::InterpolateOctaves() {
         InterpolateOctaves(Stop(s));
 }
 
-void CWindchest::InterpolateOctaves(CStop& stop) {
-    auto interpolate = [](CStop::PipeArray& values, int below, int pipe, double ratio) {
+void CWindchest::InterpolateOctaves(CStop &stop) {
+    auto interpolate = [](CStop::PipeArray &values, int below, int pipe, double ratio) {
         const double c = values[static_cast<size_t>(below)];
         const double u = values[static_cast<size_t>(below + 12)];
-        values[static_cast<size_t>(pipe)] = static_cast<int>(std::trunc(c - (c - u) * (2 - 2 / ratio)));
+        values[static_cast<size_t>(pipe)] =
+            static_cast<int>(std::trunc(c - (c - u) * (2 - 2 / ratio)));
     };
     for (int j = 0; j <= stop.m_pipe_count / 12; ++j) {
         const int below = 12 * j;

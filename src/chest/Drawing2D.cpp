@@ -18,7 +18,7 @@ Rgb Drawing2D::Colour(int c) const {
     return kPalette[static_cast<size_t>(c)];
 }
 
-bool Drawing2D::Accept(int value, int limit, const char* what, bool& reported) {
+bool Drawing2D::Accept(int value, int limit, const char *what, bool &reported) {
     if (value >= 0 && value < limit)
         return true;
     ++m_refusals;
@@ -88,7 +88,7 @@ void Drawing2D::FrameBox(int x1, int y1, int x2, int y2) {
     m_canvas->FrameRect(ScreenX(x1), ScreenY(y1), ScreenX(x2), ScreenY(y2));
 }
 
-void Drawing2D::DrawText(int x, int y, const std::string& text) {
+void Drawing2D::DrawText(int x, int y, const std::string &text) {
     if (m_canvas)
         m_canvas->Text(ScreenX(x), ScreenY(y), text);
 }
@@ -120,7 +120,7 @@ void Drawing2D::LineToPixel(int x, int y) {
         m_canvas->LineTo(x, y);
 }
 
-void Drawing2D::DrawTextPixel(int x, int y, const std::string& text) {
+void Drawing2D::DrawTextPixel(int x, int y, const std::string &text) {
     if (m_canvas)
         m_canvas->Text(x, y, text);
 }

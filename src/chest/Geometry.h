@@ -17,12 +17,12 @@ inline int LimitMillimetres(int value) {
 // are its two ends.
 struct CRectangle {
     int x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-    friend bool operator==(const CRectangle&, const CRectangle&) = default;
+    friend bool operator==(const CRectangle &, const CRectangle &) = default;
 };
 
 struct CCircle {
     int x = 0, y = 0, r = 0;
-    friend bool operator==(const CCircle&, const CCircle&) = default;
+    friend bool operator==(const CCircle &, const CCircle &) = default;
 };
 
 } // namespace ventrel

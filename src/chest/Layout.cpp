@@ -1,4 +1,5 @@
-// Placing the pipes of a windchest on its plate: stop rules, slider pass, bounds, plate, pilot holes.
+// Placing the pipes of a windchest on its plate: stop rules, slider pass, bounds, plate, pilot
+// holes.
 #include "CWindchest.h"
 
 #include <algorithm>
@@ -9,16 +10,18 @@ namespace ventrel {
 namespace {
 
 // trunc √v in double precision; no value for a negative v.
-bool TruncatedRoot(std::int64_t v, int& root) {
+bool TruncatedRoot(std::int64_t v, int &root) {
     if (v < 0)
         return false;
     root = static_cast<int>(std::trunc(std::sqrt(static_cast<double>(v))));
     return true;
 }
 
-std::int64_t Square(int v) { return static_cast<std::int64_t>(v) * v; }
+std::int64_t Square(int v) {
+    return static_cast<std::int64_t>(v) * v;
+}
 
-void SetPipe(CStop& stop, int k, int x, int y) {
+void SetPipe(CStop &stop, int k, int x, int y) {
     if (k < 0 || k >= CStop::kMaxPipes)
         return;
     stop.m_x[static_cast<size_t>(k)] = x;
@@ -27,7 +30,7 @@ void SetPipe(CStop& stop, int k, int x, int y) {
 
 } // namespace
 
-int CWindchest::Gap(const CStop& stop, int k) const {
+int CWindchest::Gap(const CStop &stop, int k) const {
     return std::max({stop.W(k) / 5, m_min_gap, stop.m_gap});
 }
 
@@ -36,7 +39,7 @@ void CWindchest::Layout() {
     if (count == 0)
         return;
     for (int s = 0; s < count;) {
-        CStop& stop = Stop(s);
+        CStop &stop = Stop(s);
         if (stop.HasTurrets()) {
             LayoutTurret(stop);
         } else if (stop.m_incx == 3 || stop.m_incx == 33) {
@@ -58,8 +61,9 @@ void CWindchest::Layout() {
         PlacePilotHoles();
 }
 
-// Two staggered rows (|INCX| = 1) or columns (other codes), each pipe nesting between its neighbours.
-void CWindchest::LayoutRows(CStop& stop) {
+// Two staggered rows (|INCX| = 1) or columns (other codes), each pipe nesting between its
+// neighbours.
+void CWindchest::LayoutRows(CStop &stop) {
     stop.m_valve_drawn = true;
     const int n = stop.PipeSlots();
     const bool rows = stop.m_incx == 1 || stop.m_incx == -1;
@@ -118,7 +122,7 @@ void CWindchest::LayoutRows(CStop& stop) {
 }
 
 // One line along X; split into a C side and a C sharp side for a diatonic stop.
-void CWindchest::LayoutLine(CStop& stop) {
+void CWindchest::LayoutLine(CStop &stop) {
     const int n = stop.PipeSlots();
     SetPipe(stop, 0, stop.m_x0 + stop.W(0) / 2, stop.m_y0 + stop.W(0) / 2);
     SetPipe(stop, 1, stop.m_x0 + stop.m_diatonic_offset, stop.Y(0));
@@ -141,10 +145,10 @@ void CWindchest::LayoutLine(CStop& stop) {
 
 // Pipes on the points of the first turret's path: pipe 0 on the middle point, odd pipes before
 // it going outward, even pipes after it.
-void CWindchest::LayoutTurret(CStop& stop) {
+void CWindchest::LayoutTurret(CStop &stop) {
     const int n = stop.PipeSlots();
     const int h = n / 2;
-    const L_2D_Drawing& forme = stop.Turret(0).m_forme;
+    const L_2D_Drawing &forme = stop.Turret(0).m_forme;
     auto toInt = [](float v) {
         return static_cast<int>(std::clamp(std::trunc(v), -1.0e6f, 1.0e6f));
     };
@@ -159,7 +163,7 @@ void CWindchest::LayoutTurret(CStop& stop) {
 void CWindchest::LayoutMixture() {
     const int first = std::clamp(m_mixture_first, 0, StopCount() - 1);
     const int end = std::clamp(m_mixture_end, first + 1, StopCount());
-    CStop& lead = Stop(first);
+    CStop &lead = Stop(first);
     const int leadCount = lead.PipeSlots();
 
     int widest = -1;
@@ -174,9 +178,9 @@ void CWindchest::LayoutMixture() {
             }
         }
     }
-    const CStop& largest = Stop(widestStop);
+    const CStop &largest = Stop(widestStop);
     for (int s = first; s < end; ++s) {
-        CStop& stop = Stop(s);
+        CStop &stop = Stop(s);
         SetPipe(stop, 0, stop.m_x0 + stop.W(0) / 2, stop.m_y0 + stop.W(0) / 2);
         for (int k = 1; k < leadCount; ++k) {
             SetPipe(stop, k, lead.X(k - 1) + m_mixture_extra + largest.W(k), stop.Y(0));
@@ -186,7 +190,7 @@ void CWindchest::LayoutMixture() {
         }
     }
     for (int s = first; s < end; ++s) {
-        CStop& stop = Stop(s);
+        CStop &stop = Stop(s);
         stop.m_valve_drawn = true;
         ComputeBounds(stop);
         std::fill_n(stop.m_side.begin(), stop.PipeSlots(), -1);
@@ -195,9 +199,9 @@ void CWindchest::LayoutMixture() {
 
 // Register mode: a slider stop stands on the X of the master's pipes of the same notes.
 void CWindchest::SliderPass() {
-    const CStop& master = Stop(m_master_stop);
+    const CStop &master = Stop(m_master_stop);
     for (int s = 0; s < StopCount(); ++s) {
-        CStop& stop = Stop(s);
+        CStop &stop = Stop(s);
         if (stop.m_slider != 1)
             continue;
         const int row = stop.Y(stop.m_first_pipe - 1);
@@ -212,9 +216,9 @@ void CWindchest::SliderPass() {
         ComputeBounds(Stop(s));
 }
 
-void CWindchest::ComputeBounds(CStop& stop) const {
+void CWindchest::ComputeBounds(CStop &stop) const {
     const int n = stop.m_pipe_count;
-    CRectangle& b = stop.m_bounds;
+    CRectangle &b = stop.m_bounds;
     b.x1 = stop.m_x0;
     b.y1 = stop.m_y0;
     const int incx = stop.m_incx;
@@ -262,11 +266,10 @@ void CWindchest::ComputePlate() {
 // Ten pilot holes 11 mm from the plate's edges, and an eleventh at the central hole.
 void CWindchest::PlacePilotHoles() {
     const int w = m_plate.x2, d = m_plate.y2;
-    const int holes[10][2] = {{11, 11},          {w - 11, 11},          {w - 11, d - 11},
-                              {11, d - 11},      {w / 3, 11},           {2 * (w / 3), 11},
-                              {w / 3, d - 11},   {2 * (w / 3), d - 11}, {11, d / 2},
-                              {w - 11, d / 2}};
-    CStop& frame = m_frame_holes;
+    const int holes[10][2] = {
+        {11, 11},          {w - 11, 11},    {w - 11, d - 11},      {11, d - 11}, {w / 3, 11},
+        {2 * (w / 3), 11}, {w / 3, d - 11}, {2 * (w / 3), d - 11}, {11, d / 2},  {w - 11, d / 2}};
+    CStop &frame = m_frame_holes;
     frame.m_pipe_count = 10;
     for (int i = 0; i < 10; ++i)
         SetPipe(frame, i, holes[i][0], holes[i][1]);

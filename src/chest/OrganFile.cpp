@@ -11,14 +11,14 @@
 
 namespace ventrel {
 
-OrganFile OrganFile::Parse(const std::string& text, Ui& ui) {
+OrganFile OrganFile::Parse(const std::string &text, Ui &ui) {
     OrganFile organ;
     CTextScanner scan(text, ui);
-    auto readPart = [&scan](Item& item, Kind kind) {
+    auto readPart = [&scan](Item &item, Kind kind) {
         item.kind = kind;
-        for (int& v : item.size)
+        for (int &v : item.size)
             v = LimitMillimetres(scan.ReadInt());
-        for (int& v : item.position)
+        for (int &v : item.position)
             v = LimitMillimetres(scan.ReadInt());
     };
     while (!scan.AtEnd()) {
@@ -26,7 +26,7 @@ OrganFile OrganFile::Parse(const std::string& text, Ui& ui) {
         if (scan.Match("SOMMIER")) {
             scan.SkipToWord();
             item.file = scan.ReadWord().substr(0, CWindchest::kMaxFileName);
-            for (int& v : item.position)
+            for (int &v : item.position)
                 v = LimitMillimetres(scan.ReadInt());
             for (int i = 0; i < 3; ++i)
                 scan.ReadInt(); // written as 1 0 0, not used
@@ -44,17 +44,18 @@ OrganFile OrganFile::Parse(const std::string& text, Ui& ui) {
     return organ;
 }
 
-int LoadOrganChests(const OrganFile& organ, ChestTable& table, const WorkFolder& folder, Ui& ui) {
+int LoadOrganChests(const OrganFile &organ, ChestTable &table, const WorkFolder &folder, Ui &ui) {
     table.count = 0;
-    for (const OrganFile::Item& item : organ.items) {
+    for (const OrganFile::Item &item : organ.items) {
         if (item.kind != OrganFile::Kind::Chest)
             continue;
         if (table.Full()) {
-            ui.MessageBox(Format("An organ holds %d chests: %s and the chests after it are not read",
-                                 ChestTable::kMaxChests, item.file.c_str()));
+            ui.MessageBox(
+                Format("An organ holds %d chests: %s and the chests after it are not read",
+                       ChestTable::kMaxChests, item.file.c_str()));
             break;
         }
-        CWindchest& chest = table[table.count];
+        CWindchest &chest = table[table.count];
         chest.m_file_name = item.file;
         chest.m_stop_count = 0;
         try {
@@ -63,7 +64,7 @@ int LoadOrganChests(const OrganFile& organ, ChestTable& table, const WorkFolder&
                 chest.ReadDat(text, folder, ui);
             else
                 ui.MessageBox(Format("FICHIER %s ABSENT\n", folder.In(item.file).string().c_str()));
-        } catch (const FatalInputError& error) {
+        } catch (const FatalInputError &error) {
             // The chest keeps the stops read before the fault; the rest of the organ still loads.
             ui.MessageBox(Format("%s: %s", item.file.c_str(), error.what()));
         }
@@ -75,16 +76,16 @@ int LoadOrganChests(const OrganFile& organ, ChestTable& table, const WorkFolder&
     return table.count;
 }
 
-std::string OrganFileText(const ChestTable& table, const std::vector<OrganFile::Item>& free) {
+std::string OrganFileText(const ChestTable &table, const std::vector<OrganFile::Item> &free) {
     std::string text;
     for (int i = 0; i < table.count; ++i) {
-        const CWindchest& chest = table[i];
+        const CWindchest &chest = table[i];
         text += "SOMMIER ";
         text += Format("%s ", chest.m_file_name.c_str());
         text += Format("%d %d %d 1 0 0 \r\n", chest.m_position[0], chest.m_position[1],
                        chest.m_position[2]);
     }
-    for (const OrganFile::Item& item : free) {
+    for (const OrganFile::Item &item : free) {
         if (item.kind == OrganFile::Kind::Chest)
             continue;
         text += item.kind == OrganFile::Kind::Bar ? "BARRE " : "TUYAU ";
@@ -94,13 +95,13 @@ std::string OrganFileText(const ChestTable& table, const std::vector<OrganFile::
     return text;
 }
 
-std::string OrganFileName(const std::string& name) {
+std::string OrganFileName(const std::string &name) {
     const size_t dot = name.find('.');
     return dot == std::string::npos ? name + ".org" : name.substr(0, dot + 1) + "org";
 }
 
-bool WriteOrganFile(const ChestTable& table, const std::string& name, const WorkFolder& folder,
-                    Ui& ui, const std::vector<OrganFile::Item>& free) {
+bool WriteOrganFile(const ChestTable &table, const std::string &name, const WorkFolder &folder,
+                    Ui &ui, const std::vector<OrganFile::Item> &free) {
     std::string error;
     if (!WriteFileAtomically(folder.Out(OrganFileName(name)), OrganFileText(table, free), &error)) {
         ui.MessageBox("Cannot write the organ file " + error);

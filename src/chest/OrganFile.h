@@ -15,29 +15,29 @@ struct OrganFile {
     // One line: "SOMMIER file x y z a b c", "BARRE p q r x y z" or "TUYAU p q r x y z".
     struct Item {
         Kind kind = Kind::Chest;
-        std::string file;           // chests only
-        int size[3] = {0, 0, 0};    // bars and pipes: p, q, r
+        std::string file;        // chests only
+        int size[3] = {0, 0, 0}; // bars and pipes: p, q, r
         int position[3] = {0, 0, 0};
     };
     std::vector<Item> items; // in file order
 
-    static OrganFile Parse(const std::string& text, Ui& ui);
+    static OrganFile Parse(const std::string &text, Ui &ui);
 };
 
 // Reads every chest of the organ into the table from index 0 on, lays each out and places it
 // (no cut list, no valve sizing). A chest file that cannot be read leaves an empty chest in its
 // place; chests beyond the table's 30 are refused with a message. Returns the chest count.
-int LoadOrganChests(const OrganFile& organ, ChestTable& table, const WorkFolder& folder, Ui& ui);
+int LoadOrganChests(const OrganFile &organ, ChestTable &table, const WorkFolder &folder, Ui &ui);
 
 // "SOMMIER name x y z 1 0 0 \r\n" for each chest in use, then "BARRE p q r x y z \r\n" or
 // "TUYAU p q r x y z \r\n" for each free bar and pipe given (chest items among them are skipped).
-std::string OrganFileText(const ChestTable& table, const std::vector<OrganFile::Item>& free = {});
+std::string OrganFileText(const ChestTable &table, const std::vector<OrganFile::Item> &free = {});
 
 // The organ file name for a name: orgue.dat gives orgue.org; a name without '.' gets ".org".
-std::string OrganFileName(const std::string& name);
+std::string OrganFileName(const std::string &name);
 
 // Writes the organ file atomically; false with a message when it cannot be written.
-bool WriteOrganFile(const ChestTable& table, const std::string& name, const WorkFolder& folder,
-                    Ui& ui, const std::vector<OrganFile::Item>& free = {});
+bool WriteOrganFile(const ChestTable &table, const std::string &name, const WorkFolder &folder,
+                    Ui &ui, const std::vector<OrganFile::Item> &free = {});
 
 } // namespace ventrel

@@ -13,7 +13,7 @@ std::array<Board, 4> PipeBoards::BoardsOf(int a, int b, int c, int d, int e) {
     return {{{c, b - e - d}, {c, b}, {c - a, b}, {c, d}}};
 }
 
-void PipeBoards::Read(const std::string& text, Ui& ui) {
+void PipeBoards::Read(const std::string &text, Ui &ui) {
     pipes.clear();
     CTextScanner scan(text, ui);
     if (!scan.Match("PIPENUMBER"))

@@ -27,7 +27,7 @@ struct PipeBoards {
 
     // Reads "PIPENUMBER n" then n groups of five; a text not starting with the keyword gives an
     // empty set. More than 100 pipes: the first 100 are kept, with a message.
-    void Read(const std::string& text, Ui& ui);
+    void Read(const std::string &text, Ui &ui);
     static std::array<Board, 4> BoardsOf(int a, int b, int c, int d, int e);
 };
 

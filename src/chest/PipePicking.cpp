@@ -7,10 +7,10 @@
 
 namespace ventrel {
 
-bool CWindchest::PickPipe(Drawing2D& drawing, int screenX, int screenY, Ui& ui) {
+bool CWindchest::PickPipe(Drawing2D &drawing, int screenX, int screenY, Ui &ui) {
     bool picked = false;
     for (int s = 0; s < StopCount(); ++s) {
-        CStop& stop = Stop(s);
+        CStop &stop = Stop(s);
         for (int k = 0; k < stop.PipeSlots(); ++k) {
             const int x = stop.X(k), y = stop.Y(k), w = stop.m_diameter[static_cast<size_t>(k)];
             const int left = drawing.ScreenX(x - w / 2), right = drawing.ScreenX(x + w / 2);
@@ -45,11 +45,11 @@ bool CWindchest::PickPipe(Drawing2D& drawing, int screenX, int screenY, Ui& ui) 
     return picked;
 }
 
-std::optional<PipePositionFields> PickedPipeFields(const CWindchest& chest) {
+std::optional<PipePositionFields> PickedPipeFields(const CWindchest &chest) {
     const int s = chest.m_selected_stop;
     if (s < 0 || s >= chest.StopCount())
         return std::nullopt;
-    const CStop& stop = chest.Stop(s);
+    const CStop &stop = chest.Stop(s);
     const int k = stop.m_selected_pipe;
     if (k < 0 || k >= stop.PipeSlots())
         return std::nullopt;

@@ -22,6 +22,6 @@ struct PipePositionFields {
 };
 
 // The fields of the chest's picked pipe, or nothing when no pipe has been picked.
-std::optional<PipePositionFields> PickedPipeFields(const CWindchest& chest);
+std::optional<PipePositionFields> PickedPipeFields(const CWindchest &chest);
 
 } // namespace ventrel

@@ -8,14 +8,14 @@
 
 namespace ventrel {
 
-bool ReadStopFile(CWindchest& chest, const std::string& text, Ui& ui) {
+bool ReadStopFile(CWindchest &chest, const std::string &text, Ui &ui) {
     const int s = chest.StopCount();
     if (s >= CWindchest::kMaxStops) {
         ui.MessageBox(Format("A windchest holds %d stops: the stop file is not added",
                              CWindchest::kMaxStops));
         return false;
     }
-    CStop& stop = chest.Stop(s);
+    CStop &stop = chest.Stop(s);
     stop.Reset();
     stop.m_pipe_count = kStopFilePipes;
     stop.m_name = "stop";

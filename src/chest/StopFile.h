@@ -12,6 +12,6 @@ inline constexpr int kStopFilePipes = 56;
 
 // On an empty chest, the file becomes stop 0; on a chest with stops, it is appended as one new
 // stop 150 mm behind the previous ones. False (with a message) when the chest is full.
-bool ReadStopFile(CWindchest& chest, const std::string& text, Ui& ui);
+bool ReadStopFile(CWindchest &chest, const std::string &text, Ui &ui);
 
 } // namespace ventrel

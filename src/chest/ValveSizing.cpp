@@ -3,17 +3,17 @@
 
 namespace ventrel {
 
-bool CWindchest::SizeValves(ValveCounters& counters) {
+bool CWindchest::SizeValves(ValveCounters &counters) {
     if (StopCount() == 0)
         return false;
     m_valve_count = 0;
     counters.counts.fill(0);
     for (int s = 0; s < StopCount(); ++s) {
-        CStop& stop = Stop(s);
+        CStop &stop = Stop(s);
         for (int k = 0; k < stop.PipeSlots(); ++k) {
             ++m_valve_count;
-            const long long need = static_cast<long long>(stop.m_hole[static_cast<size_t>(k)]) +
-                                   m_valve_margin;
+            const long long need =
+                static_cast<long long>(stop.m_hole[static_cast<size_t>(k)]) + m_valve_margin;
             size_t c = 0;
             while (c + 1 < kValveClasses.size() &&
                    !(kValveClasses[c] < need && need <= kValveClasses[c + 1]))

@@ -8,8 +8,8 @@
 
 namespace ventrel::cli {
 
-void AddBoardsCommand(CLI::App& app, Run& run) {
-    auto* command = app.add_subcommand("boards", "List the boards of a wooden-pipe file");
+void AddBoardsCommand(CLI::App &app, Run &run) {
+    auto *command = app.add_subcommand("boards", "List the boards of a wooden-pipe file");
     auto path = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);
     command->add_option("pipes", *path, "Wooden-pipe file (.pipe)")->required();
@@ -23,9 +23,9 @@ void AddBoardsCommand(CLI::App& app, Run& run) {
         PipeBoards set;
         set.Read(text, run.ui);
         nlohmann::ordered_json pipes = nlohmann::ordered_json::array();
-        for (const auto& pipe : set.pipes) {
+        for (const auto &pipe : set.pipes) {
             nlohmann::ordered_json boards = nlohmann::ordered_json::array();
-            for (const Board& board : pipe.boards)
+            for (const Board &board : pipe.boards)
                 boards.push_back({{"width", board.width}, {"length", board.length}});
             pipes.push_back({{"boards", boards}});
         }
@@ -35,7 +35,7 @@ void AddBoardsCommand(CLI::App& app, Run& run) {
         }
         for (size_t i = 0; i < set.pipes.size(); ++i) {
             std::cout << "pipe " << i + 1 << ":";
-            for (const Board& board : set.pipes[i].boards)
+            for (const Board &board : set.pipes[i].boards)
                 std::cout << "  " << board.width << " x " << board.length;
             std::cout << "\n";
         }

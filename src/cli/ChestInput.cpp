@@ -3,7 +3,7 @@
 
 namespace ventrel::cli {
 
-void ChestOptions::AddTo(CLI::App& command, bool writesFiles) {
+void ChestOptions::AddTo(CLI::App &command, bool writesFiles) {
     command.add_option("chest", path, "Windchest description file (.dat)")->required();
     command.add_option("--partitions", partitions,
                        "Partition file (BARRAGES) read into the chest before it");
@@ -12,7 +12,7 @@ void ChestOptions::AddTo(CLI::App& command, bool writesFiles) {
             ->check(CLI::ExistingDirectory);
 }
 
-bool ReadChest(const ChestOptions& options, CWindchest& chest, Ui& ui) {
+bool ReadChest(const ChestOptions &options, CWindchest &chest, Ui &ui) {
     if (!options.partitions.empty()) {
         const InputFile partitions(options.partitions, options.outputFolder);
         if (!chest.ReadDatFile(partitions.name, partitions.folder, ui))

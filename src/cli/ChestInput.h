@@ -17,11 +17,11 @@ struct ChestOptions {
     std::string outputFolder;
 
     // The positional chest file and --partitions; with -C when the command writes files.
-    void AddTo(CLI::App& command, bool writesFiles);
+    void AddTo(CLI::App &command, bool writesFiles);
 };
 
 // Reads the partition file (if any), then the chest file, into `chest`. False when a file cannot
 // be opened (the message has been shown).
-bool ReadChest(const ChestOptions& options, CWindchest& chest, Ui& ui);
+bool ReadChest(const ChestOptions &options, CWindchest &chest, Ui &ui);
 
 } // namespace ventrel::cli

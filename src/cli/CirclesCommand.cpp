@@ -7,8 +7,8 @@
 
 namespace ventrel::cli {
 
-void AddCirclesCommand(CLI::App& app, Run& run) {
-    auto* command = app.add_subcommand("circles", "Write the DXF of a circle file (x y r holes)");
+void AddCirclesCommand(CLI::App &app, Run &run) {
+    auto *command = app.add_subcommand("circles", "Write the DXF of a circle file (x y r holes)");
     auto path = std::make_shared<std::string>();
     auto output = std::make_shared<std::string>();
     command->add_option("circles", *path, "Circle file (.cir)")->required();

@@ -17,17 +17,17 @@ struct Run {
 
 // Each command registers its options and a callback that sets run.status (0 success, 1 failure).
 // A FatalInputError thrown by the callback ends the program with the error's own status.
-void AddLayoutCommand(CLI::App& app, Run& run);
-void AddExportCommand(CLI::App& app, Run& run);
-void AddOrganCommand(CLI::App& app, Run& run);
-void AddRenderCommand(CLI::App& app, Run& run);
-void AddTowerCommand(CLI::App& app, Run& run);
-void AddCirclesCommand(CLI::App& app, Run& run);
-void AddStopCommand(CLI::App& app, Run& run);
-void AddBoardsCommand(CLI::App& app, Run& run);
-void AddPolyCommand(CLI::App& app, Run& run);
-void AddImageCommand(CLI::App& app, Run& run);
-void AddDrawCommand(CLI::App& app, Run& run);
-void AddPedalboardCommand(CLI::App& app, Run& run);
+void AddLayoutCommand(CLI::App &app, Run &run);
+void AddExportCommand(CLI::App &app, Run &run);
+void AddOrganCommand(CLI::App &app, Run &run);
+void AddRenderCommand(CLI::App &app, Run &run);
+void AddTowerCommand(CLI::App &app, Run &run);
+void AddCirclesCommand(CLI::App &app, Run &run);
+void AddStopCommand(CLI::App &app, Run &run);
+void AddBoardsCommand(CLI::App &app, Run &run);
+void AddPolyCommand(CLI::App &app, Run &run);
+void AddImageCommand(CLI::App &app, Run &run);
+void AddDrawCommand(CLI::App &app, Run &run);
+void AddPedalboardCommand(CLI::App &app, Run &run);
 
 } // namespace ventrel::cli

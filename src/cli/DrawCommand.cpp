@@ -26,7 +26,7 @@ struct DrawOptions {
 };
 
 // "X,Y" or "WxH": two integers with the given separator.
-bool ParsePair(const std::string& text, char separator, int& first, int& second) {
+bool ParsePair(const std::string &text, char separator, int &first, int &second) {
     char sep = 0;
     char rest = 0;
     return std::sscanf(text.c_str(), "%d%c%d%c", &first, &sep, &second, &rest) == 3 &&
@@ -35,8 +35,8 @@ bool ParsePair(const std::string& text, char separator, int& first, int& second)
 
 } // namespace
 
-void AddDrawCommand(CLI::App& app, Run& run) {
-    auto* command =
+void AddDrawCommand(CLI::App &app, Run &run) {
+    auto *command =
         app.add_subcommand("draw", "Draw a windchest from above as the 2D view shows it");
     auto options = std::make_shared<DrawOptions>();
     options->chest.AddTo(*command, false);
@@ -72,7 +72,7 @@ void AddDrawCommand(CLI::App& app, Run& run) {
         // On the screen and in images the view paints on its black background; printing is
         // black on white paper.
         const bool paper = *kind == PictureKind::Pdf;
-        const Painting paint = [&](Canvas& canvas) {
+        const Painting paint = [&](Canvas &canvas) {
             Drawing2D drawing(&canvas, &run.ui);
             drawing.g_scale2D = options->scale;
             drawing.g_pan = {panX, panY};

@@ -4,8 +4,9 @@
 
 namespace ventrel::cli {
 
-void AddExportCommand(CLI::App& app, Run& run) {
-    auto* command = app.add_subcommand("export", "Write a chest's plate DXF files and its cut list");
+void AddExportCommand(CLI::App &app, Run &run) {
+    auto *command =
+        app.add_subcommand("export", "Write a chest's plate DXF files and its cut list");
     auto options = std::make_shared<ChestOptions>();
     options->AddTo(*command, true);
     command->callback([&run, options] {

@@ -7,14 +7,14 @@
 
 namespace ventrel::cli {
 
-InputFile::InputFile(const std::string& path, const std::string& outputFolder) {
+InputFile::InputFile(const std::string &path, const std::string &outputFolder) {
     const std::filesystem::path full(path);
     name = full.filename().string();
     folder.input = full.has_parent_path() ? full.parent_path() : std::filesystem::path(".");
     folder.output = std::filesystem::path(outputFolder.empty() ? "." : outputFolder);
 }
 
-bool InputFile::ReadText(std::string& text, Ui& ui) const {
+bool InputFile::ReadText(std::string &text, Ui &ui) const {
     const auto path = folder.In(name);
     if (ReadWholeFile(path, text))
         return true;

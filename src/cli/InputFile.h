@@ -15,10 +15,10 @@ struct InputFile {
     std::string name;  // the bare name, as the file dialog hands it over
     WorkFolder folder; // input: the file's folder; output: the -C folder
 
-    InputFile(const std::string& path, const std::string& outputFolder);
+    InputFile(const std::string &path, const std::string &outputFolder);
 
     // Reads the whole file; false with "FICHIER %s ABSENT\n" shown when it cannot be opened.
-    bool ReadText(std::string& text, Ui& ui) const;
+    bool ReadText(std::string &text, Ui &ui) const;
 };
 
 } // namespace ventrel::cli

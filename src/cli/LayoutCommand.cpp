@@ -5,8 +5,9 @@
 
 namespace ventrel::cli {
 
-void AddLayoutCommand(CLI::App& app, Run& run) {
-    auto* command = app.add_subcommand("layout", "Lay out a windchest and size its valves (no file is written)");
+void AddLayoutCommand(CLI::App &app, Run &run) {
+    auto *command = app.add_subcommand(
+        "layout", "Lay out a windchest and size its valves (no file is written)");
     auto options = std::make_shared<ChestOptions>();
     auto json = std::make_shared<bool>(false);
     options->AddTo(*command, false);

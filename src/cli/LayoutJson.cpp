@@ -8,26 +8,28 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json Rect(const CRectangle& r) { return {{"x1", r.x1}, {"x2", r.x2}, {"y1", r.y1}, {"y2", r.y2}}; }
+Json Rect(const CRectangle &r) {
+    return {{"x1", r.x1}, {"x2", r.x2}, {"y1", r.y1}, {"y2", r.y2}};
+}
 
-Json Turrets(const CStop& stop) {
+Json Turrets(const CStop &stop) {
     Json turrets = Json::array();
     for (int t = 0; t < stop.m_turret_count; ++t) {
-        const CLoft* turret = stop.TurretOrNull(t);
+        const CLoft *turret = stop.TurretOrNull(t);
         if (!turret)
             continue;
-        turrets.push_back({{"couple", turret->m_couple_name},
-                           {"forme", turret->m_forme_name},
-                           {"couple_points", turret->m_couple.PointCount()},
-                           {"forme_points", turret->m_forme.PointCount()},
-                           {"offset", {turret->m_offset.x, turret->m_offset.y, turret->m_offset.z}},
-                           {"rotation",
-                            {turret->m_rotation.x, turret->m_rotation.y, turret->m_rotation.z}}});
+        turrets.push_back(
+            {{"couple", turret->m_couple_name},
+             {"forme", turret->m_forme_name},
+             {"couple_points", turret->m_couple.PointCount()},
+             {"forme_points", turret->m_forme.PointCount()},
+             {"offset", {turret->m_offset.x, turret->m_offset.y, turret->m_offset.z}},
+             {"rotation", {turret->m_rotation.x, turret->m_rotation.y, turret->m_rotation.z}}});
     }
     return turrets;
 }
 
-Json Pipes(const CStop& stop) {
+Json Pipes(const CStop &stop) {
     Json pipes = Json::array();
     for (int k = 0; k < stop.PipeSlots(); ++k) {
         const size_t i = static_cast<size_t>(k);
@@ -43,7 +45,7 @@ Json Pipes(const CStop& stop) {
     return pipes;
 }
 
-Json Stop(const CStop& stop) {
+Json Stop(const CStop &stop) {
     return {{"name", stop.m_name},
             {"pipe_count", stop.m_pipe_count},
             {"first_pipe", stop.m_first_pipe},
@@ -63,9 +65,9 @@ Json Stop(const CStop& stop) {
 
 } // namespace
 
-Json LayoutJson(const CWindchest& chest, bool valvesOk, const ValveCounters& counters) {
+Json LayoutJson(const CWindchest &chest, bool valvesOk, const ValveCounters &counters) {
     Json pilots = Json::array();
-    const CStop& frame = chest.m_frame_holes;
+    const CStop &frame = chest.m_frame_holes;
     for (int i = 0; i < frame.PipeSlots(); ++i)
         pilots.push_back({{"x", frame.X(i)},
                           {"y", frame.Y(i)},
@@ -77,7 +79,7 @@ Json LayoutJson(const CWindchest& chest, bool valvesOk, const ValveCounters& cou
     for (int i = 0; i < chest.m_rect_count; ++i)
         rects.push_back(Rect(chest.m_rects[static_cast<size_t>(i)]));
     for (int i = 0; i < chest.m_line_count; ++i) {
-        const CRectangle& line = chest.m_lines[static_cast<size_t>(i)];
+        const CRectangle &line = chest.m_lines[static_cast<size_t>(i)];
         lines.push_back({{"xa", line.x1}, {"ya", line.y1}, {"xb", line.x2}, {"yb", line.y2}});
     }
     Json stops = Json::array();

@@ -11,7 +11,7 @@ struct ValveCounters;
 
 namespace ventrel::cli {
 
-nlohmann::ordered_json LayoutJson(const CWindchest& chest, bool valvesOk,
-                                  const ValveCounters& counters);
+nlohmann::ordered_json LayoutJson(const CWindchest &chest, bool valvesOk,
+                                  const ValveCounters &counters);
 
 } // namespace ventrel::cli

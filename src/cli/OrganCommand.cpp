@@ -14,9 +14,9 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json Parts(const OrganFile& organ, OrganFile::Kind kind) {
+Json Parts(const OrganFile &organ, OrganFile::Kind kind) {
     Json parts = Json::array();
-    for (const auto& item : organ.items)
+    for (const auto &item : organ.items)
         if (item.kind == kind)
             parts.push_back({{"size", {item.size[0], item.size[1], item.size[2]}},
                              {"position", {item.position[0], item.position[1], item.position[2]}}});
@@ -25,8 +25,8 @@ Json Parts(const OrganFile& organ, OrganFile::Kind kind) {
 
 } // namespace
 
-void AddOrganCommand(CLI::App& app, Run& run) {
-    auto* command = app.add_subcommand("organ", "Read an organ file and its chests");
+void AddOrganCommand(CLI::App &app, Run &run) {
+    auto *command = app.add_subcommand("organ", "Read an organ file and its chests");
     auto path = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);
     command->add_option("organ", *path, "Organ file (.org)")->required();
@@ -43,7 +43,7 @@ void AddOrganCommand(CLI::App& app, Run& run) {
         LoadOrganChests(organ, *table, input.folder, run.ui);
         Json chests = Json::array();
         for (int i = 0; i < table->count; ++i) {
-            const CWindchest& chest = (*table)[i];
+            const CWindchest &chest = (*table)[i];
             chests.push_back(
                 {{"file", chest.m_file_name},
                  {"position", {chest.m_position[0], chest.m_position[1], chest.m_position[2]}},
@@ -55,7 +55,7 @@ void AddOrganCommand(CLI::App& app, Run& run) {
             BuildOrgan3D(scene, organ, *table, &run.ui);
             Json objects = Json::array();
             for (int i = 0; i < scene.m_nbobject; ++i)
-                if (const CObject3D* object = scene.Object(i))
+                if (const CObject3D *object = scene.Object(i))
                     objects.push_back({{"name", object->m_name},
                                        {"points", object->nbpts},
                                        {"faces", object->nbface}});
@@ -65,7 +65,7 @@ void AddOrganCommand(CLI::App& app, Run& run) {
                                    {"objects", objects}};
             std::cout << document.dump(2) << "\n";
         } else {
-            for (const auto& chest : chests)
+            for (const auto &chest : chests)
                 std::cout << chest["file"].get<std::string>() << " at " << chest["position"].dump()
                           << ", " << chest["stops"] << " stops\n";
         }

@@ -6,8 +6,8 @@
 
 namespace ventrel::cli {
 
-void AddPedalboardCommand(CLI::App& app, Run& run) {
-    auto* command = app.add_subcommand("pedalboard", "Write the pedalboard's five plank DXF files");
+void AddPedalboardCommand(CLI::App &app, Run &run) {
+    auto *command = app.add_subcommand("pedalboard", "Write the pedalboard's five plank DXF files");
     auto folder = std::make_shared<std::string>(".");
     command->add_option("-C", *folder, "Folder the files are written into")
         ->check(CLI::ExistingDirectory);

@@ -7,8 +7,8 @@
 
 namespace ventrel::cli {
 
-void AddPolyCommand(CLI::App& app, Run& run) {
-    auto* command = app.add_subcommand("poly", "Read an outline file (.poly)");
+void AddPolyCommand(CLI::App &app, Run &run) {
+    auto *command = app.add_subcommand("poly", "Read an outline file (.poly)");
     auto path = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);
     command->add_option("outline", *path, "Outline file (.poly)")->required();
@@ -20,7 +20,7 @@ void AddPolyCommand(CLI::App& app, Run& run) {
             return;
         }
         nlohmann::ordered_json points = nlohmann::ordered_json::array();
-        for (const Vec2& p : outline.m_points)
+        for (const Vec2 &p : outline.m_points)
             points.push_back({p.x, p.y});
         if (*json)
             std::cout << nlohmann::ordered_json{{"count", outline.PointCount()},

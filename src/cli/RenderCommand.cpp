@@ -26,24 +26,24 @@ struct RenderOptions {
     bool vector = false;
 };
 
-bool ParseSize(const std::string& text, int& width, int& height) {
+bool ParseSize(const std::string &text, int &width, int &height) {
     char tail = 0;
     return std::sscanf(text.c_str(), "%dx%d%c", &width, &height, &tail) == 2 && width > 0 &&
            height > 0 && width <= 8192 && height <= 8192;
 }
 
-bool IsOrganFile(const std::string& name) {
+bool IsOrganFile(const std::string &name) {
     const auto dot = name.rfind('.');
     if (dot == std::string::npos)
         return false;
     std::string ending = name.substr(dot);
-    for (char& c : ending)
+    for (char &c : ending)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ending == ".org";
 }
 
 // Fills the scene as "Open Organ" or "Open Chest" would, without writing any file.
-bool BuildInput(const InputFile& input, Scene& scene, ChestTable& table, Ui& ui) {
+bool BuildInput(const InputFile &input, Scene &scene, ChestTable &table, Ui &ui) {
     if (IsOrganFile(input.name)) {
         std::string text;
         if (!ReadWholeFile(input.folder.In(input.name), text)) {
@@ -61,8 +61,8 @@ bool BuildInput(const InputFile& input, Scene& scene, ChestTable& table, Ui& ui)
     return BuildChests3D(scene, table, &ui);
 }
 
-bool WritePng(const std::vector<std::uint8_t>& rgba, int width, int height,
-              const std::string& path, Ui& ui) {
+bool WritePng(const std::vector<std::uint8_t> &rgba, int width, int height, const std::string &path,
+              Ui &ui) {
     const QImage image(rgba.data(), width, height, width * 4, QImage::Format_RGBA8888);
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -73,8 +73,8 @@ bool WritePng(const std::vector<std::uint8_t>& rgba, int width, int height,
         return false;
     }
     std::string error;
-    if (!WriteFileAtomically(path, std::string(bytes.constData(), static_cast<size_t>(bytes.size())),
-                             &error)) {
+    if (!WriteFileAtomically(
+            path, std::string(bytes.constData(), static_cast<size_t>(bytes.size())), &error)) {
         ui.MessageBox(Format("Cannot write %s: %s", path.c_str(), error.c_str()));
         return false;
     }
@@ -83,8 +83,9 @@ bool WritePng(const std::vector<std::uint8_t>& rgba, int width, int height,
 
 } // namespace
 
-void AddRenderCommand(CLI::App& app, Run& run) {
-    auto* command = app.add_subcommand("render", "Draw the 3D view of an organ or a chest into a PNG");
+void AddRenderCommand(CLI::App &app, Run &run) {
+    auto *command =
+        app.add_subcommand("render", "Draw the 3D view of an organ or a chest into a PNG");
     auto options = std::make_shared<RenderOptions>();
     command->add_option("input", options->input, "Organ file (.org) or chest file (.dat)")
         ->required();
@@ -100,11 +101,10 @@ void AddRenderCommand(CLI::App& app, Run& run) {
             run.status = 2;
             return;
         }
-        static const std::map<std::string, StandardView> views = {
-            {"front", StandardView::Front},
-            {"left", StandardView::Left},
-            {"right", StandardView::Right},
-            {"top", StandardView::Top}};
+        static const std::map<std::string, StandardView> views = {{"front", StandardView::Front},
+                                                                  {"left", StandardView::Left},
+                                                                  {"right", StandardView::Right},
+                                                                  {"top", StandardView::Top}};
         const InputFile input(options->input, "");
 
         // The context first: the scene's display lists and textures go before it.

@@ -8,8 +8,8 @@
 
 namespace ventrel::cli {
 
-void AddStopCommand(CLI::App& app, Run& run) {
-    auto* command = app.add_subcommand("stop", "Read a stop file (octave by octave) into a chest");
+void AddStopCommand(CLI::App &app, Run &run) {
+    auto *command = app.add_subcommand("stop", "Read a stop file (octave by octave) into a chest");
     auto path = std::make_shared<std::string>();
     auto output = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);

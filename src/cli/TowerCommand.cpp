@@ -7,8 +7,8 @@
 
 namespace ventrel::cli {
 
-void AddTowerCommand(CLI::App& app, Run& run) {
-    auto* command = app.add_subcommand(
+void AddTowerCommand(CLI::App &app, Run &run) {
+    auto *command = app.add_subcommand(
         "tower", "Write the tower's profile and path as .poly and DXF files (four files)");
     auto folder = std::make_shared<std::string>(".");
     command->add_option("-C", *folder, "Folder the files are written into")

@@ -89,7 +89,7 @@ void ElectrosDialog::SetField(int id, const std::string &text) {
     m_fields[id] = id == kTextures ? text.substr(0, kTexturesLength) : text;
 }
 
-bool ElectrosDialog::ReadFields(std::initializer_list<int> ids, std::map<int, int>& values) {
+bool ElectrosDialog::ReadFields(std::initializer_list<int> ids, std::map<int, int> &values) {
     for (int id : ids) {
         const auto value = ReadIntField(Field(id), m_ui);
         if (!value)

@@ -75,7 +75,7 @@ public:
 
 private:
     // Reads the integer fields; false (nothing stored) when one of them is not a number.
-    bool ReadFields(std::initializer_list<int> ids, std::map<int, int>& values);
+    bool ReadFields(std::initializer_list<int> ids, std::map<int, int> &values);
     void LoadCounters();
     void RefreshStored();
 

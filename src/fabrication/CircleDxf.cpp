@@ -8,8 +8,8 @@
 
 namespace ventrel {
 
-bool WriteCirclesDxf(const CWindchest& chest, const std::string& fileName, const WorkFolder& folder,
-                     Ui& ui) {
+bool WriteCirclesDxf(const CWindchest &chest, const std::string &fileName, const WorkFolder &folder,
+                     Ui &ui) {
     DxfWriter dxf;
     if (!dxf.Open(folder.Out(fileName + ".DXF"))) {
         ui.MessageBox("Cannot write the DXF file " + dxf.Error());
@@ -17,7 +17,7 @@ bool WriteCirclesDxf(const CWindchest& chest, const std::string& fileName, const
     }
     const int count = std::min(chest.m_circle_count, CWindchest::kMaxCircles);
     for (int i = 0; i < count; ++i) {
-        const CCircle& circle = chest.m_circles[static_cast<size_t>(i)];
+        const CCircle &circle = chest.m_circles[static_cast<size_t>(i)];
         dxf.Circle(circle.x, circle.y, circle.r);
     }
     if (!dxf.Close()) {

@@ -10,7 +10,7 @@ class Ui;
 struct WorkFolder;
 
 // Writes `fileName` + ".DXF" (trous.cir gives trous.cir.DXF) from the chest's circle table.
-bool WriteCirclesDxf(const CWindchest& chest, const std::string& fileName, const WorkFolder& folder,
-                     Ui& ui);
+bool WriteCirclesDxf(const CWindchest &chest, const std::string &fileName, const WorkFolder &folder,
+                     Ui &ui);
 
 } // namespace ventrel

@@ -9,18 +9,19 @@
 
 namespace ventrel {
 
-std::string CutListText(const CWindchest& chest, const std::string& fileName) {
+std::string CutListText(const CWindchest &chest, const std::string &fileName) {
     const int w = chest.m_plate.x2 - chest.m_plate.x1;
     const int d = chest.m_plate.y2 - chest.m_plate.y1;
     const int b = chest.m_board_thickness;
     const int l = chest.m_board_width;
     std::string text = Format("SOMMIER %s\nLES DIMENSIONS SONT EN mm\n", fileName.c_str());
-    text += Format("DIMENSIONS DE LA PLAQUE SOMMIER (FICHIER DXF : %s) %d %d MEDIUM Epaisseur : %dmm\n",
-                   chest.m_dxf_names[0].c_str(), w, d, chest.m_plate_thickness);
+    text +=
+        Format("DIMENSIONS DE LA PLAQUE SOMMIER (FICHIER DXF : %s) %d %d MEDIUM Epaisseur : %dmm\n",
+               chest.m_dxf_names[0].c_str(), w, d, chest.m_plate_thickness);
     text += Format("DIMENSIONS DE LA PLAQUE FAUX SOMMIER (FICHIER DXF : %s)%d %d CONTREPLAQUE "
                    "Epaisseur : 10mm\n",
                    chest.m_dxf_names[1].c_str(), w, d);
-    const char* sideBoards = "CONTREPLAQUE LONGUEUR: %5d LARGEUR: %d EPAISSEUR: %d QUANTITE : 2\n";
+    const char *sideBoards = "CONTREPLAQUE LONGUEUR: %5d LARGEUR: %d EPAISSEUR: %d QUANTITE : 2\n";
     text += Format(sideBoards, w, l, b);
     text += Format(sideBoards, d - 2 * b, l, b);
     // "coupé": the e acute is the single byte 0xE9 of Windows-1252.
@@ -28,7 +29,7 @@ std::string CutListText(const CWindchest& chest, const std::string& fileName) {
     return text;
 }
 
-bool CWindchest::WriteCommande(const std::string& fileName, const WorkFolder& folder, Ui& ui) {
+bool CWindchest::WriteCommande(const std::string &fileName, const WorkFolder &folder, Ui &ui) {
     if (fileName.empty())
         return false;
     std::string error;
@@ -40,8 +41,8 @@ bool CWindchest::WriteCommande(const std::string& fileName, const WorkFolder& fo
     return true;
 }
 
-bool CWindchest::Refresh(const std::string& fileName, const WorkFolder& folder,
-                         ValveCounters& counters, Ui& ui) {
+bool CWindchest::Refresh(const std::string &fileName, const WorkFolder &folder,
+                         ValveCounters &counters, Ui &ui) {
     Layout();
     WriteCommande(fileName, folder, ui);
     return SizeValves(counters);

@@ -8,6 +8,6 @@ namespace ventrel {
 class CWindchest;
 
 // The five board lines of the cut list for the chest read from `fileName`.
-std::string CutListText(const CWindchest& chest, const std::string& fileName);
+std::string CutListText(const CWindchest &chest, const std::string &fileName);
 
 } // namespace ventrel

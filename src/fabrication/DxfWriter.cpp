@@ -9,10 +9,12 @@ namespace ventrel {
 
 namespace {
 
-constexpr const char* kLine = "LINE\n8\n0\n100\nAcDbLine\n10\n%4d\n20\n%4d\n30\n0.0\n11\n%4d\n21\n%4d\n"
-                              "31\n0.0\n210\n0\n220\n0\n230\n1\n0\n";
-constexpr const char* kCircle = "CIRCLE\n100\nAcDbEntity\n8\n0\n100\nAcDbCircle\n10\n%d\n20\n%d\n30\n0\n"
-                                "40\n%d\n210\n0\n220\n0\n230\n1\n0\n";
+constexpr const char *kLine =
+    "LINE\n8\n0\n100\nAcDbLine\n10\n%4d\n20\n%4d\n30\n0.0\n11\n%4d\n21\n%4d\n"
+    "31\n0.0\n210\n0\n220\n0\n230\n1\n0\n";
+constexpr const char *kCircle =
+    "CIRCLE\n100\nAcDbEntity\n8\n0\n100\nAcDbCircle\n10\n%d\n20\n%d\n30\n0\n"
+    "40\n%d\n210\n0\n220\n0\n230\n1\n0\n";
 
 } // namespace
 
@@ -20,9 +22,11 @@ std::string DxfWriter::LineText(int x1, int y1, int x2, int y2) {
     return Format(kLine, x1, y1, x2, y2);
 }
 
-std::string DxfWriter::CircleText(int x, int y, int r) { return Format(kCircle, x, y, r); }
+std::string DxfWriter::CircleText(int x, int y, int r) {
+    return Format(kCircle, x, y, r);
+}
 
-bool DxfWriter::Open(const std::filesystem::path& path) {
+bool DxfWriter::Open(const std::filesystem::path &path) {
     return m_file.Open(path) && m_file.Write(kStart);
 }
 
@@ -37,7 +41,7 @@ void DxfWriter::Circle(int x, int y, int r) {
         std::fprintf(m_file.Get(), kCircle, x, y, r);
 }
 
-void DxfWriter::Rectangle(const CRectangle& rect) {
+void DxfWriter::Rectangle(const CRectangle &rect) {
     Line(rect.x1, rect.y1, rect.x2, rect.y1);
     Line(rect.x1, rect.y2, rect.x2, rect.y2);
     Line(rect.x1, rect.y1, rect.x1, rect.y2);
@@ -49,6 +53,8 @@ void DxfWriter::Cross(int x, int y) {
     Line(x, y - 10, x, y + 10);
 }
 
-bool DxfWriter::Close() { return m_file.Write(kEnd) && m_file.Commit(); }
+bool DxfWriter::Close() {
+    return m_file.Write(kEnd) && m_file.Commit();
+}
 
 } // namespace ventrel

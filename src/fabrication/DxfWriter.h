@@ -13,10 +13,10 @@ namespace ventrel {
 // under its name only when Close succeeds; until then any previous file of that name is untouched.
 class DxfWriter {
 public:
-    bool Open(const std::filesystem::path& path);
+    bool Open(const std::filesystem::path &path);
     void Line(int x1, int y1, int x2, int y2);
     void Circle(int x, int y, int r);
-    void Rectangle(const CRectangle& rect);
+    void Rectangle(const CRectangle &rect);
     // A drilling mark: two 20 mm lines crossing at the point.
     void Cross(int x, int y);
     // Writes the closing text and puts the file in place; false when anything failed.
@@ -24,13 +24,13 @@ public:
     // Drops the file without touching the target.
     void Abandon() { m_file.Discard(); }
 
-    const std::string& Error() const { return m_file.Error(); }
+    const std::string &Error() const { return m_file.Error(); }
 
     // The texts of the pieces, for callers that assemble DXF in memory.
     static std::string LineText(int x1, int y1, int x2, int y2);
     static std::string CircleText(int x, int y, int r);
-    static constexpr const char* kStart = "0\nSECTION\n2\nENTITIES\n0\n";
-    static constexpr const char* kEnd = "ENDSEC\n0\nEOF";
+    static constexpr const char *kStart = "0\nSECTION\n2\nENTITIES\n0\n";
+    static constexpr const char *kEnd = "ENDSEC\n0\nEOF";
 
 private:
     AtomicFile m_file;

@@ -3,7 +3,7 @@
 
 namespace ventrel {
 
-std::string DerivedName(const std::string& name, const std::string& suffix) {
+std::string DerivedName(const std::string &name, const std::string &suffix) {
     return name.substr(0, name.find('.')) + suffix;
 }
 

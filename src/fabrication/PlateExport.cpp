@@ -12,13 +12,13 @@ namespace ventrel {
 namespace {
 
 enum Board { kPlate, kFalseChest, kMixtureBar, kPartitions };
-constexpr std::array<const char*, 4> kSuffixes = {"_som.dxf", "_fs.dxf", "_mix.dxf", "_bar.dxf"};
+constexpr std::array<const char *, 4> kSuffixes = {"_som.dxf", "_fs.dxf", "_mix.dxf", "_bar.dxf"};
 
 // The holes of every pipe: plate and false-chest circles with their drilling crosses, and the
 // mixture bar's holes for a mixture rank in second place.
-void WritePipes(const CWindchest& chest, std::array<DxfWriter, 4>& dxf) {
+void WritePipes(const CWindchest &chest, std::array<DxfWriter, 4> &dxf) {
     for (int s = 0; s < chest.StopCount(); ++s) {
-        const CStop& stop = chest.Stop(s);
+        const CStop &stop = chest.Stop(s);
         for (int k = 0; k < stop.PipeSlots(); ++k) {
             const int x = stop.X(k), y = stop.Y(k);
             const size_t slot = static_cast<size_t>(k);
@@ -32,8 +32,8 @@ void WritePipes(const CWindchest& chest, std::array<DxfWriter, 4>& dxf) {
     }
 }
 
-void WritePilotHoles(const CWindchest& chest, std::array<DxfWriter, 4>& dxf) {
-    const CStop& frame = chest.m_frame_holes;
+void WritePilotHoles(const CWindchest &chest, std::array<DxfWriter, 4> &dxf) {
+    const CStop &frame = chest.m_frame_holes;
     for (int i = 0; i < frame.PipeSlots(); ++i) {
         const size_t slot = static_cast<size_t>(i);
         dxf[kPlate].Circle(frame.X(i), frame.Y(i), frame.m_hole[slot] / 2);
@@ -41,7 +41,7 @@ void WritePilotHoles(const CWindchest& chest, std::array<DxfWriter, 4>& dxf) {
     }
 }
 
-void WriteOutlines(const CWindchest& chest, std::array<DxfWriter, 4>& dxf) {
+void WriteOutlines(const CWindchest &chest, std::array<DxfWriter, 4> &dxf) {
     dxf[kPlate].Rectangle(chest.m_plate);
     dxf[kFalseChest].Rectangle(chest.m_plate);
     CRectangle strip = chest.m_plate;
@@ -52,14 +52,14 @@ void WriteOutlines(const CWindchest& chest, std::array<DxfWriter, 4>& dxf) {
     for (int i = 0; i < std::min(chest.m_rect_count, CWindchest::kMaxRects); ++i)
         dxf[kPartitions].Rectangle(chest.m_rects[static_cast<size_t>(i)]);
     for (int i = 0; i < std::min(chest.m_line_count, CWindchest::kMaxLines); ++i) {
-        const CRectangle& line = chest.m_lines[static_cast<size_t>(i)];
+        const CRectangle &line = chest.m_lines[static_cast<size_t>(i)];
         dxf[kPartitions].Line(line.x1, line.y1, line.x2, line.y2);
     }
 }
 
 } // namespace
 
-bool CWindchest::ExportDxf(const std::string& fileName, const WorkFolder& folder, Ui& ui) {
+bool CWindchest::ExportDxf(const std::string &fileName, const WorkFolder &folder, Ui &ui) {
     ui.MessageBox(Format("DXF file will be stored on : .***%s", fileName.c_str()));
     if (fileName.empty())
         return false;
@@ -76,7 +76,7 @@ bool CWindchest::ExportDxf(const std::string& fileName, const WorkFolder& folder
     WritePipes(*this, dxf);
     WritePilotHoles(*this, dxf);
     WriteOutlines(*this, dxf);
-    for (DxfWriter& writer : dxf) {
+    for (DxfWriter &writer : dxf) {
         if (!writer.Close()) {
             ui.MessageBox("Cannot write the DXF file " + writer.Error());
             return false;

@@ -14,7 +14,7 @@ void CMatrix::Resize(int rowCount, int colCount) {
     cols = colCount;
 }
 
-void CMatrix::Assign(const CMatrix& other) {
+void CMatrix::Assign(const CMatrix &other) {
     if (&other == this)
         return;
     Resize(other.rows, other.cols);
@@ -30,7 +30,7 @@ void CMatrix::Transpose() {
         }
 }
 
-void CMatrix::Multiply(const CMatrix& a, const CMatrix& b) {
+void CMatrix::Multiply(const CMatrix &a, const CMatrix &b) {
     // Multiplying into one of the operands would read elements already overwritten.
     if (&a == this || &b == this) {
         const CMatrix left(a), right(b);

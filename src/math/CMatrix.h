@@ -12,8 +12,8 @@ class CMatrix {
 public:
     CMatrix() = default;
     CMatrix(int rowCount, int colCount) { Resize(rowCount, colCount); }
-    CMatrix(const CMatrix& other) { Assign(other); }
-    CMatrix& operator=(const CMatrix& other) {
+    CMatrix(const CMatrix &other) { Assign(other); }
+    CMatrix &operator=(const CMatrix &other) {
         Assign(other);
         return *this;
     }
@@ -22,16 +22,18 @@ public:
     // Drops the old storage and makes a rows x cols matrix of zeros.
     void Resize(int rowCount, int colCount);
     double Get(int row, int col) const { return m[static_cast<std::size_t>(row) * cols + col]; }
-    void Set(int row, int col, double value) { m[static_cast<std::size_t>(row) * cols + col] = value; }
+    void Set(int row, int col, double value) {
+        m[static_cast<std::size_t>(row) * cols + col] = value;
+    }
     int Rows() const { return rows; }
     int Cols() const { return cols; }
 
     // Copies the shape and elements of other (nothing when other is this matrix).
-    void Assign(const CMatrix& other);
+    void Assign(const CMatrix &other);
     // Transposes a square matrix in place.
     void Transpose();
     // this = a x b; reshaped to a.rows x b.cols first when its shape differs.
-    void Multiply(const CMatrix& a, const CMatrix& b);
+    void Multiply(const CMatrix &a, const CMatrix &b);
 
 private:
     std::vector<double> m;

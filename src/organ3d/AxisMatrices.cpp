@@ -16,17 +16,17 @@ CMatrix Permutation(int c0, int c1, int c2) {
 
 } // namespace
 
-const CMatrix& L_SwapYZ() {
+const CMatrix &L_SwapYZ() {
     static const CMatrix m = Permutation(0, 2, 1);
     return m;
 }
 
-const CMatrix& L_SwapXZ() {
+const CMatrix &L_SwapXZ() {
     static const CMatrix m = Permutation(2, 1, 0);
     return m;
 }
 
-const CMatrix& L_SwapXY() {
+const CMatrix &L_SwapXY() {
     static const CMatrix m = Permutation(1, 0, 2);
     return m;
 }

@@ -42,8 +42,8 @@ const NoteShape kNotes[12] = {
 void CKeyboard::Layout() {
     for (int o = 0; o < 5; ++o)
         for (int j = 0; j < 12; ++j) {
-            const NoteShape& note = kNotes[j];
-            Key& key = m_keys[static_cast<size_t>(o) * 12 + static_cast<size_t>(j)];
+            const NoteShape &note = kNotes[j];
+            Key &key = m_keys[static_cast<size_t>(o) * 12 + static_cast<size_t>(j)];
             key.count = static_cast<int>(note.outline.size());
             key.sharp = note.dy < 0;
             for (size_t i = 0; i < note.outline.size(); ++i)
@@ -53,10 +53,10 @@ void CKeyboard::Layout() {
     m_laid_out = true;
 }
 
-void CKeyboard::Draw(Drawing2D& drawing) const {
+void CKeyboard::Draw(Drawing2D &drawing) const {
     if (!m_laid_out)
         return;
-    for (const Key& key : m_keys) {
+    for (const Key &key : m_keys) {
         if (key.count <= 0)
             continue;
         drawing.SelectColour(key.sharp ? 15 : 14);

@@ -23,7 +23,7 @@ public:
     // 200).
     void Layout();
     // Each key as a polyline: sharps in colour 15, naturals in colour 14.
-    void Draw(Drawing2D& drawing) const;
+    void Draw(Drawing2D &drawing) const;
 
     std::array<Key, kKeyCount> m_keys{};
     bool m_laid_out = false;

@@ -11,7 +11,9 @@
 namespace ventrel {
 namespace {
 
-int Truncate(long double value) { return static_cast<int>(value); }
+int Truncate(long double value) {
+    return static_cast<int>(value);
+}
 
 } // namespace
 
@@ -30,7 +32,7 @@ void L_2D_Object::SetPoint(int i, L_2D_Point point) {
         m_points[static_cast<size_t>(i)] = point;
 }
 
-bool L_2D_Object::NotchedProfile(int a, int b, int n, Ui& ui) {
+bool L_2D_Object::NotchedProfile(int a, int b, int n, Ui &ui) {
     if (n < 0 || m_fill + 4 * n + 2 > Capacity()) {
         ui.MessageBox("***DEBORDEMENT");
         return false;
@@ -49,14 +51,14 @@ bool L_2D_Object::NotchedProfile(int a, int b, int n, Ui& ui) {
 }
 
 void L_2D_Object::Scale(double sx, double sy) {
-    for (L_2D_Point& p : m_points) {
+    for (L_2D_Point &p : m_points) {
         p.x = Truncate(static_cast<long double>(p.x) * sx);
         p.y = Truncate(static_cast<long double>(p.y) * sy);
     }
 }
 
 void L_2D_Object::Translate(int dx, int dy) {
-    for (L_2D_Point& p : m_points) {
+    for (L_2D_Point &p : m_points) {
         p.x += dx;
         p.y += dy;
     }
@@ -64,14 +66,14 @@ void L_2D_Object::Translate(int dx, int dy) {
 
 void L_2D_Object::Rotate(double angle) {
     const double c = std::cos(angle), s = std::sin(angle);
-    for (L_2D_Point& p : m_points) {
+    for (L_2D_Point &p : m_points) {
         const double x = p.x, y = p.y;
         p.x = static_cast<int>(x * c - y * s);
         p.y = static_cast<int>(x * s + y * c);
     }
 }
 
-bool L_2D_Object::CopyFrom(const L_2D_Object& other, Ui& ui) {
+bool L_2D_Object::CopyFrom(const L_2D_Object &other, Ui &ui) {
     const int count = other.Count();
     if (count > Capacity() || count > other.Capacity()) {
         ui.MessageBox("****DEBORDEMENT");
@@ -83,7 +85,7 @@ bool L_2D_Object::CopyFrom(const L_2D_Object& other, Ui& ui) {
     return true;
 }
 
-bool L_2D_Object::Line(int x0, int y0, int x1, int y1, Ui& ui) {
+bool L_2D_Object::Line(int x0, int y0, int x1, int y1, Ui &ui) {
     if (Capacity() < 2) {
         ui.MessageBox("***DEBORDEMENT L_PolyLine");
         return false;
@@ -113,7 +115,7 @@ void L_2D_Object::ArcByAngles(double r, double b, double c) {
     }
 }
 
-bool L_2D_Object::CreatePoinsRepartis(int n, int x0, int y0, int x1, int y1, Ui& ui) {
+bool L_2D_Object::CreatePoinsRepartis(int n, int x0, int y0, int x1, int y1, Ui &ui) {
     if (n < 0 || n > Capacity()) {
         ui.MessageBox("****Débordement CreatePoinsRepartis");
         return false;
@@ -137,7 +139,7 @@ bool L_2D_Object::Contains(int x, int y) const {
     return m_count > 1 && (negative || positive);
 }
 
-void L_2D_Object::WriteDxf(DxfWriter& dxf) const {
+void L_2D_Object::WriteDxf(DxfWriter &dxf) const {
     const int count = std::min(m_count, Capacity());
     if (m_kind == kPointSet) {
         for (int i = 0; i < count; ++i) {
@@ -154,7 +156,7 @@ void L_2D_Object::WriteDxf(DxfWriter& dxf) const {
     }
 }
 
-void L_2D_Object::Draw(Drawing2D& drawing, int dx, int dy, int index) const {
+void L_2D_Object::Draw(Drawing2D &drawing, int dx, int dy, int index) const {
     const int count = std::min(m_count, Capacity());
     if (count <= 0)
         return;
@@ -181,17 +183,17 @@ void L_2D_ObjectList::RemoveAt(int i) {
         m_objects.erase(m_objects.begin() + i);
 }
 
-void L_2D_ObjectList::WriteDxf(DxfWriter& dxf) const {
-    for (const L_2D_ObjectPtr& object : m_objects)
+void L_2D_ObjectList::WriteDxf(DxfWriter &dxf) const {
+    for (const L_2D_ObjectPtr &object : m_objects)
         object->WriteDxf(dxf);
 }
 
-void L_2D_ObjectList::Draw(Drawing2D& drawing, int dx, int dy) const {
+void L_2D_ObjectList::Draw(Drawing2D &drawing, int dx, int dy) const {
     for (int i = 0; i < Count(); ++i)
         m_objects[static_cast<size_t>(i)]->Draw(drawing, dx, dy, i);
 }
 
-bool L_2D_Object_Add(L_2D_ObjectList& list, L_2D_ObjectPtr object, Ui& ui) {
+bool L_2D_Object_Add(L_2D_ObjectList &list, L_2D_ObjectPtr object, Ui &ui) {
     if (!object)
         return false;
     if (list.Count() >= list.Capacity()) {

@@ -15,7 +15,7 @@ namespace {
 
 const std::string kWood = "wood.jpg";
 
-bool Refuse(const Scene& scene, int needed, Ui* ui) {
+bool Refuse(const Scene &scene, int needed, Ui *ui) {
     if (scene.HasRoom(needed))
         return true;
     if (ui)
@@ -26,7 +26,7 @@ bool Refuse(const Scene& scene, int needed, Ui* ui) {
     return false;
 }
 
-int ChestObjects(const ChestTable& chests) {
+int ChestObjects(const ChestTable &chests) {
     int count = 0;
     for (int c = 0; c < std::clamp(chests.count, 0, ChestTable::kMaxChests); ++c)
         count += ObjectCount3D(chests[c]);
@@ -35,7 +35,7 @@ int ChestObjects(const ChestTable& chests) {
 
 } // namespace
 
-CObject3D* AddOrganBar(Scene& scene, Vec3 size, Vec3 position) {
+CObject3D *AddOrganBar(Scene &scene, Vec3 size, Vec3 position) {
     auto bar = std::make_unique<CObject3D>();
     bar->MakeBox(scene, Format("BARRE_%d", scene.m_nbobject), kWood);
     bar->Scale(size);
@@ -44,7 +44,7 @@ CObject3D* AddOrganBar(Scene& scene, Vec3 size, Vec3 position) {
     return scene.AddObject(std::move(bar));
 }
 
-CObject3D* AddOrganPipe(Scene& scene, Vec3 size, Vec3 position) {
+CObject3D *AddOrganPipe(Scene &scene, Vec3 size, Vec3 position) {
     auto pipe = std::make_unique<CObject3D>();
     pipe->MakeCylinder(scene, Format("TUYAU%d", scene.m_nbobject),
                        PipeSides(static_cast<int>(size.x)), {0, 0, 0},
@@ -59,7 +59,7 @@ CObject3D* AddOrganPipe(Scene& scene, Vec3 size, Vec3 position) {
     return scene.AddObject(std::move(pipe));
 }
 
-bool BuildChests3D(Scene& scene, ChestTable& chests, Ui* ui) {
+bool BuildChests3D(Scene &scene, ChestTable &chests, Ui *ui) {
     if (!Refuse(scene, ChestObjects(chests), ui))
         return false;
     for (int c = 0; c < std::clamp(chests.count, 0, ChestTable::kMaxChests); ++c)
@@ -67,14 +67,14 @@ bool BuildChests3D(Scene& scene, ChestTable& chests, Ui* ui) {
     return true;
 }
 
-bool BuildOrgan3D(Scene& scene, const OrganFile& organ, ChestTable& chests, Ui* ui) {
+bool BuildOrgan3D(Scene &scene, const OrganFile &organ, ChestTable &chests, Ui *ui) {
     int needed = ChestObjects(chests);
-    for (const OrganFile::Item& item : organ.items)
+    for (const OrganFile::Item &item : organ.items)
         if (item.kind != OrganFile::Kind::Chest)
             ++needed;
     if (!Refuse(scene, needed, ui))
         return false;
-    for (const OrganFile::Item& item : organ.items) {
+    for (const OrganFile::Item &item : organ.items) {
         const Vec3 size{static_cast<float>(item.size[0]), static_cast<float>(item.size[1]),
                         static_cast<float>(item.size[2])};
         const Vec3 position{static_cast<float>(item.position[0]),
@@ -88,7 +88,7 @@ bool BuildOrgan3D(Scene& scene, const OrganFile& organ, ChestTable& chests, Ui* 
     return BuildChests3D(scene, chests, ui);
 }
 
-CObject3D* AddBackground(Scene& scene) {
+CObject3D *AddBackground(Scene &scene) {
     auto background = std::make_unique<CObject3D>();
     background->MakeCylinder(scene, Format("BACKGROUND %d", scene.m_nbobject), 30, {0, 0, 0},
                              {100, 100, 100}, "mont_eglise_renverse.jpg");
@@ -99,17 +99,17 @@ CObject3D* AddBackground(Scene& scene) {
     turn.Set(2, 1, -1);
     background->Transform(turn);
     background->Scale({100, 100, 100});
-    CObject3D* added = scene.AddObject(std::move(background));
+    CObject3D *added = scene.AddObject(std::move(background));
     scene.m_translateStep = 30.0f;
     scene.m_display3D = true;
     return added;
 }
 
-CObject3D* AddBar(Scene& scene) {
+CObject3D *AddBar(Scene &scene) {
     auto bar = std::make_unique<CObject3D>();
     bar->MakeBox(scene, Format("BARRE_%d", scene.m_nbobject), kWood);
     bar->Scale({1000, 100, 100});
-    CObject3D* added = scene.AddObject(std::move(bar));
+    CObject3D *added = scene.AddObject(std::move(bar));
     scene.m_display3D = true;
     return added;
 }

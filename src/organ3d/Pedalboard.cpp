@@ -6,8 +6,8 @@
 #include "platform/Ui.h"
 #include "platform/WorkFolder.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 
 namespace ventrel {
 namespace {
@@ -21,13 +21,13 @@ L_2D_ObjectPtr NewOutline(int count, int kind = L_2D_Object::kPolyline) {
     return std::make_shared<L_2D_Object>(count, kind);
 }
 
-L_2D_ObjectPtr CopyOf(const L_2D_Object& source, Ui& ui) {
+L_2D_ObjectPtr CopyOf(const L_2D_Object &source, Ui &ui) {
     L_2D_ObjectPtr copy = NewOutline(source.Count(), source.Kind());
     copy->CopyFrom(source, ui);
     return copy;
 }
 
-L_2D_ObjectPtr LineBetween(L_2D_Point a, L_2D_Point b, Ui& ui) {
+L_2D_ObjectPtr LineBetween(L_2D_Point a, L_2D_Point b, Ui &ui) {
     L_2D_ObjectPtr line = NewOutline(2);
     line->Line(a.x, a.y, b.x, b.y, ui);
     return line;
@@ -35,8 +35,8 @@ L_2D_ObjectPtr LineBetween(L_2D_Point a, L_2D_Point b, Ui& ui) {
 
 // Two notched sides (the second mirrored and moved by `distance`), the bottom line joining their
 // first points and the top line joining their last points.
-void AddPlank(L_2D_ObjectList& list, const L_2D_ObjectPtr& left, const L_2D_ObjectPtr& right,
-              Ui& ui) {
+void AddPlank(L_2D_ObjectList &list, const L_2D_ObjectPtr &left, const L_2D_ObjectPtr &right,
+              Ui &ui) {
     L_2D_ObjectPtr bottom = LineBetween(left->First(), right->First(), ui);
     L_2D_ObjectPtr top = LineBetween(left->Last(), right->Last(), ui);
     L_2D_Object_Add(list, left, ui);
@@ -59,7 +59,7 @@ double CPedalboard::KeyAngle(int k) const {
     return -std::asin(std::clamp(ratio, -1.0, 1.0));
 }
 
-bool CPedalboard::Create(Ui& ui) {
+bool CPedalboard::Create(Ui &ui) {
     if (m_created) {
         ui.MessageBox("****PEDALBOARD DEJA CREE !");
         return false;
@@ -106,7 +106,7 @@ bool CPedalboard::Create(Ui& ui) {
         const L_2D_Point corner = frontArc->Point(k);
         m_keys[k]->Translate(corner.x, corner.y);
     }
-    for (const L_2D_ObjectPtr& key : m_keys.Objects())
+    for (const L_2D_ObjectPtr &key : m_keys.Objects())
         L_2D_Object_Add(m_front, key, ui);
 
     AddPlank(m_back, CopyOf(*m_profile, ui), mirroredAt(W), ui);
@@ -147,8 +147,8 @@ bool CPedalboard::Create(Ui& ui) {
     return true;
 }
 
-bool CPedalboard::WriteDxf(const WorkFolder& folder, Ui& ui) {
-    const L_2D_ObjectList* lists[5] = {&m_back, &m_front, &m_side, &m_curved, &m_curved_back};
+bool CPedalboard::WriteDxf(const WorkFolder &folder, Ui &ui) {
+    const L_2D_ObjectList *lists[5] = {&m_back, &m_front, &m_side, &m_curved, &m_curved_back};
     bool all = true;
     for (int i = 0; i < 5; ++i) {
         DxfWriter dxf;
@@ -167,7 +167,7 @@ bool CPedalboard::WriteDxf(const WorkFolder& folder, Ui& ui) {
     return all;
 }
 
-void CPedalboard::Draw(Drawing2D& drawing) const {
+void CPedalboard::Draw(Drawing2D &drawing) const {
     drawing.SetTextColour(drawing.g_textColour);
     drawing.SelectColour(14);
     m_front.Draw(drawing, kFrontOffset[0], kFrontOffset[1]);
@@ -181,7 +181,7 @@ void CPedalboard::Draw(Drawing2D& drawing) const {
         drawing.DrawText(50, 150, Format("%ld", m_click_result));
 }
 
-long CPedalboard::Click(const Drawing2D& drawing, int screenX, int screenY) {
+long CPedalboard::Click(const Drawing2D &drawing, int screenX, int screenY) {
     // The click back in model units, relative to where the front plank is drawn.
     const float scale = drawing.g_scale2D != 0 ? drawing.g_scale2D : 1.0f;
     const int x =

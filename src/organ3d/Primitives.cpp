@@ -1,4 +1,5 @@
-// The primitive meshes of the organ: the unit box, the open cylinder, the open truncated cone, the loft.
+// The primitive meshes of the organ: the unit box, the open cylinder, the open truncated cone, the
+// loft.
 #include "render/CObject3D.h"
 #include "render/Scene.h"
 
@@ -13,11 +14,13 @@ namespace {
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 // Side counts below 3 make no surface; above this they only cost memory.
-int SideCount(int n) { return std::clamp(n, 3, 1000); }
+int SideCount(int n) {
+    return std::clamp(n, 3, 1000);
+}
 
 } // namespace
 
-void CObject3D::MakeBox(Scene& scene, const std::string& name, const std::string& texture) {
+void CObject3D::MakeBox(Scene &scene, const std::string &name, const std::string &texture) {
     ClearGeometry();
     m_vertices = {{0, 0, 0}, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
                   {0, 1, 0}, {1, 1, 0}, {1, 1, 1}, {0, 1, 1}};
@@ -35,8 +38,8 @@ void CObject3D::MakeBox(Scene& scene, const std::string& name, const std::string
     AttachTexture(scene);
 }
 
-void CObject3D::MakeCylinder(Scene& scene, const std::string& name, int n, Vec3 centre,
-                             Vec3 radii, const std::string& texture) {
+void CObject3D::MakeCylinder(Scene &scene, const std::string &name, int n, Vec3 centre, Vec3 radii,
+                             const std::string &texture) {
     ClearGeometry();
     n = SideCount(n);
     m_vertices.resize(2 * static_cast<size_t>(n));
@@ -67,8 +70,8 @@ void CObject3D::MakeCylinder(Scene& scene, const std::string& name, int n, Vec3 
     AttachTexture(scene);
 }
 
-void CObject3D::MakeCone(Scene& /*scene*/, const std::string& name, int n, float r0, float r1,
-                         float h, const std::string& /*texture*/) {
+void CObject3D::MakeCone(Scene & /*scene*/, const std::string &name, int n, float r0, float r1,
+                         float h, const std::string & /*texture*/) {
     ClearGeometry();
     n = SideCount(n);
     m_vertices.resize(2 * static_cast<size_t>(n));
@@ -88,9 +91,9 @@ void CObject3D::MakeCone(Scene& /*scene*/, const std::string& name, int n, float
     m_name = name;
 }
 
-void CObject3D::MakeLoft(Scene& scene, const std::string& name, const std::vector<Vec2>& couple,
-                         const std::vector<Vec2>& forme, int nc, int nf, int mode,
-                         const std::string& texture) {
+void CObject3D::MakeLoft(Scene &scene, const std::string &name, const std::vector<Vec2> &couple,
+                         const std::vector<Vec2> &forme, int nc, int nf, int mode,
+                         const std::string &texture) {
     // Counts beyond the outlines given are cut to what they hold.
     nc = std::clamp(nc, 0, static_cast<int>(couple.size()));
     nf = std::clamp(nf, 0, static_cast<int>(forme.size()));

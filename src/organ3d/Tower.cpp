@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 
-void BuildCouple(L_2D_Drawing& couple) {
+void BuildCouple(L_2D_Drawing &couple) {
     couple.Clear();
     couple.AddQuarter(50, 1, 20, 1, 1);
     couple.AddPoint({couple.m_pen.x, couple.m_pen.y + 50});
@@ -25,7 +25,7 @@ void BuildCouple(L_2D_Drawing& couple) {
     couple.AddQuarter(50, 4, 20, -1, 1);
 }
 
-void BuildForme(L_2D_Drawing& forme) {
+void BuildForme(L_2D_Drawing &forme) {
     forme.Clear();
     forme.AddPoint({0, 0});
     forme.AddPoint({0, -500});
@@ -39,7 +39,7 @@ void BuildForme(L_2D_Drawing& forme) {
 }
 
 // The outline as lines: one LINE per consecutive pair of points, coordinates truncated.
-bool WriteLines(const L_2D_Drawing& outline, const std::filesystem::path& path, Ui& ui) {
+bool WriteLines(const L_2D_Drawing &outline, const std::filesystem::path &path, Ui &ui) {
     DxfWriter dxf;
     if (!dxf.Open(path)) {
         ui.MessageBox(Format("Cannot write %s: %s", path.string().c_str(), dxf.Error().c_str()));
@@ -59,14 +59,14 @@ bool WriteLines(const L_2D_Drawing& outline, const std::filesystem::path& path, 
 
 } // namespace
 
-void BuildTowerOutlines(CTower& tower) {
+void BuildTowerOutlines(CTower &tower) {
     BuildCouple(tower.m_loft.m_couple);
     BuildForme(tower.m_loft.m_forme);
     tower.m_loft.m_couple_name = "orgext_tourelle_couple.poly";
     tower.m_loft.m_forme_name = "orgext_tourelle_forme.poly";
 }
 
-bool WriteTowerFiles(const CTower& tower, const WorkFolder& folder, Ui& ui) {
+bool WriteTowerFiles(const CTower &tower, const WorkFolder &folder, Ui &ui) {
     // The outline writer belongs to the outline; a const tower lends it a copy.
     L_2D_Drawing couple = tower.m_loft.m_couple;
     L_2D_Drawing forme = tower.m_loft.m_forme;
@@ -77,16 +77,16 @@ bool WriteTowerFiles(const CTower& tower, const WorkFolder& folder, Ui& ui) {
            WriteLines(forme, folder.Out("orgext_tourelle_forme.dxf"), ui);
 }
 
-CObject3D* AddTowerLoft(Scene& scene, const CTower& tower) {
-    const L_2D_Drawing& couple = tower.m_loft.m_couple;
-    const L_2D_Drawing& forme = tower.m_loft.m_forme;
+CObject3D *AddTowerLoft(Scene &scene, const CTower &tower) {
+    const L_2D_Drawing &couple = tower.m_loft.m_couple;
+    const L_2D_Drawing &forme = tower.m_loft.m_forme;
     auto loft = std::make_unique<CObject3D>();
     loft->MakeLoft(scene, "", couple.m_points, forme.m_points, couple.PointCount(),
                    forme.PointCount(), 1, "wood.jpg");
     return scene.AddObject(std::move(loft));
 }
 
-bool BuildTower(CTower& tower, Scene& scene, const WorkFolder& folder, Ui& ui) {
+bool BuildTower(CTower &tower, Scene &scene, const WorkFolder &folder, Ui &ui) {
     BuildTowerOutlines(tower);
     const bool written = WriteTowerFiles(tower, folder, ui);
     AddTowerLoft(scene, tower);

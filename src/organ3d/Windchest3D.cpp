@@ -1,4 +1,5 @@
-// One windchest in 3D: a body and a foot per pipe, mixture tubes, turrets and the three chest boxes.
+// One windchest in 3D: a body and a foot per pipe, mixture tubes, turrets and the three chest
+// boxes.
 #include "chest/CWindchest.h"
 #include "organ3d/AxisMatrices.h"
 #include "organ3d/Organ3D.h"
@@ -15,24 +16,26 @@ namespace {
 constexpr unsigned kWhite = 0xFFFFFF;
 const std::string kWood = "wood.jpg";
 
-void White(CObject3D& object) {
+void White(CObject3D &object) {
     object.SetDiffuse(0, kWhite);
     object.SetAmbient(0, kWhite);
     object.SetSpecular(0, kWhite);
 }
 
-bool HasMixtureTubes(const CWindchest& chest, int s) {
+bool HasMixtureTubes(const CWindchest &chest, int s) {
     return chest.Stop(s).m_mixture && s == chest.m_mixture_first;
 }
 
 } // namespace
 
-int PipeSides(int diameter) { return ((diameter - 5) * 15) / 200 + 8; }
+int PipeSides(int diameter) {
+    return ((diameter - 5) * 15) / 200 + 8;
+}
 
-int ObjectCount3D(const CWindchest& chest) {
+int ObjectCount3D(const CWindchest &chest) {
     int count = 3;
     for (int s = 0; s < chest.StopCount(); ++s) {
-        const CStop& stop = chest.Stop(s);
+        const CStop &stop = chest.Stop(s);
         const int perPipe = HasMixtureTubes(chest, s) ? 3 : 2;
         for (int i = 0; i < stop.PipeSlots(); ++i)
             if (stop.m_hole[i] != 0)
@@ -42,8 +45,8 @@ int ObjectCount3D(const CWindchest& chest) {
     return count;
 }
 
-CObject3D* AddBox(Scene& scene, const std::string& name, float a, float b, float c, float d,
-                  float e, float f, const std::string& texture) {
+CObject3D *AddBox(Scene &scene, const std::string &name, float a, float b, float c, float d,
+                  float e, float f, const std::string &texture) {
     auto box = std::make_unique<CObject3D>();
     box->MakeBox(scene, name, texture);
     box->Scale({a, c, b});
@@ -53,7 +56,7 @@ CObject3D* AddBox(Scene& scene, const std::string& name, float a, float b, float
     return scene.AddObject(std::move(box));
 }
 
-void CWindchest::Build3D(Scene& scene) {
+void CWindchest::Build3D(Scene &scene) {
     const float X = static_cast<float>(m_position[0]);
     const float Y = static_cast<float>(m_position[1]);
     const float Z = static_cast<float>(m_position[2]);
@@ -63,10 +66,10 @@ void CWindchest::Build3D(Scene& scene) {
     const float halfT = static_cast<float>(m_plate_thickness / 2);
     const float length = static_cast<float>(m_plate.x2);
     const float width = static_cast<float>(m_plate.y2);
-    const std::string& tin = scene.m_pipeTexture;
+    const std::string &tin = scene.m_pipeTexture;
 
     for (int s = 0; s < StopCount(); ++s) {
-        const CStop& stop = Stop(s);
+        const CStop &stop = Stop(s);
         for (int i = 0; i < stop.PipeSlots(); ++i) {
             if (stop.m_hole[i] == 0)
                 continue;
@@ -120,7 +123,7 @@ void CWindchest::Build3D(Scene& scene) {
             }
         }
         for (int t = 0; t < std::clamp(stop.m_turret_count, 0, CStop::kMaxTurrets); ++t) {
-            const CLoft* turret = stop.TurretOrNull(t);
+            const CLoft *turret = stop.TurretOrNull(t);
             if (!turret)
                 continue;
             auto loft = std::make_unique<CObject3D>();

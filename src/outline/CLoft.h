@@ -1,4 +1,5 @@
-// A turret or loft: a cross-section outline swept along a path outline, with an offset and a rotation.
+// A turret or loft: a cross-section outline swept along a path outline, with an offset and a
+// rotation.
 #pragma once
 
 #include "L_2D_Drawing.h"

@@ -27,12 +27,12 @@ void L_2D_Drawing::Clear() {
 
 std::string L_2D_Drawing::PolyText() const {
     std::string text = Format("%10d", PointCount());
-    for (const Vec2& p : m_points)
+    for (const Vec2 &p : m_points)
         text += Format("%16f %16f", static_cast<double>(p.x), static_cast<double>(p.y));
     return text;
 }
 
-bool L_2D_Drawing::ParsePoly(const std::string& text, std::string& reason) {
+bool L_2D_Drawing::ParsePoly(const std::string &text, std::string &reason) {
     int count = 0;
     int used = 0;
     if (std::sscanf(text.c_str(), "%10d%n", &count, &used) != 1) {
@@ -59,7 +59,7 @@ bool L_2D_Drawing::ParsePoly(const std::string& text, std::string& reason) {
     return true;
 }
 
-bool L_2D_Drawing::L_2D_savepoints(const std::filesystem::path& path, PolyFile direction, Ui& ui) {
+bool L_2D_Drawing::L_2D_savepoints(const std::filesystem::path &path, PolyFile direction, Ui &ui) {
     if (path.empty()) {
         ui.MessageBox(direction == PolyFile::Output ? "No file selected for L_2D_savepoints output"
                                                     : "No file selected for L_2D_savepoints input");

@@ -25,8 +25,8 @@ Rgb FromColorref(std::uint32_t colour) {
             static_cast<std::uint8_t>((colour >> 16) & 0xFF)};
 }
 
-const char* kFullOutline = "The outline holds at most 1000 points: this point was not added.";
-const char* kFullUndo = "The undo history holds at most 100 entries: further points are kept but "
+const char *kFullOutline = "The outline holds at most 1000 points: this point was not added.";
+const char *kFullUndo = "The undo history holds at most 100 entries: further points are kept but "
                         "undo goes back past them.";
 
 struct Mapping {
@@ -36,7 +36,7 @@ struct Mapping {
     int Y(float y) const { return panY + static_cast<int>(y * scale); }
 };
 
-void Cross(Canvas& canvas, int x, int y) {
+void Cross(Canvas &canvas, int x, int y) {
     canvas.MoveTo(x - 5, y);
     canvas.LineTo(x + 5, y);
     canvas.MoveTo(x, y - 5);
@@ -44,7 +44,7 @@ void Cross(Canvas& canvas, int x, int y) {
 }
 
 // The cubic through four points at t = 0, 1/3, 2/3 and 1.
-Vec2 ArcPoint(const DrawingElement& e, double t) {
+Vec2 ArcPoint(const DrawingElement &e, double t) {
     const Vec2 p[4] = {e.first, e.third, e.fourth, e.second};
     const double knots[4] = {0, 1.0 / 3, 2.0 / 3, 1};
     double x = 0, y = 0;
@@ -66,7 +66,7 @@ int L_2D_Drawing::Snap(int c, int step) {
     return c % step > step / 2 ? snapped + step : snapped;
 }
 
-bool L_2D_Drawing::AddQuarter(float length, int kind, int steps, float sx, float sy, Ui* ui) {
+bool L_2D_Drawing::AddQuarter(float length, int kind, int steps, float sx, float sy, Ui *ui) {
     if (kind < 1 || kind > 4 || steps < 1)
         return false;
     if (PointCount() + steps > kCapacity) {
@@ -116,7 +116,7 @@ void L_2D_Drawing::SetMode(int mode) {
     m_edit.clicks.clear();
 }
 
-void L_2D_Drawing::LeftButtonDown(int x, int y, Ui& ui) {
+void L_2D_Drawing::LeftButtonDown(int x, int y, Ui &ui) {
     if (m_edit.snap) {
         x = Snap(x);
         y = Snap(y);
@@ -215,7 +215,7 @@ void L_2D_Drawing::ClearEntries() {
     m_edit.show_mark = false;
 }
 
-void L_2D_Drawing::Draw(Canvas& canvas, float scale, int panX, int panY) const {
+void L_2D_Drawing::Draw(Canvas &canvas, float scale, int panX, int panY) const {
     const Mapping map{scale, panX, panY};
     if (!m_points.empty()) {
         canvas.SetPen(FromColorref(kOutlinePen), 1);
@@ -223,7 +223,7 @@ void L_2D_Drawing::Draw(Canvas& canvas, float scale, int panX, int panY) const {
         for (size_t i = 1; i < m_points.size(); ++i)
             canvas.LineTo(map.X(m_points[i].x), map.Y(m_points[i].y));
     }
-    for (const DrawingElement& e : m_edit.elements) {
+    for (const DrawingElement &e : m_edit.elements) {
         if (e.kind == OutlineEditState::kArc) {
             canvas.SetPen(FromColorref(kConstructionPen), 1);
             canvas.MoveTo(map.X(e.first.x), map.Y(e.first.y));

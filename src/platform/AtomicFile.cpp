@@ -11,7 +11,7 @@ namespace {
 
 // The permissions a new file would get (0666 less the umask), or those of the file it replaces;
 // mkstemp alone would leave every output readable by its owner only.
-mode_t PermissionsFor(const std::filesystem::path& target) {
+mode_t PermissionsFor(const std::filesystem::path &target) {
     struct stat existing;
     if (stat(target.c_str(), &existing) == 0)
         return existing.st_mode & 07777;
@@ -22,9 +22,11 @@ mode_t PermissionsFor(const std::filesystem::path& target) {
 
 } // namespace
 
-AtomicFile::~AtomicFile() { Discard(); }
+AtomicFile::~AtomicFile() {
+    Discard();
+}
 
-bool AtomicFile::Open(const std::filesystem::path& target) {
+bool AtomicFile::Open(const std::filesystem::path &target) {
     Discard();
     m_target = target;
     m_error.clear();
@@ -51,7 +53,7 @@ bool AtomicFile::Open(const std::filesystem::path& target) {
     return true;
 }
 
-bool AtomicFile::Write(const void* data, size_t size) {
+bool AtomicFile::Write(const void *data, size_t size) {
     if (!m_file)
         return false;
     if (size != 0 && std::fwrite(data, 1, size, m_file) != size)
@@ -59,7 +61,9 @@ bool AtomicFile::Write(const void* data, size_t size) {
     return !m_failed;
 }
 
-bool AtomicFile::Write(const std::string& bytes) { return Write(bytes.data(), bytes.size()); }
+bool AtomicFile::Write(const std::string &bytes) {
+    return Write(bytes.data(), bytes.size());
+}
 
 bool AtomicFile::Commit() {
     if (!m_file)
@@ -95,8 +99,8 @@ void AtomicFile::Discard() {
     }
 }
 
-bool WriteFileAtomically(const std::filesystem::path& target, const std::string& bytes,
-                         std::string* error) {
+bool WriteFileAtomically(const std::filesystem::path &target, const std::string &bytes,
+                         std::string *error) {
     AtomicFile file;
     const bool ok = file.Open(target) && file.Write(bytes) && file.Commit();
     if (!ok && error)

@@ -8,7 +8,7 @@ namespace ventrel {
 
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
+    friend bool operator==(const Rgb &, const Rgb &) = default;
 };
 
 // Solid pens and brushes, circles, rectangle frames and fills, lines, text and images, all in
@@ -31,14 +31,14 @@ public:
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
     // One of the view's fonts ("Arial", "MS Sans Serif", "Times", "Wingdings"); height in pixels.
-    virtual void SetFont(const std::string& family, int height) = 0;
+    virtual void SetFont(const std::string &family, int height) = 0;
     virtual void SetTextColour(Rgb colour) = 0;
     virtual void SetTransparentBackground(bool transparent) = 0;
     // Text with its top-left corner at (x, y).
-    virtual void Text(int x, int y, const std::string& text) = 0;
+    virtual void Text(int x, int y, const std::string &text) = 0;
     // Bottom-up rows of 24-bit BGR or 32-bit BGRA pixels, each row `stride` bytes, with the
     // image's top-left corner at (x, y).
-    virtual void Image(int x, int y, int width, int height, const std::uint8_t* pixels, int stride,
+    virtual void Image(int x, int y, int width, int height, const std::uint8_t *pixels, int stride,
                        int bitsPerPixel) = 0;
 };
 

@@ -11,7 +11,8 @@ namespace ventrel {
 // is shown; the desktop app shows the text and keeps the data it had.
 class FatalInputError : public std::runtime_error {
 public:
-    FatalInputError(int status, const std::string& text) : std::runtime_error(text), m_status(status) {}
+    FatalInputError(int status, const std::string &text)
+        : std::runtime_error(text), m_status(status) {}
 
     int Status() const { return m_status; }
     // The status as a process exit code: -1 becomes 255.

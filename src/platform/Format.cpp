@@ -7,7 +7,7 @@
 
 namespace ventrel {
 
-std::string Format(const char* format, ...) {
+std::string Format(const char *format, ...) {
     va_list args;
     va_start(args, format);
     va_list copy;

@@ -5,11 +5,12 @@
 
 namespace ventrel {
 
-MessageAnswer HeadlessUi::MessageBox(const std::string& text, const std::string& caption,
+MessageAnswer HeadlessUi::MessageBox(const std::string &text, const std::string &caption,
                                      MessageButtons buttons) {
     m_messages.push_back({text, caption});
     if (m_echo)
-        *m_echo << (caption.empty() ? "" : caption + ": ") << text << (text.ends_with('\n') ? "" : "\n");
+        *m_echo << (caption.empty() ? "" : caption + ": ") << text
+                << (text.ends_with('\n') ? "" : "\n");
     if (!m_answers.empty()) {
         const MessageAnswer answer = m_answers.front();
         m_answers.pop_front();
@@ -20,14 +21,14 @@ MessageAnswer HeadlessUi::MessageBox(const std::string& text, const std::string&
                : MessageAnswer::Ok;
 }
 
-void HeadlessUi::StatusMessage(const std::string& text) {
+void HeadlessUi::StatusMessage(const std::string &text) {
     m_statuses.push_back(text);
     if (m_echo)
         *m_echo << text << (text.ends_with('\n') ? "" : "\n");
 }
 
-std::optional<std::filesystem::path> HeadlessUi::AskFileName(const std::string& /*filter*/,
-                                                             const std::string& title) {
+std::optional<std::filesystem::path> HeadlessUi::AskFileName(const std::string & /*filter*/,
+                                                             const std::string &title) {
     m_fileDialogTitles.push_back(title);
     if (m_files.empty())
         return std::nullopt;

@@ -17,24 +17,26 @@ public:
     };
 
     // With an echo stream, every message and status text is also written there (the CLI's stderr).
-    explicit HeadlessUi(std::ostream* echo = nullptr) : m_echo(echo) {}
+    explicit HeadlessUi(std::ostream *echo = nullptr) : m_echo(echo) {}
 
-    MessageAnswer MessageBox(const std::string& text, const std::string& caption = "",
+    MessageAnswer MessageBox(const std::string &text, const std::string &caption = "",
                              MessageButtons buttons = MessageButtons::Ok) override;
-    void StatusMessage(const std::string& text) override;
-    std::optional<std::filesystem::path> AskFileName(const std::string& filter,
-                                                     const std::string& title) override;
+    void StatusMessage(const std::string &text) override;
+    std::optional<std::filesystem::path> AskFileName(const std::string &filter,
+                                                     const std::string &title) override;
     std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) override;
     void RequestRepaint() override { ++m_repaints; }
 
     // Scripted answers, consumed in order. Without one, a message box answers its first button
     // (Ok or Yes), and file and colour dialogs are cancelled.
     void QueueAnswer(MessageAnswer answer) { m_answers.push_back(answer); }
-    void QueueFile(std::optional<std::filesystem::path> path) { m_files.push_back(std::move(path)); }
+    void QueueFile(std::optional<std::filesystem::path> path) {
+        m_files.push_back(std::move(path));
+    }
     void QueueColour(std::optional<std::uint32_t> colour) { m_colours.push_back(colour); }
 
-    const std::vector<Message>& Messages() const { return m_messages; }
-    const std::vector<std::string>& Statuses() const { return m_statuses; }
+    const std::vector<Message> &Messages() const { return m_messages; }
+    const std::vector<std::string> &Statuses() const { return m_statuses; }
     // The last status text, or "" when none was shown.
     std::string LastStatus() const { return m_statuses.empty() ? "" : m_statuses.back(); }
     std::vector<std::string> FileDialogTitles() const { return m_fileDialogTitles; }
@@ -42,7 +44,7 @@ public:
     void Clear();
 
 private:
-    std::ostream* m_echo;
+    std::ostream *m_echo;
     std::vector<Message> m_messages;
     std::vector<std::string> m_statuses;
     std::vector<std::string> m_fileDialogTitles;

@@ -5,12 +5,12 @@
 
 namespace ventrel {
 
-bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
+bool ReadWholeFile(const std::filesystem::path &path, std::string &bytes) {
     bytes.clear();
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
         return false;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE *file = std::fopen(path.c_str(), "rb");
     if (!file)
         return false;
     char buffer[65536];

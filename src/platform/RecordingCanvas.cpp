@@ -3,8 +3,8 @@
 
 namespace ventrel {
 
-CanvasOp& RecordingCanvas::Add(CanvasOp::Kind kind, int a, int b, int c, int d) {
-    CanvasOp& op = m_ops.emplace_back();
+CanvasOp &RecordingCanvas::Add(CanvasOp::Kind kind, int a, int b, int c, int d) {
+    CanvasOp &op = m_ops.emplace_back();
     op.kind = kind;
     op.a = a;
     op.b = b;
@@ -56,7 +56,7 @@ void RecordingCanvas::LineTo(int x, int y) {
     m_y = y;
 }
 
-void RecordingCanvas::SetFont(const std::string& family, int height) {
+void RecordingCanvas::SetFont(const std::string &family, int height) {
     Add(CanvasOp::Kind::Font, height).text = family;
 }
 
@@ -69,18 +69,18 @@ void RecordingCanvas::SetTransparentBackground(bool transparent) {
     Add(CanvasOp::Kind::Background, transparent ? 1 : 0);
 }
 
-void RecordingCanvas::Text(int x, int y, const std::string& text) {
+void RecordingCanvas::Text(int x, int y, const std::string &text) {
     Add(CanvasOp::Kind::Text, x, y).text = text;
 }
 
-void RecordingCanvas::Image(int x, int y, int width, int height, const std::uint8_t* /*pixels*/,
+void RecordingCanvas::Image(int x, int y, int width, int height, const std::uint8_t * /*pixels*/,
                             int /*stride*/, int /*bitsPerPixel*/) {
     Add(CanvasOp::Kind::Image, x, y, width, height);
 }
 
 std::vector<CanvasOp> RecordingCanvas::OfKind(CanvasOp::Kind kind) const {
     std::vector<CanvasOp> found;
-    for (const CanvasOp& op : m_ops)
+    for (const CanvasOp &op : m_ops)
         if (op.kind == kind)
             found.push_back(op);
     return found;
@@ -88,7 +88,7 @@ std::vector<CanvasOp> RecordingCanvas::OfKind(CanvasOp::Kind kind) const {
 
 std::vector<CanvasOp> RecordingCanvas::OfKind(CanvasOp::Kind kind, Rgb colour) const {
     std::vector<CanvasOp> found;
-    for (const CanvasOp& op : m_ops) {
+    for (const CanvasOp &op : m_ops) {
         if (op.kind != kind)
             continue;
         const bool byBrush = kind == CanvasOp::Kind::FrameRect || kind == CanvasOp::Kind::Rectangle;
@@ -99,9 +99,9 @@ std::vector<CanvasOp> RecordingCanvas::OfKind(CanvasOp::Kind kind, Rgb colour) c
     return found;
 }
 
-std::vector<CanvasOp> RecordingCanvas::TextsEqual(const std::string& text) const {
+std::vector<CanvasOp> RecordingCanvas::TextsEqual(const std::string &text) const {
     std::vector<CanvasOp> found;
-    for (const CanvasOp& op : m_ops)
+    for (const CanvasOp &op : m_ops)
         if (op.kind == CanvasOp::Kind::Text && op.text == text)
             found.push_back(op);
     return found;
@@ -109,7 +109,7 @@ std::vector<CanvasOp> RecordingCanvas::TextsEqual(const std::string& text) const
 
 size_t RecordingCanvas::DrawCount() const {
     size_t count = 0;
-    for (const CanvasOp& op : m_ops)
+    for (const CanvasOp &op : m_ops)
         switch (op.kind) {
         case CanvasOp::Kind::Ellipse:
         case CanvasOp::Kind::FrameRect:

@@ -11,8 +11,19 @@ namespace ventrel {
 // One call on the canvas, with the pen, brush and text colour in force when it was made.
 struct CanvasOp {
     enum class Kind {
-        Pen, Brush, Ellipse, FrameRect, FillRect, Rectangle, MoveTo, LineTo, Font, TextColour,
-        Background, Text, Image
+        Pen,
+        Brush,
+        Ellipse,
+        FrameRect,
+        FillRect,
+        Rectangle,
+        MoveTo,
+        LineTo,
+        Font,
+        TextColour,
+        Background,
+        Text,
+        Image
     };
     Kind kind = Kind::Pen;
     // Ellipse, rectangles: left, top, right, bottom. LineTo: from (a, b) to (c, d). MoveTo, Text,
@@ -39,28 +50,28 @@ public:
     void Rectangle(int left, int top, int right, int bottom) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
-    void SetFont(const std::string& family, int height) override;
+    void SetFont(const std::string &family, int height) override;
     void SetTextColour(Rgb colour) override;
     void SetTransparentBackground(bool transparent) override;
-    void Text(int x, int y, const std::string& text) override;
-    void Image(int x, int y, int width, int height, const std::uint8_t* pixels, int stride,
+    void Text(int x, int y, const std::string &text) override;
+    void Image(int x, int y, int width, int height, const std::uint8_t *pixels, int stride,
                int bitsPerPixel) override;
 
-    const std::vector<CanvasOp>& Ops() const { return m_ops; }
+    const std::vector<CanvasOp> &Ops() const { return m_ops; }
     // The calls of one kind, in order.
     std::vector<CanvasOp> OfKind(CanvasOp::Kind kind) const;
     // The calls of one kind made with the given pen colour (Ellipse, LineTo), brush colour
     // (FrameRect, Rectangle) or text colour (Text).
     std::vector<CanvasOp> OfKind(CanvasOp::Kind kind, Rgb colour) const;
     // The Text calls whose text is exactly `text`.
-    std::vector<CanvasOp> TextsEqual(const std::string& text) const;
+    std::vector<CanvasOp> TextsEqual(const std::string &text) const;
     // Drawing calls only (no state changes).
     size_t DrawCount() const;
     void Clear();
     void Reserve(size_t calls) { m_ops.reserve(calls); }
 
 private:
-    CanvasOp& Add(CanvasOp::Kind kind, int a = 0, int b = 0, int c = 0, int d = 0);
+    CanvasOp &Add(CanvasOp::Kind kind, int a = 0, int b = 0, int c = 0, int d = 0);
 
     std::vector<CanvasOp> m_ops;
     Rgb m_pen;

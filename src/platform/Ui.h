@@ -17,20 +17,20 @@ class Ui {
 public:
     virtual ~Ui() = default;
 
-    virtual MessageAnswer MessageBox(const std::string& text, const std::string& caption = "",
+    virtual MessageAnswer MessageBox(const std::string &text, const std::string &caption = "",
                                      MessageButtons buttons = MessageButtons::Ok) = 0;
     // Pane 0 of the status bar.
-    virtual void StatusMessage(const std::string& text) = 0;
+    virtual void StatusMessage(const std::string &text) = 0;
     // A file dialog with a filter such as "Fichiers de tuyaux (*.dat)|*.dat;|" and a title;
     // returns the chosen full path, or nothing on cancel.
-    virtual std::optional<std::filesystem::path> AskFileName(const std::string& filter,
-                                                             const std::string& title) = 0;
+    virtual std::optional<std::filesystem::path> AskFileName(const std::string &filter,
+                                                             const std::string &title) = 0;
     // A colour dialog over a COLORREF (0x00BBGGRR); nothing on cancel.
     virtual std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) = 0;
     virtual void RequestRepaint() = 0;
 };
 
 // printf-style formatting for the texts the program shows ("FICHIER %s ABSENT\n", ...).
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(const char *format, ...) __attribute__((format(printf, 1, 2)));
 
 } // namespace ventrel

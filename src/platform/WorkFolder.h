@@ -13,13 +13,13 @@ struct WorkFolder {
     std::filesystem::path input = ".";
     std::filesystem::path output = ".";
 
-    std::filesystem::path In(const std::string& name) const { return input / name; }
-    std::filesystem::path Out(const std::string& name) const { return output / name; }
+    std::filesystem::path In(const std::string &name) const { return input / name; }
+    std::filesystem::path Out(const std::string &name) const { return output / name; }
 
-    static WorkFolder Both(const std::filesystem::path& folder) { return {folder, folder}; }
+    static WorkFolder Both(const std::filesystem::path &folder) { return {folder, folder}; }
 };
 
 // Reads a whole file; false when it cannot be opened or read.
-bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
+bool ReadWholeFile(const std::filesystem::path &path, std::string &bytes);
 
 } // namespace ventrel

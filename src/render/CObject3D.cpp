@@ -8,9 +8,13 @@
 
 namespace ventrel {
 
-CObject3D::CObject3D() { Reset(); }
+CObject3D::CObject3D() {
+    Reset();
+}
 
-CObject3D::~CObject3D() { Destroy(); }
+CObject3D::~CObject3D() {
+    Destroy();
+}
 
 void CObject3D::Reset() {
     m_normales.clear();
@@ -105,7 +109,7 @@ Vec3 FromColorRef(unsigned colour) {
             static_cast<float>((colour >> 16) & 0xff) / 255.0f};
 }
 
-void SetColour(CObject3D& object, std::vector<Vec3>& table, int i, unsigned colour) {
+void SetColour(CObject3D &object, std::vector<Vec3> &table, int i, unsigned colour) {
     if (object.PointCount() == 0 || i < 0 || i >= static_cast<int>(table.size()))
         return;
     table[i] = FromColorRef(colour);
@@ -114,9 +118,15 @@ void SetColour(CObject3D& object, std::vector<Vec3>& table, int i, unsigned colo
 
 } // namespace
 
-void CObject3D::SetAmbient(int i, unsigned colour) { SetColour(*this, T_ambientColor, i, colour); }
-void CObject3D::SetDiffuse(int i, unsigned colour) { SetColour(*this, T_diffuseColor, i, colour); }
-void CObject3D::SetSpecular(int i, unsigned colour) { SetColour(*this, T_specularColor, i, colour); }
+void CObject3D::SetAmbient(int i, unsigned colour) {
+    SetColour(*this, T_ambientColor, i, colour);
+}
+void CObject3D::SetDiffuse(int i, unsigned colour) {
+    SetColour(*this, T_diffuseColor, i, colour);
+}
+void CObject3D::SetSpecular(int i, unsigned colour) {
+    SetColour(*this, T_specularColor, i, colour);
+}
 
 void CObject3D::AllocMaterials(int count) {
     count = std::max(count, 0);
@@ -130,20 +140,20 @@ void CObject3D::AllocMaterials(int count) {
 }
 
 void CObject3D::Scale(Vec3 v) {
-    for (Vec3& p : m_vertices)
+    for (Vec3 &p : m_vertices)
         p = {p.x * v.x, p.y * v.y, p.z * v.z};
 }
 
 void CObject3D::Translate(Vec3 v) {
-    for (Vec3& p : m_vertices)
+    for (Vec3 &p : m_vertices)
         p = {p.x + v.x, p.y + v.y, p.z + v.z};
 }
 
-void CObject3D::Transform(const CMatrix& m) {
+void CObject3D::Transform(const CMatrix &m) {
     if (m.Rows() < 3 || m.Cols() < 3)
         return;
     CMatrix p(3, 1), q(3, 1);
-    for (Vec3& v : m_vertices) {
+    for (Vec3 &v : m_vertices) {
         p.Set(0, 0, v.x);
         p.Set(1, 0, v.y);
         p.Set(2, 0, v.z);
@@ -179,7 +189,7 @@ void CObject3D::ComputeLocalBounds() {
     m_o_min_xyz = {1e10f, 1e10f, 1e10f};
     const int n = PointCount();
     for (int i = 0; i < n; ++i) {
-        const Vec3& v = m_vertices[i];
+        const Vec3 &v = m_vertices[i];
         const Vec3 p{v.x * echelle.x + translation.x, v.y * echelle.y + translation.y,
                      v.z * echelle.z + translation.z};
         m_o_max_xyz = {std::max(m_o_max_xyz.x, p.x), std::max(m_o_max_xyz.y, p.y),

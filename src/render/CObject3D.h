@@ -1,4 +1,5 @@
-// One indexed polygon mesh of the 3D scene, with its placement, materials, texture and display list.
+// One indexed polygon mesh of the 3D scene, with its placement, materials, texture and display
+// list.
 #pragma once
 
 #include "math/Vec.h"
@@ -23,8 +24,8 @@ class CObject3D {
 public:
     CObject3D();
     ~CObject3D();
-    CObject3D(const CObject3D&) = delete;
-    CObject3D& operator=(const CObject3D&) = delete;
+    CObject3D(const CObject3D &) = delete;
+    CObject3D &operator=(const CObject3D &) = delete;
 
     // Every field back to its initial value (the arrays are simply dropped).
     void Reset();
@@ -43,43 +44,43 @@ public:
     void Scale(Vec3 v);
     void Translate(Vec3 v);
     // Every point p becomes m x p (m is 3 x 3).
-    void Transform(const CMatrix& m);
+    void Transform(const CMatrix &m);
     void SetNormalMode(int mode);
 
     // The index of the object's texture in the scene's list, or -1 when it has none.
     int TextureName();
 
     // Shape builders shared by the 3D constructions.
-    void MakeQuad(Scene& scene, const std::string& name, Vec3 origin, Vec2 size,
-                  const std::string& texture);
+    void MakeQuad(Scene &scene, const std::string &name, Vec3 origin, Vec2 size,
+                  const std::string &texture);
     void MakeGrid(float du, float dv, int nu, int nv, int orientation);
     // Side walls of every face of profile, swept by offset (no caps).
-    void MakeExtrusion(const CObject3D& profile, Vec3 offset);
+    void MakeExtrusion(const CObject3D &profile, Vec3 offset);
     // Asks the scene's texture table for m_textureFile and marks the object textured on success.
-    void AttachTexture(Scene& scene);
+    void AttachTexture(Scene &scene);
 
     // The organ primitives (defined with the organ builders).
-    void MakeBox(Scene& scene, const std::string& name, const std::string& texture);
-    void MakeCylinder(Scene& scene, const std::string& name, int n, Vec3 centre, Vec3 radii,
-                      const std::string& texture);
-    void MakeCone(Scene& scene, const std::string& name, int n, float r0, float r1, float h,
-                  const std::string& texture);
-    void MakeLoft(Scene& scene, const std::string& name, const std::vector<Vec2>& couple,
-                  const std::vector<Vec2>& forme, int nc, int nf, int mode,
-                  const std::string& texture);
+    void MakeBox(Scene &scene, const std::string &name, const std::string &texture);
+    void MakeCylinder(Scene &scene, const std::string &name, int n, Vec3 centre, Vec3 radii,
+                      const std::string &texture);
+    void MakeCone(Scene &scene, const std::string &name, int n, float r0, float r1, float h,
+                  const std::string &texture);
+    void MakeLoft(Scene &scene, const std::string &name, const std::vector<Vec2> &couple,
+                  const std::vector<Vec2> &forme, int nc, int nf, int mode,
+                  const std::string &texture);
 
     // Normals (filled only where missing). FaceNormal reports through ui when c is out of range.
-    bool FaceNormal(Vec3& out, int c, Ui* ui = nullptr) const;
-    void BuildFaceNormals(Ui* ui = nullptr);
-    void L_BuildNormals(Ui* ui = nullptr);
+    bool FaceNormal(Vec3 &out, int c, Ui *ui = nullptr) const;
+    void BuildFaceNormals(Ui *ui = nullptr);
+    void L_BuildNormals(Ui *ui = nullptr);
 
     // OpenGL: compile into a display list, draw it, send one face's material. A context must be
     // current.
-    bool Compile(Ui* ui = nullptr);
-    void Draw(bool full, Ui* ui = nullptr);
+    bool Compile(Ui *ui = nullptr);
+    void Draw(bool full, Ui *ui = nullptr);
     void ApplyMaterial(int k);
     // The same, skipping a material equal to the one `sent` remembers (and remembering this one).
-    void ApplyMaterial(int k, SentMaterial* sent);
+    void ApplyMaterial(int k, SentMaterial *sent);
     // The same faces sent directly, without a list (for comparison and for one-off drawing).
     void DrawImmediate();
     void DeleteList();

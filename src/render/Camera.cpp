@@ -36,7 +36,7 @@ void Scene::RightDown(ScreenPoint p) {
 int Scene::RightUp(ScreenPoint p) {
     m_leftDrag = m_rightDrag = 0;
     const int picked = Pick(p);
-    const CObject3D* object = Object(picked);
+    const CObject3D *object = Object(picked);
     if (object)
         Status(Format("Objet: %4d Nombre d'objets:%5d Nom objet: %12s", picked, m_nbobject,
                       object->m_name.c_str()));
@@ -52,7 +52,7 @@ void Scene::MouseMove(ScreenPoint p) {
     const bool right = m_rightDrag != 0;
     if (!left && !right)
         return;
-    ScreenPoint& last = left ? m_lastTurn : m_lastMove;
+    ScreenPoint &last = left ? m_lastTurn : m_lastMove;
     const float dx = static_cast<float>(p.x - last.x);
     const float dy = static_cast<float>(p.y - last.y);
     m_lastDelta = {last.x - p.x, last.y - p.y};

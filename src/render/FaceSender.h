@@ -16,7 +16,7 @@ struct SentMaterial {
     float shininess = 0;
     bool valid = false;
 
-    bool SameAs(const SentMaterial& other) const {
+    bool SameAs(const SentMaterial &other) const {
         return valid && face == other.face && Same(ambient, other.ambient) &&
                Same(diffuse, other.diffuse) && Same(specular, other.specular) &&
                shininess == other.shininess;
@@ -37,14 +37,14 @@ enum class FaceStream {
 
 // The one material all faces of the object are drawn with; false when its faces use several or
 // when it sends none (it then keeps whatever material was set before it).
-bool SingleMaterial(const CObject3D& object, SentMaterial& out);
-void SendMaterial(const SentMaterial& material);
+bool SingleMaterial(const CObject3D &object, SentMaterial &out);
+void SendMaterial(const SentMaterial &material);
 
 // The object's placement as matrix operations on the current matrix.
-void SendPlacement(const CObject3D& object);
+void SendPlacement(const CObject3D &object);
 // The faces with their normals, texture coordinates, identification colours and materials. With
 // `placed`, points and normals are carried through that placement first, so that no matrix
 // operation is needed; with `sent`, a material equal to the last one sent is not sent again.
-void SendFaces(CObject3D& object, const Placement* placed, SentMaterial* sent, FaceStream stream);
+void SendFaces(CObject3D &object, const Placement *placed, SentMaterial *sent, FaceStream stream);
 
 } // namespace ventrel

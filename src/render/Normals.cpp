@@ -9,10 +9,10 @@
 
 namespace ventrel {
 
-bool Normalize(Vec3& v) {
-    const double length = std::sqrt(static_cast<double>(v.x) * v.x +
-                                     static_cast<double>(v.y) * v.y +
-                                     static_cast<double>(v.z) * v.z);
+bool Normalize(Vec3 &v) {
+    const double length =
+        std::sqrt(static_cast<double>(v.x) * v.x + static_cast<double>(v.y) * v.y +
+                  static_cast<double>(v.z) * v.z);
     if (length == 0.0) {
         v = {0, 0, 0};
         return false;
@@ -22,13 +22,15 @@ bool Normalize(Vec3& v) {
     return true;
 }
 
-void Cross(Vec3& out, const Vec3& a, const Vec3& b) {
+void Cross(Vec3 &out, const Vec3 &a, const Vec3 &b) {
     out = {a.y * b.z - b.y * a.z, a.z * b.x - b.z * a.x, a.x * b.y - b.x * a.y};
 }
 
-void Sub(Vec3& out, const Vec3& a, const Vec3& b) { out = {a.x - b.x, a.y - b.y, a.z - b.z}; }
+void Sub(Vec3 &out, const Vec3 &a, const Vec3 &b) {
+    out = {a.x - b.x, a.y - b.y, a.z - b.z};
+}
 
-bool CObject3D::FaceNormal(Vec3& out, int c, Ui* ui) const {
+bool CObject3D::FaceNormal(Vec3 &out, int c, Ui *ui) const {
     const int count = IndexCount();
     if (c < 0 || c + 2 >= count) {
         if (ui)
@@ -52,7 +54,7 @@ bool CObject3D::FaceNormal(Vec3& out, int c, Ui* ui) const {
     return true;
 }
 
-void CObject3D::BuildFaceNormals(Ui* ui) {
+void CObject3D::BuildFaceNormals(Ui *ui) {
     if (!m_normales.empty())
         return;
     const int count = IndexCount();
@@ -73,7 +75,7 @@ void CObject3D::BuildFaceNormals(Ui* ui) {
     nbnormal = static_cast<int>(m_normales.size());
 }
 
-void CObject3D::L_BuildNormals(Ui* ui) {
+void CObject3D::L_BuildNormals(Ui *ui) {
     if (m_normales.empty())
         BuildFaceNormals(ui);
     const int points = PointCount();
@@ -96,8 +98,8 @@ void CObject3D::L_BuildNormals(Ui* ui) {
                 stopped = true;
                 return;
             }
-            const Vec3& n = m_normales[m_normalindex[c]];
-            Vec3& sum = m_normalesPerVertex[p];
+            const Vec3 &n = m_normales[m_normalindex[c]];
+            Vec3 &sum = m_normalesPerVertex[p];
             sum = {sum.x + n.x, sum.y + n.y, sum.z + n.z};
             m_vertexnormalindex[c] = p;
         }

@@ -12,12 +12,12 @@ namespace ventrel {
 
 namespace {
 
-Vec3 MaterialColour(const std::vector<Vec3>& table, int m, Vec3 absent) {
+Vec3 MaterialColour(const std::vector<Vec3> &table, int m, Vec3 absent) {
     return m < static_cast<int>(table.size()) ? table[m] : absent;
 }
 
 // The values of material m (out of range: material 0) for the object's face side.
-SentMaterial MaterialValues(const CObject3D& o, int m) {
+SentMaterial MaterialValues(const CObject3D &o, int m) {
     if (m < 0 || m >= o.nbmaterial)
         m = 0;
     SentMaterial material;
@@ -35,7 +35,7 @@ void SendMaterialColour(GLenum face, GLenum which, Vec3 c) {
     glMaterialfv(face, which, value);
 }
 
-void SendNormal(Vec3 n, const Placement* placed) {
+void SendNormal(Vec3 n, const Placement *placed) {
     if (placed)
         n = placed->Normal(n);
     glNormal3f(n.x, n.y, n.z);
@@ -56,9 +56,11 @@ void CObject3D::DeleteList() {
     m_listValid = 0;
 }
 
-void CObject3D::ApplyMaterial(int k) { ApplyMaterial(k, nullptr); }
+void CObject3D::ApplyMaterial(int k) {
+    ApplyMaterial(k, nullptr);
+}
 
-void CObject3D::ApplyMaterial(int k, SentMaterial* sent) {
+void CObject3D::ApplyMaterial(int k, SentMaterial *sent) {
     if (k < 0 || k >= nbface)
         return;
     int m = k < static_cast<int>(m_faceMaterial.size()) ? m_faceMaterial[k] : 0;
@@ -75,14 +77,14 @@ void CObject3D::ApplyMaterial(int k, SentMaterial* sent) {
         *sent = material;
 }
 
-void SendMaterial(const SentMaterial& material) {
+void SendMaterial(const SentMaterial &material) {
     SendMaterialColour(material.face, GL_AMBIENT, material.ambient);
     SendMaterialColour(material.face, GL_DIFFUSE, material.diffuse);
     SendMaterialColour(material.face, GL_SPECULAR, material.specular);
     glMaterialf(material.face, GL_SHININESS, material.shininess);
 }
 
-bool SingleMaterial(const CObject3D& o, SentMaterial& out) {
+bool SingleMaterial(const CObject3D &o, SentMaterial &out) {
     if (!(o.m_materialAlways == 1 || o.m_lit) || o.m_useMaterials == 0 || o.nbface < 1)
         return false;
     const auto resolved = [&o](int k) {
@@ -100,7 +102,7 @@ bool SingleMaterial(const CObject3D& o, SentMaterial& out) {
     return true;
 }
 
-void SendPlacement(const CObject3D& o) {
+void SendPlacement(const CObject3D &o) {
     glTranslatef(o.translation.x, o.translation.y, o.translation.z);
     if (o.angle != 0.0f)
         glRotatef(o.angle, o.rotation.x, o.rotation.y, o.rotation.z);
@@ -112,7 +114,7 @@ void SendPlacement(const CObject3D& o) {
         glRotatef(o.m_scaleAngle, o.m_scaleAxis.x, o.m_scaleAxis.y, o.m_scaleAxis.z);
 }
 
-void SendFaces(CObject3D& o, const Placement* placed, SentMaterial* sent, FaceStream stream) {
+void SendFaces(CObject3D &o, const Placement *placed, SentMaterial *sent, FaceStream stream) {
     const bool inTriangles = stream == FaceStream::InOpenTriangles;
     o.m_lastMaterial = -1;
     const int points = o.PointCount();
@@ -124,7 +126,8 @@ void SendFaces(CObject3D& o, const Placement* placed, SentMaterial* sent, FaceSt
         o.m_lit && o.m_normalMode == 0 && static_cast<int>(o.m_normalindex.size()) >= count;
     const bool pointNormals = o.m_lit && o.m_normalMode == 1 && vertexNormals > 0 &&
                               static_cast<int>(o.m_vertexnormalindex.size()) >= count;
-    const bool textured = o.m_lit && static_cast<int>(o.m_texindex.size()) >= count && texCoords > 0;
+    const bool textured =
+        o.m_lit && static_cast<int>(o.m_texindex.size()) >= count && texCoords > 0;
     const bool onePerFace =
         o.m_lit && o.m_normalindex.empty() && normals > 0 && o.nbnormal == o.nbpts;
     const float vFactor = static_cast<float>(o.m_texVFactor);
@@ -144,7 +147,7 @@ void SendFaces(CObject3D& o, const Placement* placed, SentMaterial* sent, FaceSt
             if (t >= 0 && t < texCoords)
                 glTexCoord2f(o.m_texvertex[t].x, vFactor * o.m_texvertex[t].y);
         }
-        const Vec3& point = o.m_vertices[o.m_index[c]];
+        const Vec3 &point = o.m_vertices[o.m_index[c]];
         const Vec3 v = placed ? placed->Point(point) : point;
         glVertex3f(v.x, v.y, v.z);
     };
@@ -160,7 +163,8 @@ void SendFaces(CObject3D& o, const Placement* placed, SentMaterial* sent, FaceSt
     ForEachFace(o.m_index, count, [&](int first, int end, int k) {
         // The identification colour: the object index over red and green, the face over blue.
         glColor3ub(static_cast<GLubyte>(o.m_pickName & 0xff),
-                   static_cast<GLubyte>((o.m_pickName >> 8) & 0xff), static_cast<GLubyte>(k & 0xff));
+                   static_cast<GLubyte>((o.m_pickName >> 8) & 0xff),
+                   static_cast<GLubyte>(k & 0xff));
         if (o.m_materialAlways == 1 || o.m_lit)
             o.ApplyMaterial(k, sent);
         const int corners = end - first;
@@ -172,8 +176,9 @@ void SendFaces(CObject3D& o, const Placement* placed, SentMaterial* sent, FaceSt
                 return;
         o.m_faceSize = corners;
         if (!inTriangles) {
-            const GLenum primitive =
-                corners == 3 ? GL_TRIANGLES : corners == 4 ? GL_QUADS : GL_POLYGON;
+            const GLenum primitive = corners == 3   ? GL_TRIANGLES
+                                     : corners == 4 ? GL_QUADS
+                                                    : GL_POLYGON;
             if (primitive != open || primitive == GL_POLYGON) {
                 close();
                 glBegin(primitive);
@@ -210,7 +215,7 @@ void SendFaces(CObject3D& o, const Placement* placed, SentMaterial* sent, FaceSt
 namespace {
 
 // The normals, axes and outline an object may show over its faces.
-void SendOverlays(CObject3D& o) {
+void SendOverlays(CObject3D &o) {
     const int points = o.PointCount();
     const int count = o.IndexCount();
     const int normals = static_cast<int>(o.m_normales.size());
@@ -224,8 +229,8 @@ void SendOverlays(CObject3D& o) {
             const int n = o.m_normalindex[c];
             if (n < 0 || n >= normals)
                 continue;
-            const Vec3& v = o.m_vertices[p];
-            const Vec3& d = o.m_normales[n];
+            const Vec3 &v = o.m_vertices[p];
+            const Vec3 &d = o.m_normales[n];
             glVertex3f(v.x, v.y, v.z);
             glVertex3f(v.x + d.x, v.y + d.y, v.z + d.z);
         }
@@ -249,7 +254,7 @@ void SendOverlays(CObject3D& o) {
         SendRedMaterial(o.m_face);
         glColor3f(1, 0, 0);
         glBegin(GL_LINE_STRIP);
-        for (const Vec2& q : o.m_outline)
+        for (const Vec2 &q : o.m_outline)
             glVertex3f(q.x, q.y, 0);
         glEnd();
     }
@@ -259,7 +264,7 @@ void SendOverlays(CObject3D& o) {
 
 // Everything a display list of the object holds: placement, faces with normals, texture
 // coordinates and identification colours, and the optional normals, axes and outline.
-static void SendObject(CObject3D& o, Ui* ui, bool buildNormals) {
+static void SendObject(CObject3D &o, Ui *ui, bool buildNormals) {
     glPushMatrix();
     SendPlacement(o);
     if (o.m_lit && buildNormals)
@@ -269,7 +274,7 @@ static void SendObject(CObject3D& o, Ui* ui, bool buildNormals) {
     glPopMatrix();
 }
 
-bool CObject3D::Compile(Ui* ui) {
+bool CObject3D::Compile(Ui *ui) {
     DeleteList();
     ComputeLocalBounds();
     if (PointCount() == 0 && m_outline.empty()) {
@@ -300,7 +305,7 @@ void CObject3D::DrawImmediate() {
     SendObject(*this, nullptr, false);
 }
 
-void CObject3D::Draw(bool full, Ui* ui) {
+void CObject3D::Draw(bool full, Ui *ui) {
     glPolygonMode(m_face, m_polygonMode);
     if (full && (!m_listBuilt || m_dirty))
         Compile(ui);

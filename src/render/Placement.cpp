@@ -7,7 +7,7 @@
 
 namespace ventrel {
 
-Placement Placement::Of(const CObject3D& o) {
+Placement Placement::Of(const CObject3D &o) {
     Placement placement;
     placement.Translate(o.translation);
     placement.Rotate(o.angle, o.rotation);
@@ -19,14 +19,14 @@ Placement Placement::Of(const CObject3D& o) {
 }
 
 Vec3 Placement::Point(Vec3 p) const {
-    const double* m = m_matrix;
+    const double *m = m_matrix;
     return {static_cast<float>(m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12]),
             static_cast<float>(m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13]),
             static_cast<float>(m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14])};
 }
 
 Vec3 Placement::Normal(Vec3 n) const {
-    const double* r = m_normal;
+    const double *r = m_normal;
     return {static_cast<float>(r[0] * n.x + r[1] * n.y + r[2] * n.z),
             static_cast<float>(r[3] * n.x + r[4] * n.y + r[5] * n.z),
             static_cast<float>(r[6] * n.x + r[7] * n.y + r[8] * n.z)};
@@ -38,17 +38,29 @@ void Placement::Translate(Vec3 t) {
 }
 
 void Placement::Rotate(double degrees, Vec3 axis) {
-    const double length = std::sqrt(double(axis.x) * axis.x + double(axis.y) * axis.y +
-                                    double(axis.z) * axis.z);
+    const double length =
+        std::sqrt(double(axis.x) * axis.x + double(axis.y) * axis.y + double(axis.z) * axis.z);
     if (degrees == 0.0 || length <= 1.0e-4)
         return;
     const double x = axis.x / length, y = axis.y / length, z = axis.z / length;
     const double radians = degrees * 3.14159265358979323846 / 180.0;
     const double c = std::cos(radians), s = std::sin(radians), k = 1.0 - c;
-    const double m[16] = {x * x * k + c,     y * x * k + z * s, x * z * k - y * s, 0,
-                          x * y * k - z * s, y * y * k + c,     y * z * k + x * s, 0,
-                          x * z * k + y * s, y * z * k - x * s, z * z * k + c,     0,
-                          0,                 0,                 0,                 1};
+    const double m[16] = {x * x * k + c,
+                          y * x * k + z * s,
+                          x * z * k - y * s,
+                          0,
+                          x * y * k - z * s,
+                          y * y * k + c,
+                          y * z * k + x * s,
+                          0,
+                          x * z * k + y * s,
+                          y * z * k - x * s,
+                          z * z * k + c,
+                          0,
+                          0,
+                          0,
+                          0,
+                          1};
     MultiplyBy(m);
 }
 
@@ -83,7 +95,8 @@ void Placement::DeriveNormalMatrix() {
             const int c0 = (column + 1) % 3, c1 = (column + 2) % 3;
             cofactor[row * 3 + column] = a(r0, c0) * a(r1, c1) - a(r0, c1) * a(r1, c0);
         }
-    const double determinant = a(0, 0) * cofactor[0] + a(0, 1) * cofactor[1] + a(0, 2) * cofactor[2];
+    const double determinant =
+        a(0, 0) * cofactor[0] + a(0, 1) * cofactor[1] + a(0, 2) * cofactor[2];
     const double scale = std::fabs(determinant) > 1e-300 ? 1.0 / determinant : 1.0;
     for (int i = 0; i < 9; ++i)
         m_normal[i] = cofactor[i] * scale;

@@ -11,13 +11,13 @@ class CObject3D;
 class Placement {
 public:
     // The matrix the object's display list builds with glTranslate, glRotate and glScale.
-    static Placement Of(const CObject3D& object);
+    static Placement Of(const CObject3D &object);
 
     Vec3 Point(Vec3 p) const;
     // As OpenGL carries normals: by the inverse transpose, without normalising.
     Vec3 Normal(Vec3 n) const;
     // Column-major, as OpenGL stores a matrix.
-    const double* Matrix() const { return m_matrix; }
+    const double *Matrix() const { return m_matrix; }
 
 private:
     void Translate(Vec3 t);

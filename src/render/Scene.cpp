@@ -7,19 +7,21 @@
 
 namespace ventrel {
 
-Scene::Scene(Ui* ui) : m_objects(kCapacity), m_ui(ui) {
+Scene::Scene(Ui *ui) : m_objects(kCapacity), m_ui(ui) {
     ResetCamera();
     m_translation = {0, 0, -20};
 }
 
-Scene::~Scene() { DeleteObjects(); }
+Scene::~Scene() {
+    DeleteObjects();
+}
 
-void Scene::Status(const std::string& text) {
+void Scene::Status(const std::string &text) {
     if (m_ui)
         m_ui->StatusMessage(text);
 }
 
-CObject3D* Scene::AddObject(std::unique_ptr<CObject3D> object) {
+CObject3D *Scene::AddObject(std::unique_ptr<CObject3D> object) {
     if (!object)
         return nullptr;
     const int capacity = std::min(m_capacity, static_cast<int>(m_objects.size()));
@@ -37,13 +39,13 @@ CObject3D* Scene::AddObject(std::unique_ptr<CObject3D> object) {
     return m_objects[m_nbobject++].get();
 }
 
-CObject3D* Scene::Object(int i) const {
+CObject3D *Scene::Object(int i) const {
     if (i < 0 || i >= m_nbobject || i >= static_cast<int>(m_objects.size()))
         return nullptr;
     return m_objects[i].get();
 }
 
-int Scene::LoadTexture(const std::string& fileName, int& slot, float alpha, bool addAlpha) {
+int Scene::LoadTexture(const std::string &fileName, int &slot, float alpha, bool addAlpha) {
     for (size_t i = 0; i < m_textures.size(); ++i)
         if (m_textures[i]->fileName == fileName) {
             slot = static_cast<int>(i);
@@ -64,7 +66,7 @@ int Scene::LoadTexture(const std::string& fileName, int& slot, float alpha, bool
 
 void Scene::InvalidateAll() {
     for (int i = 0; i < m_nbobject; ++i)
-        if (CObject3D* object = Object(i))
+        if (CObject3D *object = Object(i))
             object->m_dirty = 1;
 }
 
@@ -73,12 +75,12 @@ void Scene::ComputeBounds() {
     m_min = {1e10f, 1e10f, 1e10f};
     m_faceTotal = 0;
     for (int i = 0; i < m_nbobject; ++i) {
-        const CObject3D* object = Object(i);
+        const CObject3D *object = Object(i);
         if (!object || object->nbface < 1)
             continue;
         m_faceTotal += object->nbface;
-        const Vec3& hi = object->m_o_max_xyz;
-        const Vec3& lo = object->m_o_min_xyz;
+        const Vec3 &hi = object->m_o_max_xyz;
+        const Vec3 &lo = object->m_o_min_xyz;
         m_max = {std::max(m_max.x, hi.x), std::max(m_max.y, hi.y), std::max(m_max.z, hi.z)};
         m_min = {std::min(m_min.x, lo.x), std::min(m_min.y, lo.y), std::min(m_min.z, lo.z)};
     }

@@ -26,22 +26,22 @@ class Scene {
 public:
     static constexpr int kCapacity = 20000;
 
-    explicit Scene(Ui* ui = nullptr);
+    explicit Scene(Ui *ui = nullptr);
     ~Scene();
-    Scene(const Scene&) = delete;
-    Scene& operator=(const Scene&) = delete;
+    Scene(const Scene &) = delete;
+    Scene &operator=(const Scene &) = delete;
 
     // --- objects -------------------------------------------------------------------------------
     // Stores the object in the next free slot; when the table is full the object is refused with a
     // message and nullptr is returned.
-    CObject3D* AddObject(std::unique_ptr<CObject3D> object);
+    CObject3D *AddObject(std::unique_ptr<CObject3D> object);
     // True when n more objects fit in the table.
     bool HasRoom(int n) const { return n >= 0 && m_nbobject <= m_capacity - n; }
-    CObject3D* Object(int i) const;
-    void AddLight(const CSceneLight& light) { m_lights.push_back(light); }
+    CObject3D *Object(int i) const;
+    void AddLight(const CSceneLight &light) { m_lights.push_back(light); }
     // Shares a texture already loaded under the same name (exact comparison), else reads it;
     // returns 1 only when a new texture was added. The slot is left unchanged on failure.
-    int LoadTexture(const std::string& fileName, int& slot, float alpha, bool addAlpha);
+    int LoadTexture(const std::string &fileName, int &slot, float alpha, bool addAlpha);
     void DeleteObjects();
     void InvalidateAll();
     void ComputeBounds();
@@ -54,7 +54,7 @@ public:
     void InitGl();
     void Reshape(int width, int height);
     // Clears to the background colour, renders and, with a context, swaps.
-    void PaintFrame(Vec3 background, GlContext* context = nullptr);
+    void PaintFrame(Vec3 background, GlContext *context = nullptr);
     void Render();
     // Every object with its own placement and texture; `immediate` sends the geometry again instead
     // of calling the compiled lists (the same frame, for comparison). Objects compiled into the
@@ -118,14 +118,14 @@ public:
     std::string m_pipeTexture = "tin.jpg";
     // Reads texture files; without one every texture fails to load and objects stay untextured.
     TextureReader m_readTexture;
-    Ui* m_ui = nullptr;
+    Ui *m_ui = nullptr;
     // Off, every object is drawn through its own list (to compare the two).
     bool m_combineLists = true;
-    const SceneBatch& Batch() const { return m_batch; }
+    const SceneBatch &Batch() const { return m_batch; }
 
 private:
     SceneBatch m_batch;
-    void Status(const std::string& text);
+    void Status(const std::string &text);
     long m_faceTotal = 0;
     bool m_fullReported = false;
 };

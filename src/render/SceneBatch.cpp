@@ -20,9 +20,10 @@ constexpr int kObjectsPerList = 4096;
 
 } // namespace
 
-SceneBatch::KeyOrder SceneBatch::OrderOf(const Key& key) {
-    const SentMaterial& m = key.material;
-    return {key.texture, key.face,
+SceneBatch::KeyOrder SceneBatch::OrderOf(const Key &key) {
+    const SentMaterial &m = key.material;
+    return {key.texture,
+            key.face,
             {m.ambient.x, m.ambient.y, m.ambient.z, m.diffuse.x, m.diffuse.y, m.diffuse.z,
              m.specular.x, m.specular.y, m.specular.z, m.shininess}};
 }
@@ -30,7 +31,7 @@ SceneBatch::KeyOrder SceneBatch::OrderOf(const Key& key) {
 // Objects that need something between their own list and the next one's (a matrix, texture
 // coordinates moved, blending in order, red overlays, materials changing from face to face or
 // inherited from the object drawn before) are drawn with their own list.
-bool SceneBatch::KeyOf(const CObject3D& object, int textureCount, Key& key) {
+bool SceneBatch::KeyOf(const CObject3D &object, int textureCount, Key &key) {
     const bool shares = object.nbface >= 1 && object.m_listValid && !object.m_dirty &&
                         object.m_list != 0 && object.m_transparency == 0.0f &&
                         !object.m_ownTransform && !object.m_hasMatrix && !object.m_texTransform &&
@@ -44,7 +45,7 @@ bool SceneBatch::KeyOf(const CObject3D& object, int textureCount, Key& key) {
     return true;
 }
 
-void SceneBatch::Build(const ObjectTable& objects, int count, int textureCount) {
+void SceneBatch::Build(const ObjectTable &objects, int count, int textureCount) {
     Clear();
     m_textureCount = textureCount;
     count = std::min(count, static_cast<int>(objects.size()));
@@ -55,7 +56,7 @@ void SceneBatch::Build(const ObjectTable& objects, int count, int textureCount) 
     std::vector<std::pair<Key, std::vector<int>>> runs;
     std::map<KeyOrder, size_t> runOfKey;
     for (int slot = 0; slot < count; ++slot) {
-        const CObject3D* object = objects[slot].get();
+        const CObject3D *object = objects[slot].get();
         Key key;
         if (!object || !KeyOf(*object, textureCount, key))
             continue;
@@ -64,7 +65,7 @@ void SceneBatch::Build(const ObjectTable& objects, int count, int textureCount) 
             runs.push_back({key, {}});
         runs[found->second].second.push_back(slot);
     }
-    for (const auto& [key, slots] : runs) {
+    for (const auto &[key, slots] : runs) {
         // An object alone in its run gains nothing from a second list.
         if (slots.size() < 2)
             continue;
@@ -79,14 +80,14 @@ void SceneBatch::Build(const ObjectTable& objects, int count, int textureCount) 
     }
 }
 
-void SceneBatch::CompileRun(const ObjectTable& objects, const std::vector<int>& slots, Key key) {
+void SceneBatch::CompileRun(const ObjectTable &objects, const std::vector<int> &slots, Key key) {
     const GLuint list = glGenLists(1);
     if (list == 0) {
         // No list to be had: these objects keep being drawn with their own.
         for (int slot : slots)
             m_covered[slot] = false;
         m_members.erase(std::remove_if(m_members.begin(), m_members.end(),
-                                       [this](const Member& m) { return !m_covered[m.slot]; }),
+                                       [this](const Member &m) { return !m_covered[m.slot]; }),
                         m_members.end());
         return;
     }
@@ -95,7 +96,7 @@ void SceneBatch::CompileRun(const ObjectTable& objects, const std::vector<int>& 
     SentMaterial sent = key.material;
     glBegin(GL_TRIANGLES);
     for (int slot : slots) {
-        CObject3D& object = *objects[slot];
+        CObject3D &object = *objects[slot];
         const Placement placement = Placement::Of(object);
         SendFaces(object, &placement, &sent, FaceStream::InOpenTriangles);
     }
@@ -105,14 +106,14 @@ void SceneBatch::CompileRun(const ObjectTable& objects, const std::vector<int>& 
     m_runs.push_back({key, list});
 }
 
-bool SceneBatch::IsCurrent(const ObjectTable& objects, int count) const {
+bool SceneBatch::IsCurrent(const ObjectTable &objects, int count) const {
     if (m_runs.empty())
         return false;
     count = std::min(count, static_cast<int>(objects.size()));
-    for (const Member& member : m_members) {
+    for (const Member &member : m_members) {
         if (member.slot >= count || objects[member.slot].get() != member.object)
             return false;
-        const CObject3D& object = *member.object;
+        const CObject3D &object = *member.object;
         Key key;
         if (object.m_compileStamp != member.stamp || !KeyOf(object, m_textureCount, key) ||
             !(key == member.key))
@@ -121,13 +122,13 @@ bool SceneBatch::IsCurrent(const ObjectTable& objects, int count) const {
     return true;
 }
 
-void SceneBatch::Draw(bool select, const std::vector<unsigned>& textureNames,
+void SceneBatch::Draw(bool select, const std::vector<unsigned> &textureNames,
                       unsigned polygonMode) const {
     if (select) {
         glDisable(GL_LIGHTING);
         glDisable(GL_TEXTURE_2D);
     }
-    for (const Run& run : m_runs) {
+    for (const Run &run : m_runs) {
         glPolygonMode(run.key.face, polygonMode);
         if (!select) {
             if (run.key.texture >= 0 && run.key.texture < static_cast<int>(textureNames.size())) {
@@ -142,7 +143,7 @@ void SceneBatch::Draw(bool select, const std::vector<unsigned>& textureNames,
 }
 
 void SceneBatch::Clear() {
-    for (const Run& run : m_runs)
+    for (const Run &run : m_runs)
         glDeleteLists(run.list, 1);
     m_runs.clear();
     m_members.clear();

@@ -23,20 +23,20 @@ public:
     using ObjectTable = std::vector<std::unique_ptr<CObject3D>>;
 
     SceneBatch() = default;
-    SceneBatch(const SceneBatch&) = delete;
-    SceneBatch& operator=(const SceneBatch&) = delete;
+    SceneBatch(const SceneBatch &) = delete;
+    SceneBatch &operator=(const SceneBatch &) = delete;
 
     // Compiles every object that can share a list (the first `count` slots; each must have its
     // own list already). A context must be current.
-    void Build(const ObjectTable& objects, int count, int textureCount);
+    void Build(const ObjectTable &objects, int count, int textureCount);
     // True while every object compiled in is still in its slot, unchanged since.
-    bool IsCurrent(const ObjectTable& objects, int count) const;
+    bool IsCurrent(const ObjectTable &objects, int count) const;
     bool Covers(int slot) const {
         return slot >= 0 && slot < static_cast<int>(m_covered.size()) && m_covered[slot];
     }
     // Replays the lists: with `select`, unlit and untextured (identification colours only), else
     // with each run's texture and face side in the given polygon mode.
-    void Draw(bool select, const std::vector<unsigned>& textureNames, unsigned polygonMode) const;
+    void Draw(bool select, const std::vector<unsigned> &textureNames, unsigned polygonMode) const;
     // Deletes the lists; touches OpenGL only when there are some.
     void Clear();
 
@@ -51,14 +51,14 @@ private:
         int texture = -1;
         unsigned face = 0;
         SentMaterial material;
-        bool operator==(const Key& other) const {
+        bool operator==(const Key &other) const {
             return texture == other.texture && face == other.face &&
                    material.SameAs(other.material);
         }
     };
     struct Member {
         int slot;
-        const CObject3D* object;
+        const CObject3D *object;
         unsigned long stamp;
         Key key;
     };
@@ -69,10 +69,10 @@ private:
 
     // Keys in an order, to find a run among many.
     using KeyOrder = std::tuple<int, unsigned, std::array<float, 10>>;
-    static KeyOrder OrderOf(const Key& key);
+    static KeyOrder OrderOf(const Key &key);
     // The object's key when it can share a run's list.
-    static bool KeyOf(const CObject3D& object, int textureCount, Key& key);
-    void CompileRun(const ObjectTable& objects, const std::vector<int>& slots, Key key);
+    static bool KeyOf(const CObject3D &object, int textureCount, Key &key);
+    void CompileRun(const ObjectTable &objects, const std::vector<int> &slots, Key key);
 
     std::vector<Member> m_members;
     std::vector<Run> m_runs;

@@ -1,4 +1,5 @@
-// The scene in OpenGL: context state, viewport, frames, lights, textures and compiling every object.
+// The scene in OpenGL: context state, viewport, frames, lights, textures and compiling every
+// object.
 #include "render/Scene.h"
 
 #include "platform/GlContext.h"
@@ -17,7 +18,9 @@ namespace ventrel {
 
 namespace {
 
-bool IsPowerOf2(int n) { return n >= 2 && n <= 2048 && (n & (n - 1)) == 0; }
+bool IsPowerOf2(int n) {
+    return n >= 2 && n <= 2048 && (n & (n - 1)) == 0;
+}
 
 int NextPowerOf2(int n) {
     if (n <= 0)
@@ -75,7 +78,8 @@ void Scene::Reshape(int width, int height) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    // A framebuffer object (the desktop widget, the offscreen context) has no back buffer to select.
+    // A framebuffer object (the desktop widget, the offscreen context) has no back buffer to
+    // select.
     GLint framebuffer = 0;
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &framebuffer);
     glGetError();
@@ -84,7 +88,7 @@ void Scene::Reshape(int width, int height) {
     glEnable(GL_DEPTH_TEST);
 }
 
-void Scene::PaintFrame(Vec3 background, GlContext* context) {
+void Scene::PaintFrame(Vec3 background, GlContext *context) {
     if (!m_display3D)
         return;
     glClearColor(background.x, background.y, background.z, 1.0f);
@@ -95,9 +99,13 @@ void Scene::PaintFrame(Vec3 background, GlContext* context) {
         context->SwapBuffers();
 }
 
-void Scene::Render() { RenderFrame(false); }
+void Scene::Render() {
+    RenderFrame(false);
+}
 
-void Scene::RenderImmediate() { RenderFrame(true); }
+void Scene::RenderImmediate() {
+    RenderFrame(true);
+}
 
 void Scene::RenderFrame(bool immediate) {
     if (!m_display3D)
@@ -121,7 +129,7 @@ void Scene::DrawObjects(bool select, bool immediate) {
     if (combined)
         m_batch.Draw(select, m_textureNames, polygonMode);
     for (int i = 0; i < m_nbobject; ++i) {
-        CObject3D* object = Object(i);
+        CObject3D *object = Object(i);
         if (!object || object->nbface < 1)
             continue;
         if (combined && m_batch.Covers(i)) {
@@ -191,7 +199,7 @@ void Scene::UploadTextures() {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     for (size_t i = 0; i < m_textures.size(); ++i) {
-        SceneTexture& texture = *m_textures[i];
+        SceneTexture &texture = *m_textures[i];
         if (!texture.IsValid())
             continue;
         glBindTexture(GL_TEXTURE_2D, m_textureNames[i]);
@@ -231,7 +239,7 @@ void Scene::BuildAll() {
     const int count = std::min(m_nbobject, static_cast<int>(m_objects.size()));
     std::vector<std::unique_ptr<CObject3D>> opaque, transparent, empty;
     for (int i = 0; i < count; ++i) {
-        auto& object = m_objects[i];
+        auto &object = m_objects[i];
         if (!object)
             empty.push_back(nullptr);
         else if (object->m_transparency == 0.0f)
@@ -240,7 +248,7 @@ void Scene::BuildAll() {
             transparent.push_back(std::move(object));
     }
     int slot = 0;
-    for (auto& object : opaque)
+    for (auto &object : opaque)
         m_objects[slot++] = std::move(object);
     for (auto it = transparent.rbegin(); it != transparent.rend(); ++it)
         m_objects[slot++] = std::move(*it);
@@ -248,7 +256,7 @@ void Scene::BuildAll() {
         m_objects[slot] = nullptr;
 
     for (int i = 0; i < count; ++i)
-        if (CObject3D* object = m_objects[i].get()) {
+        if (CObject3D *object = m_objects[i].get()) {
             object->m_pickName = i;
             object->Compile(m_ui);
         }
@@ -264,7 +272,7 @@ void Scene::BuildLights() {
     }
     const size_t n = std::min<size_t>(m_lights.size(), 8);
     for (size_t i = 0; i < n; ++i) {
-        const CSceneLight& light = m_lights[i];
+        const CSceneLight &light = m_lights[i];
         const GLenum id = GL_LIGHT0 + static_cast<GLenum>(i);
         glEnable(id);
         if (light.type != 2) {
@@ -275,7 +283,7 @@ void Scene::BuildLights() {
             const GLfloat direction[3] = {light.direction.x, light.direction.y, light.direction.z};
             glLightfv(id, GL_SPOT_DIRECTION, direction);
         }
-        const Vec3& c = light.color;
+        const Vec3 &c = light.color;
         SetLight(id, GL_AMBIENT, 0.2f * c.x, 0.2f * c.y, 0.2f * c.z);
         SetLight(id, GL_DIFFUSE, 0.7f * c.x, 0.7f * c.y, 0.7f * c.z);
         SetLight(id, GL_SPECULAR, 0.1f * c.x, 0.1f * c.y, 0.1f * c.z);
@@ -308,7 +316,7 @@ void Scene::DeleteObjects() {
     m_textureNames.clear();
     m_textures.clear();
     m_lights.clear();
-    for (auto& object : m_objects)
+    for (auto &object : m_objects)
         object.reset();
     m_nbobject = 0;
     m_fullReported = false;

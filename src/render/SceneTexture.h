@@ -8,8 +8,8 @@
 
 namespace ventrel {
 
-// Pixels in packed rows (no padding), 3 bytes (R, G, B) or 4 bytes (R, G, B, A) per pixel; the first
-// row in memory is the top of the picture, so objects flip v (m_texVFactor -1).
+// Pixels in packed rows (no padding), 3 bytes (R, G, B) or 4 bytes (R, G, B, A) per pixel; the
+// first row in memory is the top of the picture, so objects flip v (m_texVFactor -1).
 struct SceneTexture {
     std::string fileName;
     int width = 0;
@@ -27,6 +27,6 @@ struct SceneTexture {
 };
 
 // Reads an image file by the name an object gives; false when it cannot be read.
-using TextureReader = std::function<bool(const std::string& fileName, SceneTexture& out)>;
+using TextureReader = std::function<bool(const std::string &fileName, SceneTexture &out)>;
 
 } // namespace ventrel

@@ -20,7 +20,7 @@ void CObject3D::ClearGeometry() {
     m_dirty = 1;
 }
 
-void CObject3D::AttachTexture(Scene& scene) {
+void CObject3D::AttachTexture(Scene &scene) {
     if (m_textureFile.empty())
         return;
     scene.LoadTexture(m_textureFile, m_textureSlot, m_transparency, m_texAlpha);
@@ -28,11 +28,11 @@ void CObject3D::AttachTexture(Scene& scene) {
         m_textureMode = 1;
 }
 
-void CObject3D::MakeQuad(Scene& scene, const std::string& name, Vec3 origin, Vec2 size,
-                         const std::string& texture) {
+void CObject3D::MakeQuad(Scene &scene, const std::string &name, Vec3 origin, Vec2 size,
+                         const std::string &texture) {
     ClearGeometry();
     static constexpr Vec2 kCorners[4] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-    for (const Vec2& c : kCorners)
+    for (const Vec2 &c : kCorners)
         m_vertices.push_back({c.x * size.x + origin.x, c.y * size.y + origin.y, origin.z});
     m_index = {0, 1, 2, 3, -1};
     m_texvertex = {{0, 0}, {0, 1}, {1, 1}, {1, 0}};
@@ -68,7 +68,7 @@ void CObject3D::MakeGrid(float du, float dv, int nu, int nv, int orientation) {
     nbindex = static_cast<int>(m_index.size());
 }
 
-void CObject3D::MakeExtrusion(const CObject3D& profile, Vec3 offset) {
+void CObject3D::MakeExtrusion(const CObject3D &profile, Vec3 offset) {
     // Copy first: the profile may be this very object.
     const int n = profile.PointCount();
     const std::vector<Vec3> points(profile.m_vertices.begin(), profile.m_vertices.begin() + n);
@@ -77,7 +77,8 @@ void CObject3D::MakeExtrusion(const CObject3D& profile, Vec3 offset) {
     ClearGeometry();
     m_vertices = points;
     for (int i = 0; i < n; ++i)
-        m_vertices.push_back({points[i].x + offset.x, points[i].y + offset.y, points[i].z + offset.z});
+        m_vertices.push_back(
+            {points[i].x + offset.x, points[i].y + offset.y, points[i].z + offset.z});
     nbpts = 2 * n;
     // One side quad per corner, from the corner's point to the next corner's point of the same face
     // (the last corner closes the ring back to the first). Corners naming no point are skipped.

@@ -22,7 +22,7 @@ Vec3 Rotate(Vec3 p, Vec3 degrees) {
 
 } // namespace
 
-void FitCamera(Scene& scene, StandardView view) {
+void FitCamera(Scene &scene, StandardView view) {
     scene.SetView(view);
     if (scene.m_max.x < scene.m_min.x) {
         scene.m_translation = {0, 0, -1000};
@@ -30,10 +30,9 @@ void FitCamera(Scene& scene, StandardView view) {
     }
     const Vec3 size{scene.m_max.x - scene.m_min.x, scene.m_max.y - scene.m_min.y,
                     scene.m_max.z - scene.m_min.z};
-    const double radius =
-        std::max(1.0, 0.5 * std::sqrt(static_cast<double>(size.x) * size.x +
-                                      static_cast<double>(size.y) * size.y +
-                                      static_cast<double>(size.z) * size.z));
+    const double radius = std::max(1.0, 0.5 * std::sqrt(static_cast<double>(size.x) * size.x +
+                                                        static_cast<double>(size.y) * size.y +
+                                                        static_cast<double>(size.z) * size.z));
     const double halfField = 22.5 * std::numbers::pi / 180.0;
     const double aspect = scene.m_aspect > 0 ? std::min(scene.m_aspect, 1.0) : 1.0;
     const double distance = radius / std::sin(std::atan(std::tan(halfField) * aspect));
@@ -41,7 +40,7 @@ void FitCamera(Scene& scene, StandardView view) {
     scene.m_translation = {-centre.x, -centre.y, static_cast<float>(-centre.z - distance)};
 }
 
-void PaintSnapshot(Scene& scene, int width, int height, StandardView view, bool vectorMode,
+void PaintSnapshot(Scene &scene, int width, int height, StandardView view, bool vectorMode,
                    Vec3 background) {
     scene.InitGl();
     scene.Reshape(width, height);

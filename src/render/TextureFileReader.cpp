@@ -11,32 +11,33 @@ namespace ventrel {
 
 namespace {
 
-std::string LowerEnding(const std::string& name) {
+std::string LowerEnding(const std::string &name) {
     std::string ending = name.size() >= 4 ? name.substr(name.size() - 4) : name;
-    for (char& c : ending)
+    for (char &c : ending)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ending;
 }
 
 // Bitmap files keep their rows bottom-up in blue-green-red order; the other readers give the rows
 // top-down as they come, JPEG in red-green-blue order.
-bool Repack(const CTexture& image, bool bitmapOrder, SceneTexture& out) {
+bool Repack(const CTexture &image, bool bitmapOrder, SceneTexture &out) {
     const int width = image.GetWidth(), height = image.GetHeight();
     const int bytes = static_cast<int>(image.GetDepth() / 8);
     const size_t stride = image.GetWidthByte32();
-    const std::uint8_t* data = image.GetData();
+    const std::uint8_t *data = image.GetData();
     if (!data || width <= 0 || height <= 0 || (bytes != 3 && bytes != 4) ||
         stride < static_cast<size_t>(width) * bytes ||
-        image.GetBufferSize() < stride * (static_cast<size_t>(height) - 1) +
-                                    static_cast<size_t>(width) * bytes)
+        image.GetBufferSize() <
+            stride * (static_cast<size_t>(height) - 1) + static_cast<size_t>(width) * bytes)
         return false;
     out.width = width;
     out.height = height;
     out.depth = bytes * 8;
     out.pixels.resize(static_cast<size_t>(width) * height * bytes);
     for (int y = 0; y < height; ++y) {
-        const std::uint8_t* row = data + stride * static_cast<size_t>(bitmapOrder ? height - 1 - y : y);
-        std::uint8_t* target = out.pixels.data() + static_cast<size_t>(y) * width * bytes;
+        const std::uint8_t *row =
+            data + stride * static_cast<size_t>(bitmapOrder ? height - 1 - y : y);
+        std::uint8_t *target = out.pixels.data() + static_cast<size_t>(y) * width * bytes;
         std::copy_n(row, static_cast<size_t>(width) * bytes, target);
         if (bitmapOrder)
             for (int x = 0; x < width; ++x)
@@ -47,8 +48,8 @@ bool Repack(const CTexture& image, bool bitmapOrder, SceneTexture& out) {
 
 } // namespace
 
-TextureReader TextureFileReader(const std::filesystem::path& workFolder, Ui& ui) {
-    return [workFolder, &ui](const std::string& name, SceneTexture& out) {
+TextureReader TextureFileReader(const std::filesystem::path &workFolder, Ui &ui) {
+    return [workFolder, &ui](const std::string &name, SceneTexture &out) {
         CTexture image(ui);
         if (!image.ReadFile(FindTexture(name, workFolder).string(), -1, -1, -1))
             return false;

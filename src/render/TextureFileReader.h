@@ -12,6 +12,6 @@ class Ui;
 // A reader that finds a bare texture name in the work folder, then among the installed default
 // textures, reads it (BMP, JPEG, RAW, luminance files) and hands its pixels over as top-down packed
 // rows. Failures are shown through ui; the object then stays untextured.
-TextureReader TextureFileReader(const std::filesystem::path& workFolder, Ui& ui);
+TextureReader TextureFileReader(const std::filesystem::path &workFolder, Ui &ui);
 
 } // namespace ventrel

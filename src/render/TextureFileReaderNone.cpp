@@ -3,7 +3,7 @@
 
 namespace ventrel {
 
-TextureReader TextureFileReader(const std::filesystem::path& /*workFolder*/, Ui& /*ui*/) {
+TextureReader TextureFileReader(const std::filesystem::path & /*workFolder*/, Ui & /*ui*/) {
     return {};
 }
 

@@ -18,31 +18,32 @@ struct StopSpec {
     int x0 = 0, y0 = 0;
     int first = 1;
     std::vector<int> diameters = {40, 38};
-    std::vector<int> holes;  // defaults to 10 each
-    std::vector<int> feet;   // defaults to 20 each
+    std::vector<int> holes;   // defaults to 10 each
+    std::vector<int> feet;    // defaults to 20 each
     std::vector<int> lengths; // defaults to 1000 each
-    std::string before;      // lines before the stop line (gap, MIXTURE)
-    std::string extra;       // lines after the stop line (DIATONIQUE, SLIDER)
-    std::string after;       // lines after the lengths (TURRET)
+    std::string before;       // lines before the stop line (gap, MIXTURE)
+    std::string extra;        // lines after the stop line (DIATONIQUE, SLIDER)
+    std::string after;        // lines after the lengths (TURRET)
 };
 
-inline std::string Join(const std::vector<int>& values) {
+inline std::string Join(const std::vector<int> &values) {
     std::string text;
     for (int v : values)
         text += std::to_string(v) + " ";
     return text + "\n";
 }
 
-inline std::string StopText(const StopSpec& section) {
+inline std::string StopText(const StopSpec &section) {
     const size_t n = section.diameters.size();
-    auto orDefault = [n](const std::vector<int>& values, int fill) {
+    auto orDefault = [n](const std::vector<int> &values, int fill) {
         return values.empty() ? std::vector<int>(n, fill) : values;
     };
     std::string text = section.before + "JEU " + section.name + "\n" + section.extra;
     text += "NTUYAUX " + std::to_string(n) + "\nTUYAU1 " + std::to_string(section.first) +
             "\nINCX " + std::to_string(section.incx) + "\nFORME:" + section.shape + "\nXY0 " +
             std::to_string(section.x0) + " " + std::to_string(section.y0) + "\n";
-    text += Join(section.diameters) + Join(orDefault(section.holes, 10)) + Join(orDefault(section.feet, 20));
+    text += Join(section.diameters) + Join(orDefault(section.holes, 10)) +
+            Join(orDefault(section.feet, 20));
     text += "HAUTEURS\n";
     // The lengths line ends right after its last digit so that the next section starts one
     // character later, where an optional gap line is recognised.
@@ -52,8 +53,8 @@ inline std::string StopText(const StopSpec& section) {
     return text + lengths + "\n" + section.after;
 }
 
-inline void Read(CWindchest& chest, const std::string& text, Ui& ui,
-                 const WorkFolder& folder = WorkFolder{}) {
+inline void Read(CWindchest &chest, const std::string &text, Ui &ui,
+                 const WorkFolder &folder = WorkFolder{}) {
     chest.ReadDat(text, folder, ui);
 }
 

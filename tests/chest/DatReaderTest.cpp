@@ -19,7 +19,7 @@ protected:
     std::unique_ptr<CWindchest> chest = std::make_unique<CWindchest>();
 };
 
-const char* kEnglishStop = "STOP Gedackt8\nNPIPES 2\nPIPE1 13\nINCX 1\nSHAPE:SQUARE\nXY0 10 20\n"
+const char *kEnglishStop = "STOP Gedackt8\nNPIPES 2\nPIPE1 13\nINCX 1\nSHAPE:SQUARE\nXY0 10 20\n"
                            "50 45 12 11 30 28\nHEIGHTS\n610 580\n";
 
 TEST_F(DatReader, ReadsEveryFieldOfAFrenchStop) {
@@ -34,7 +34,7 @@ TEST_F(DatReader, ReadsEveryFieldOfAFrenchStop) {
     section.lengths = {1220, 1150, 1080};
     Read(*chest, StopText(section), ui);
     ASSERT_EQ(chest->m_stop_count, 1);
-    const CStop& stop = chest->Stop(0);
+    const CStop &stop = chest->Stop(0);
     EXPECT_EQ(stop.m_name, "Montre8");
     EXPECT_EQ(stop.m_pipe_count, 3);
     EXPECT_EQ(stop.m_first_pipe, 13);
@@ -92,7 +92,7 @@ TEST_F(DatReader, ShapeWordMustFollowTheColonDirectly) {
     try {
         Read(*chest, StopText(first) + StopText(second), ui);
         FAIL() << "a blank after the colon must end reading";
-    } catch (const FatalInputError& error) {
+    } catch (const FatalInputError &error) {
         EXPECT_EQ(error.Status(), 197);
         EXPECT_EQ(error.ExitCode(), 197);
     }
@@ -105,7 +105,7 @@ TEST_F(DatReader, MissingHeightsKeywordIsFatalWithItsMessage) {
     try {
         Read(*chest, text, ui);
         FAIL();
-    } catch (const FatalInputError& error) {
+    } catch (const FatalInputError &error) {
         EXPECT_EQ(error.Status(), -1);
         EXPECT_EQ(error.ExitCode(), 255);
         EXPECT_STREQ(error.what(), "Wrong HEIGHTS keyword; Stop :Montre8");
@@ -131,7 +131,8 @@ TEST_F(DatReader, OriginMinusSignIsSkippedAndCommentLinesHoldNoNumbers) {
 
 TEST_F(DatReader, PartitionFileReplacesPartitionsAndHasNoStops) {
     Read(*chest, StopText(StopSpec{}), ui);
-    Read(*chest, "cloisons BARRAGES\nRECT 0 100 0 50\nLINE 10 20 30 40\nRECT 5 6 7 8\nfin\nRECT 1 1 1 1\n",
+    Read(*chest,
+         "cloisons BARRAGES\nRECT 0 100 0 50\nLINE 10 20 30 40\nRECT 5 6 7 8\nfin\nRECT 1 1 1 1\n",
          ui);
     EXPECT_EQ(chest->m_stop_count, 0);
     ASSERT_EQ(chest->m_rect_count, 2);
@@ -151,7 +152,7 @@ TEST_F(DatReader, OctaveFileReadsEveryCAndInterpolatesTheNotesBetween) {
                 std::to_string(40 >> g) + " " + std::to_string(2400 >> g) + "\n";
     Read(*chest, text, ui);
     ASSERT_EQ(chest->m_stop_count, 1);
-    const CStop& stop = chest->Stop(0);
+    const CStop &stop = chest->Stop(0);
     EXPECT_EQ(stop.m_pipe_count, 61);
     EXPECT_EQ(stop.m_diameter[72], 2);
     EXPECT_EQ(stop.m_length[60], 75);
@@ -211,14 +212,16 @@ TEST_F(DatReader, PartitionLimitsAndOctaveStopsBeyondSeventyOnePipes) {
 
 TEST_F(DatReader, TurretsReadTheirOutlinesBesideTheChestFile) {
     test::TestFolder folder;
-    folder.Write("couple.poly", "         2        0.000000         0.000000       10.000000       20.000000");
+    folder.Write("couple.poly",
+                 "         2        0.000000         0.000000       10.000000       20.000000");
     folder.Write("forme.poly", "         1      100.000000        50.000000");
     StopSpec section;
-    section.after = "TURRET couple.poly forme.poly 1 2 3 90 0 0\nTURRET absent.poly forme.poly 0 0 0 0 0 0\n";
+    section.after =
+        "TURRET couple.poly forme.poly 1 2 3 90 0 0\nTURRET absent.poly forme.poly 0 0 0 0 0 0\n";
     Read(*chest, StopText(section), ui, WorkFolder::Both(folder.Path()));
-    const CStop& stop = chest->Stop(0);
+    const CStop &stop = chest->Stop(0);
     ASSERT_EQ(stop.m_turret_count, 2);
-    const CLoft* turret = stop.TurretOrNull(0);
+    const CLoft *turret = stop.TurretOrNull(0);
     ASSERT_NE(turret, nullptr);
     EXPECT_EQ(turret->m_couple_name, "couple.poly");
     EXPECT_EQ(turret->m_couple.PointCount(), 2);

@@ -1,6 +1,6 @@
 // The example chests drawn as pictures, compared with reference images under a tolerance.
-#include "chest/ChestDrawing.h"
 #include "chest/CWindchest.h"
+#include "chest/ChestDrawing.h"
 #include "chest/Drawing2D.h"
 #include "platform/HeadlessUi.h"
 #include "platform/WorkFolder.h"
@@ -26,16 +26,20 @@ constexpr int kSize = 300;
 constexpr int kChannelTolerance = 48;
 constexpr double kMaxDiffering = 0.02;
 
-fs::path Examples() { return fs::path(VENTREL_SOURCE_DIR) / "examples"; }
-fs::path References() { return fs::path(VENTREL_TEST_DATA) / "draw-references"; }
+fs::path Examples() {
+    return fs::path(VENTREL_SOURCE_DIR) / "examples";
+}
+fs::path References() {
+    return fs::path(VENTREL_TEST_DATA) / "draw-references";
+}
 
 // The chest fitted into the picture with a margin, dimensions hidden, as `draw --hide-dimensions`.
-QImage DrawChest(const CWindchest& chest, const ValveCounters& counters) {
-    const CRectangle& plate = chest.m_plate;
+QImage DrawChest(const CWindchest &chest, const ValveCounters &counters) {
+    const CRectangle &plate = chest.m_plate;
     const float width = static_cast<float>(std::max(1, plate.x2 - plate.x1));
     const float height = static_cast<float>(std::max(1, plate.y2 - plate.y1));
     const float scale = std::min((kSize - 20) / width, (kSize - 40) / height);
-    return PaintImage(kSize, kSize, [&](Canvas& canvas) {
+    return PaintImage(kSize, kSize, [&](Canvas &canvas) {
         Drawing2D drawing(&canvas);
         drawing.g_scale2D = scale;
         drawing.g_pan = {10 - static_cast<int>(static_cast<float>(plate.x1) * scale),
@@ -48,7 +52,7 @@ QImage DrawChest(const CWindchest& chest, const ValveCounters& counters) {
     });
 }
 
-double DifferingShare(const QImage& a, const QImage& b) {
+double DifferingShare(const QImage &a, const QImage &b) {
     if (a.size() != b.size())
         return 1.0;
     long differing = 0;
@@ -62,7 +66,7 @@ double DifferingShare(const QImage& a, const QImage& b) {
     return static_cast<double>(differing) / (a.width() * a.height());
 }
 
-QImage Difference(const QImage& a, const QImage& b) {
+QImage Difference(const QImage &a, const QImage &b) {
     QImage diff(a.size(), QImage::Format_RGB32);
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
@@ -77,7 +81,7 @@ QImage Difference(const QImage& a, const QImage& b) {
 TEST(DrawPictures, ExampleChestsMatchTheirReferences) {
     EnsureGuiApplication();
     std::vector<fs::path> chests;
-    for (const auto& entry : fs::directory_iterator(Examples()))
+    for (const auto &entry : fs::directory_iterator(Examples()))
         if (entry.path().extension() == ".dat")
             chests.push_back(entry.path());
     std::sort(chests.begin(), chests.end());
@@ -87,7 +91,7 @@ TEST(DrawPictures, ExampleChestsMatchTheirReferences) {
     const fs::path outFolder = fs::temp_directory_path() / "ventrel-draw-pictures";
     fs::create_directories(outFolder);
     int drawn = 0;
-    for (const fs::path& path : chests) {
+    for (const fs::path &path : chests) {
         SCOPED_TRACE(path.filename().string());
         HeadlessUi ui;
         CWindchest chest;

@@ -1,6 +1,6 @@
 // The 2D primitives and the chest drawing, checked on the recording canvas.
-#include "chest/ChestDrawing.h"
 #include "chest/CWindchest.h"
+#include "chest/ChestDrawing.h"
 #include "chest/Drawing2D.h"
 #include "chest/PipeBoards.h"
 #include "chest/PipePicking.h"
@@ -18,10 +18,12 @@ namespace {
 using Kind = CanvasOp::Kind;
 constexpr Rgb kBlack{0, 0, 0};
 
-Rgb Palette(int c) { return Drawing2D::kPalette[static_cast<size_t>(c)]; }
+Rgb Palette(int c) {
+    return Drawing2D::kPalette[static_cast<size_t>(c)];
+}
 
 // A stop of n round pipes in a row at y, 100 mm apart from x = 100.
-void MakeRow(CStop& stop, const char* name, int n, int y, int diameter = 40) {
+void MakeRow(CStop &stop, const char *name, int n, int y, int diameter = 40) {
     stop.m_name = name;
     stop.m_pipe_count = n;
     for (int k = 0; k < n; ++k) {
@@ -112,9 +114,9 @@ TEST(ChestDrawing, DimensionTextsStandFifteenPixelsApartAtAnyScale) {
     chest.Draw(f.drawing);
     // Number, hole, foot, diameter and position of the pipe at (100, 100): model y 100, 108, 116,
     // 123 and 131.
-    const std::pair<const char*, int> expected[] = {
+    const std::pair<const char *, int> expected[] = {
         {"1", 200}, {"10", 216}, {"20", 232}, {"44", 246}, {"100 100", 262}};
-    for (const auto& [text, y] : expected) {
+    for (const auto &[text, y] : expected) {
         const auto found = f.canvas.TextsEqual(text);
         ASSERT_EQ(found.size(), 1u) << text;
         EXPECT_EQ(found[0].a, 200);
@@ -145,7 +147,7 @@ TEST(ChestDrawing, SliderStopsAreJoinedToTheirMasterPipes) {
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0].a, 100 + 100 * 12); // master pipe 12
     EXPECT_EQ(lines[0].b, 100);
-    EXPECT_EQ(lines[0].c, 100);            // its own pipe 0
+    EXPECT_EQ(lines[0].c, 100); // its own pipe 0
     EXPECT_EQ(lines[0].d, 400);
     EXPECT_EQ(lines[1].a, 100 + 100 * 13);
     EXPECT_EQ(lines[1].c, 200);
@@ -161,7 +163,7 @@ TEST(ChestDrawing, RowMagnetsAlternateBehindAndInFront) {
     Fixture f;
     CWindchest chest;
     chest.m_stop_count = 1;
-    CStop& stop = chest.m_stops[0];
+    CStop &stop = chest.m_stops[0];
     MakeRow(stop, "Flute", 4, 300);
     stop.m_incx = 1;
     stop.m_side = {-1, -1, -1, 1};
@@ -212,7 +214,7 @@ TEST(ChestDrawing, PrintingDrawsEveryPenBrushAndTextBlack) {
     chest.Draw(f.drawing);
     DrawPartitions(f.drawing, chest);
     size_t checked = 0;
-    for (const CanvasOp& op : f.canvas.Ops()) {
+    for (const CanvasOp &op : f.canvas.Ops()) {
         if (op.kind == Kind::Pen || op.kind == Kind::Brush || op.kind == Kind::TextColour) {
             EXPECT_EQ(op.colour, kBlack);
             ++checked;
@@ -249,7 +251,7 @@ TEST(ChestDrawing, NothingForAChestWithoutStopsAndThePlateOtherwise) {
     EXPECT_EQ(strips[3].a, 3178);
     // Pilot holes: radius 6 in colour 14 around (20, 20) and (3180, 580).
     std::set<std::pair<int, int>> pilots;
-    for (const CanvasOp& op : f.canvas.OfKind(Kind::Ellipse, Palette(14)))
+    for (const CanvasOp &op : f.canvas.OfKind(Kind::Ellipse, Palette(14)))
         if (op.c - op.a == 12)
             pilots.insert({op.a + 6, op.b + 6});
     EXPECT_EQ(pilots, (std::set<std::pair<int, int>>{{20, 20}, {3180, 580}}));
@@ -309,7 +311,7 @@ TEST(ChestDrawing, ViewPaintFillsThenDrawsTheOutlineThenTheChest) {
     f.drawing.m_viewWidth = 640;
     f.drawing.m_viewHeight = 480;
     PaintChestView(f.drawing, &chest, {1, 2, 3}, false, &outline);
-    const auto& ops = f.canvas.Ops();
+    const auto &ops = f.canvas.Ops();
     ASSERT_FALSE(ops.empty());
     EXPECT_EQ(ops[0].kind, Kind::FillRect);
     EXPECT_EQ(ops[0].c, 640);

@@ -12,7 +12,7 @@ using test::StopText;
 
 class Layout : public ::testing::Test {
 protected:
-    CWindchest& Chest(const std::string& text) {
+    CWindchest &Chest(const std::string &text) {
         Read(*chest, text, ui);
         chest->Layout();
         return *chest;
@@ -23,7 +23,7 @@ protected:
 
 TEST_F(Layout, StaggeredRowsNestEachPipeBetweenItsNeighbours) {
     StopSpec section; // 40 and 38 mm, minimum gap 12, INCX 1, origin (0, 0)
-    const CStop& stop = Chest(StopText(section)).Stop(0);
+    const CStop &stop = Chest(StopText(section)).Stop(0);
     EXPECT_EQ(stop.X(0), 20);
     EXPECT_EQ(stop.Y(0), 20);
     EXPECT_EQ(stop.X(1), 45);
@@ -38,7 +38,7 @@ TEST_F(Layout, StaggeredRowsNestEachPipeBetweenItsNeighbours) {
 TEST_F(Layout, SmallPipesStepAtLeastTwentyAlongTheRow) {
     StopSpec section;
     section.diameters = {10, 10, 10, 10, 10};
-    const CStop& stop = Chest(StopText(section)).Stop(0);
+    const CStop &stop = Chest(StopText(section)).Stop(0);
     // c = 12, e = 11, d = 22, f = 19, g = 22, h = 11, m = 11: p = 11 < 20, so e = p = 20.
     EXPECT_EQ(stop.X(0), 5);
     EXPECT_EQ(stop.X(1), 25);
@@ -53,7 +53,7 @@ TEST_F(Layout, RowsTowardMinusXAndColumns) {
     left.incx = -1;
     left.x0 = 500;
     left.diameters = {40, 38, 36};
-    const CStop& a = Chest(StopText(left)).Stop(0);
+    const CStop &a = Chest(StopText(left)).Stop(0);
     EXPECT_EQ(a.X(0), 520);
     EXPECT_EQ(a.X(1), 520 - 25);
     // Bounds of round INCX -1 run from the last pipe to the first.
@@ -63,7 +63,7 @@ TEST_F(Layout, RowsTowardMinusXAndColumns) {
     StopSpec columns;
     columns.incx = 2;
     columns.diameters = {40, 38, 36};
-    const CStop& b = Chest(StopText(columns)).Stop(0);
+    const CStop &b = Chest(StopText(columns)).Stop(0);
     // f = 44, e = 25: the second column stands 44 to the right, pipes step 25 along Y.
     EXPECT_EQ(b.X(1), 20 + 44);
     EXPECT_EQ(b.Y(1), 20 + 25);
@@ -75,7 +75,7 @@ TEST_F(Layout, RowsTowardMinusXAndColumns) {
 TEST_F(Layout, RoundStopWithAnUnknownCodeKeepsItsPreviousExtent) {
     StopSpec section;
     section.incx = 0;
-    CWindchest& c = Chest(StopText(section));
+    CWindchest &c = Chest(StopText(section));
     EXPECT_EQ(c.Stop(0).X(1), 20 + 44) << "laid out in columns";
     EXPECT_EQ(c.Stop(0).m_bounds.x2, 0);
     EXPECT_EQ(c.Stop(0).m_bounds.y2, 0);
@@ -85,7 +85,7 @@ TEST_F(Layout, SquarePipesInRowsAndInColumnsTowardMinusY) {
     StopSpec rows;
     rows.shape = "CARRE";
     rows.diameters = {50, 50, 50};
-    const CStop& a = Chest(StopText(rows)).Stop(0);
+    const CStop &a = Chest(StopText(rows)).Stop(0);
     // c = 12, d = 62, e = 31, f = trunc sqrt(62² - 31²) = 53.
     EXPECT_EQ(a.X(1), 25);
     EXPECT_EQ(a.Y(1), 25 + 53);
@@ -97,7 +97,7 @@ TEST_F(Layout, SquarePipesInRowsAndInColumnsTowardMinusY) {
     down.incx = 0;
     down.y0 = 500;
     down.diameters = {50, 50, 50};
-    const CStop& b = Chest(StopText(down)).Stop(0);
+    const CStop &b = Chest(StopText(down)).Stop(0);
     EXPECT_EQ(b.X(1), 25 + 12 + 50);
     EXPECT_EQ(b.Y(1), 525);
     EXPECT_EQ(b.X(2), 25);
@@ -108,7 +108,7 @@ TEST_F(Layout, LineAndDiatonicSides) {
     StopSpec line;
     line.incx = 3;
     line.diameters = {100, 90, 80};
-    const CStop& a = Chest(StopText(line)).Stop(0);
+    const CStop &a = Chest(StopText(line)).Stop(0);
     // gap = max(W / 5, 12): 18 and 16.
     EXPECT_EQ(a.X(1), 50 + 90 + 18);
     EXPECT_EQ(a.X(2), 158 + 80 + 16);
@@ -117,7 +117,7 @@ TEST_F(Layout, LineAndDiatonicSides) {
     StopSpec facade = line;
     facade.extra = "DIATONIQUE 1000\n";
     facade.diameters = {100, 90, 80, 70};
-    const CStop& b = Chest(StopText(facade)).Stop(0);
+    const CStop &b = Chest(StopText(facade)).Stop(0);
     EXPECT_EQ(b.X(1), 1000);
     EXPECT_EQ(b.X(2), 50 + 100 + 16);
     EXPECT_EQ(b.X(3), 1000 - 90 - 16);
@@ -125,7 +125,7 @@ TEST_F(Layout, LineAndDiatonicSides) {
     EXPECT_EQ(b.m_bounds, (CRectangle{0, 1000 + 45, 0, 100}));
 
     facade.incx = 33;
-    const CStop& c = Chest(StopText(facade)).Stop(0);
+    const CStop &c = Chest(StopText(facade)).Stop(0);
     EXPECT_EQ(c.Y(2), 50 + 50 - 40) << "every pipe touches the back line y0 + W[0]";
     EXPECT_EQ(c.Y(3), 50 + 50 - 35);
 }
@@ -136,8 +136,8 @@ TEST_F(Layout, TurretPipesStandOnThePathFromTheMiddleOutward) {
     section.x0 = 10;
     section.y0 = 20;
     Read(*chest, StopText(section), ui);
-    CStop& stop = chest->Stop(0);
-    CLoft& turret = stop.Turret(0);
+    CStop &stop = chest->Stop(0);
+    CLoft &turret = stop.Turret(0);
     for (int i = 0; i < 5; ++i)
         turret.m_forme.AddPoint({100.0f * i + 0.7f, 7.9f});
     stop.m_turret_count = 1;
@@ -173,9 +173,9 @@ TEST_F(Layout, MixtureGroupSharesColumnsAndTheStopAfterItIsLaidOutNormally) {
     rank2.y0 = 150;
     after.name = "Bourdon8";
     after.y0 = 300;
-    CWindchest& c = Chest(StopText(rank1) + StopText(rank2) + StopText(after));
-    const CStop& f = c.Stop(0);
-    const CStop& g = c.Stop(1);
+    CWindchest &c = Chest(StopText(rank1) + StopText(rank2) + StopText(after));
+    const CStop &f = c.Stop(0);
+    const CStop &g = c.Stop(1);
     // The widest pipe is rank 2's first (32, hole 9): columns step extra 10 + that rank's W[k].
     EXPECT_EQ(f.X(0), 15);
     EXPECT_EQ(f.X(1), 15 + 10 + 24);
@@ -205,10 +205,10 @@ TEST_F(Layout, SliderStopsTakeTheMasterPositionsOfTheirNotes) {
     beyond.first = 3;
     beyond.y0 = 400;
     beyond.diameters = {20, 20, 20};
-    CWindchest& c = Chest(StopText(master) + StopText(slider) + StopText(beyond));
+    CWindchest &c = Chest(StopText(master) + StopText(slider) + StopText(beyond));
     ASSERT_TRUE(c.m_show_registers);
-    const CStop& m = c.Stop(0);
-    const CStop& s = c.Stop(1);
+    const CStop &m = c.Stop(0);
+    const CStop &s = c.Stop(1);
     for (int j = 0; j < 3; ++j) {
         EXPECT_EQ(s.X(j), m.X(j + 1));
         EXPECT_EQ(s.Y(j), s.Y(1)) << "one line";
@@ -222,11 +222,11 @@ TEST_F(Layout, PlateAndPilotHoles) {
     StopSpec section;
     section.incx = 3;
     section.diameters = {1};
-    section.x0 = 957;  // bounds x2 = X[0] + W[0] = 958
-    section.y0 = 550;  // bounds y2 = Y[1] + W[0] / 2 = 550 + 0
-    CWindchest& c = Chest("TROUCENTRAL 0 300\n" + StopText(section));
+    section.x0 = 957; // bounds x2 = X[0] + W[0] = 958
+    section.y0 = 550; // bounds y2 = Y[1] + W[0] / 2 = 550 + 0
+    CWindchest &c = Chest("TROUCENTRAL 0 300\n" + StopText(section));
     EXPECT_EQ(c.m_plate, (CRectangle{0, 1000, 0, 600}));
-    const CStop& pilots = c.m_frame_holes;
+    const CStop &pilots = c.m_frame_holes;
     ASSERT_EQ(pilots.m_pipe_count, 11);
     EXPECT_EQ(pilots.X(2), 989);
     EXPECT_EQ(pilots.Y(2), 589);
@@ -246,7 +246,7 @@ TEST_F(Layout, EmptyChestKeepsItsPlateAndZeroPipeStopsReadNothingOutside) {
 
     StopSpec section;
     section.diameters = {};
-    CWindchest& c = Chest(StopText(section));
+    CWindchest &c = Chest(StopText(section));
     EXPECT_EQ(c.Stop(0).m_pipe_count, 0);
     EXPECT_EQ(c.m_frame_holes.m_pipe_count, 10);
 }

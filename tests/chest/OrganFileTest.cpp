@@ -70,7 +70,8 @@ TEST(OrganFile, LoadsChestsLaidOutAndPlacedWithoutTouchingTheDisk) {
     folder.Write("a.dat", test::StopText(test::StopSpec{}));
     HeadlessUi ui;
     const OrganFile organ = OrganFile::Parse(
-        "SOMMIER a.dat 5 6 7 1 0 0\nSOMMIER absent.dat 1 1 1 1 0 0\nSOMMIER a.dat 0 0 0 1 0 0\n", ui);
+        "SOMMIER a.dat 5 6 7 1 0 0\nSOMMIER absent.dat 1 1 1 1 0 0\nSOMMIER a.dat 0 0 0 1 0 0\n",
+        ui);
     auto table = std::make_unique<ChestTable>();
     EXPECT_EQ(LoadOrganChests(organ, *table, WorkFolder::Both(folder.Path()), ui), 3);
     EXPECT_EQ((*table)[0].Stop(0).X(1), 45) << "laid out";
@@ -93,8 +94,9 @@ TEST(OrganFile, ThirtyChestsAtMostAndAFaultyChestDoesNotStopTheOrgan) {
         lines += "SOMMIER a.dat 0 0 0 1 0 0\n";
     HeadlessUi ui;
     auto table = std::make_unique<ChestTable>();
-    EXPECT_EQ(LoadOrganChests(OrganFile::Parse(lines, ui), *table, WorkFolder::Both(folder.Path()), ui),
-              30);
+    EXPECT_EQ(
+        LoadOrganChests(OrganFile::Parse(lines, ui), *table, WorkFolder::Both(folder.Path()), ui),
+        30);
     EXPECT_EQ((*table)[0].m_stop_count, 0);
     EXPECT_EQ((*table)[1].m_stop_count, 1);
     EXPECT_NE(ui.Messages().back().text.find("30"), std::string::npos);

@@ -16,7 +16,7 @@ TEST(CircleFile, EveryCircleBecomesAPipeOfTheFirstStop) {
     ASSERT_EQ(chest->m_circle_count, 3);
     EXPECT_EQ(chest->m_circles[2], (CCircle{200, 0, 10}));
     ASSERT_EQ(chest->m_stop_count, 1);
-    const CStop& stop = chest->Stop(0);
+    const CStop &stop = chest->Stop(0);
     EXPECT_EQ(stop.m_pipe_count, 3);
     EXPECT_EQ(stop.X(1), 100);
     EXPECT_EQ(stop.m_hole[2], 20);
@@ -48,7 +48,7 @@ TEST(PipeBoards, FourBoardsPerPipe) {
     PipeBoards set;
     set.Read("PIPENUMBER 2\n10 1000 80 150 60\n12 800 70 100 40\n", ui);
     ASSERT_EQ(set.pipes.size(), 2u);
-    const auto& boards = set.pipes[0].boards;
+    const auto &boards = set.pipes[0].boards;
     EXPECT_EQ(boards[0].width, 80);
     EXPECT_EQ(boards[0].length, 790);
     EXPECT_EQ(boards[1].length, 1000);
@@ -75,7 +75,7 @@ TEST(StopFile, FillsAnEmptyChestAndAppendsToAFullerOne) {
                   std::to_string(40 >> g) + " " + std::to_string(2400 >> g) + "\n";
     ASSERT_TRUE(ReadStopFile(*chest, groups, ui));
     ASSERT_EQ(chest->m_stop_count, 1);
-    const CStop& stop = chest->Stop(0);
+    const CStop &stop = chest->Stop(0);
     EXPECT_EQ(stop.m_name, "stop");
     EXPECT_EQ(stop.m_pipe_count, 56);
     EXPECT_EQ(stop.m_y0, 0);

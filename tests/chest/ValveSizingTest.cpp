@@ -12,7 +12,7 @@ using test::StopText;
 
 class ValveSizing : public ::testing::Test {
 protected:
-    bool Size(const std::vector<int>& holes) {
+    bool Size(const std::vector<int> &holes) {
         StopSpec section;
         section.diameters.assign(holes.size(), 60);
         section.holes = holes;
@@ -27,7 +27,7 @@ protected:
 
 TEST_F(ValveSizing, PicksTheSmallestClassAboveHolePlusMargin) {
     ASSERT_TRUE(Size({10, 8, 42, 0, 27}));
-    const CStop& stop = chest->Stop(0);
+    const CStop &stop = chest->Stop(0);
     EXPECT_EQ(stop.m_valve[0], 19) << "10 + 8 = 18 needs 19";
     EXPECT_EQ(stop.m_valve[1], 16) << "8 + 8 = 16 fits 16 exactly";
     EXPECT_EQ(stop.m_valve[2], 50) << "42 + 8 = 50 fits the largest class";

@@ -13,10 +13,10 @@ struct Result {
     std::string out;
 };
 
-inline Result Cli(const std::string& arguments) {
+inline Result Cli(const std::string &arguments) {
     Result result;
     const std::string command = std::string(VENTREL_CLI) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
+    FILE *pipe = popen(command.c_str(), "r");
     if (!pipe)
         return result;
     std::array<char, 4096> buffer;
@@ -28,7 +28,7 @@ inline Result Cli(const std::string& arguments) {
     return result;
 }
 
-inline std::string Example(const std::string& name) {
+inline std::string Example(const std::string &name) {
     return std::string(VENTREL_SOURCE_DIR) + "/examples/" + name;
 }
 

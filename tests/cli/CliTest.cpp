@@ -5,16 +5,15 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-
 namespace ventrel {
 namespace {
 
 using test::Cli;
-using test::Result;
 using test::Example;
+using test::Result;
 using test::TestFolder;
 
-const char* kStop = "JEU Montre8\nNTUYAUX 2\nTUYAU1 1\nINCX 1\nFORME:ROND\nXY0 0 0\n40 38\n10 10\n"
+const char *kStop = "JEU Montre8\nNTUYAUX 2\nTUYAU1 1\nINCX 1\nFORME:ROND\nXY0 0 0\n40 38\n10 10\n"
                     "20 20\nHAUTEURS\n1000 900\n";
 
 TEST(Cli, ExitStatusesFollowTheFault) {
@@ -41,28 +40,28 @@ TEST(Cli, LayoutDocumentKeepsItsPublishedShape) {
     ASSERT_EQ(result.status, 0);
     const auto doc = nlohmann::json::parse(result.out);
     EXPECT_EQ(doc["file"], "grand-orgue.dat");
-    for (const char* key : {"x1", "x2", "y1", "y2"})
+    for (const char *key : {"x1", "x2", "y1", "y2"})
         EXPECT_TRUE(doc["plate"].contains(key));
     EXPECT_EQ(doc["pilot_holes"].size(), 11u) << "the example has a central hole";
     EXPECT_TRUE(doc["valves"]["ok"]);
     int classes = 0;
-    for (const auto& [size, count] : doc["valves"]["classes"].items())
+    for (const auto &[size, count] : doc["valves"]["classes"].items())
         classes += count.get<int>();
     EXPECT_EQ(classes, doc["valves"]["count"].get<int>());
-    const auto& stop = doc["stops"][0];
-    for (const char* key : {"name", "pipe_count", "first_pipe", "incx", "diatonic", "diatonic_offset",
-                            "slider", "square", "mixture", "gap", "x0", "y0", "turrets", "bounds",
-                            "pipes"})
+    const auto &stop = doc["stops"][0];
+    for (const char *key :
+         {"name", "pipe_count", "first_pipe", "incx", "diatonic", "diatonic_offset", "slider",
+          "square", "mixture", "gap", "x0", "y0", "turrets", "bounds", "pipes"})
         EXPECT_TRUE(stop.contains(key)) << key;
-    for (const char* key : {"x", "y", "diameter", "hole", "foot", "length", "valve", "side"})
+    for (const char *key : {"x", "y", "diameter", "hole", "foot", "length", "valve", "side"})
         EXPECT_TRUE(stop["pipes"][0].contains(key)) << key;
     EXPECT_EQ(stop["name"], "Montre8");
     EXPECT_TRUE(stop["diatonic"]);
 
-    const auto partitioned = nlohmann::json::parse(
-        Cli("layout " + Example("grand-orgue.dat") + " --partitions " + Example("barrages.dat") +
-            " --json")
-            .out);
+    const auto partitioned =
+        nlohmann::json::parse(Cli("layout " + Example("grand-orgue.dat") + " --partitions " +
+                                  Example("barrages.dat") + " --json")
+                                  .out);
     EXPECT_EQ(partitioned["partitions"]["rects"].size(), 2u);
     EXPECT_EQ(partitioned["partitions"]["lines"][0]["xb"], 2632);
 }
@@ -70,7 +69,7 @@ TEST(Cli, LayoutDocumentKeepsItsPublishedShape) {
 TEST(Cli, ExportWritesThePlatesAndACutListNamingThem) {
     TestFolder folder;
     ASSERT_EQ(Cli("export " + Example("recit.dat") + " -C " + folder.Path().string()).status, 0);
-    for (const char* name : {"recit_som.dxf", "recit_fs.dxf", "recit_mix.dxf", "recit_bar.dxf"})
+    for (const char *name : {"recit_som.dxf", "recit_fs.dxf", "recit_mix.dxf", "recit_bar.dxf"})
         EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
     const std::string cutList = folder.Read("recit_commande.wri");
     EXPECT_NE(cutList.find("(FICHIER DXF : recit_som.dxf)"), std::string::npos);
@@ -93,7 +92,8 @@ TEST(Cli, SideFileCommands) {
     ASSERT_EQ(Cli("circles " + Example("trous.cir") + " -C " + folder.Path().string()).status, 0);
     const std::string dxf = folder.Read("trous.cir.DXF");
     size_t circles = 0;
-    for (size_t at = dxf.find("CIRCLE\n"); at != std::string::npos; at = dxf.find("CIRCLE\n", at + 1))
+    for (size_t at = dxf.find("CIRCLE\n"); at != std::string::npos;
+         at = dxf.find("CIRCLE\n", at + 1))
         ++circles;
     EXPECT_EQ(circles, 12u);
 
@@ -103,11 +103,13 @@ TEST(Cli, SideFileCommands) {
     EXPECT_EQ(stop["stops"][0]["name"], "stop");
     EXPECT_TRUE(std::filesystem::exists(folder / "basse_commande.wri"));
 
-    const auto boards = nlohmann::json::parse(Cli("boards " + Example("bourdon.pipe") + " --json").out);
+    const auto boards =
+        nlohmann::json::parse(Cli("boards " + Example("bourdon.pipe") + " --json").out);
     ASSERT_EQ(boards["pipes"].size(), 12u);
     EXPECT_EQ(boards["pipes"][0]["boards"].size(), 4u);
 
-    const auto poly = nlohmann::json::parse(Cli("poly " + Example("tourelle-forme.poly") + " --json").out);
+    const auto poly =
+        nlohmann::json::parse(Cli("poly " + Example("tourelle-forme.poly") + " --json").out);
     EXPECT_EQ(poly["count"], 11);
     EXPECT_EQ(poly["plane"], 0);
     EXPECT_EQ(poly["points"][10][0], 1400.0);

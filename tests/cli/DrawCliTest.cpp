@@ -11,17 +11,17 @@ namespace {
 
 using test::TestFolder;
 
-int Cli(const std::string& arguments) {
+int Cli(const std::string &arguments) {
     const std::string command = std::string(VENTREL_CLI) + " " + arguments + " >/dev/null 2>&1";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string Example(const std::string& name) {
+std::string Example(const std::string &name) {
     return std::string(VENTREL_SOURCE_DIR) + "/examples/" + name;
 }
 
-unsigned BigEndian(const std::string& bytes, size_t at) {
+unsigned BigEndian(const std::string &bytes, size_t at) {
     unsigned value = 0;
     for (size_t i = 0; i < 4; ++i)
         value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
@@ -32,7 +32,8 @@ TEST(CliDraw, WritesEachPictureKind) {
     TestFolder folder;
     const std::string chest = Example("recit.dat");
     ASSERT_EQ(Cli("draw " + chest + " -o " + (folder / "a.png").string() +
-                  " --scale 0.3 --pan 20,-10 --size 640x360 --grid"), 0);
+                  " --scale 0.3 --pan 20,-10 --size 640x360 --grid"),
+              0);
     const std::string png = folder.Read("a.png");
     ASSERT_GT(png.size(), 24u);
     EXPECT_EQ(png.substr(1, 3), "PNG");
@@ -70,7 +71,7 @@ TEST(CliDraw, RefusesBadRequestsWithTheirStatuses) {
 TEST(CliPedalboard, WritesTheFivePlankFiles) {
     TestFolder folder;
     ASSERT_EQ(Cli("pedalboard -C " + folder.Path().string()), 0);
-    for (const char* name : {"plancheAR.dxf", "plancheAV.dxf", "plancheCOTE.dxf",
+    for (const char *name : {"plancheAR.dxf", "plancheAV.dxf", "plancheCOTE.dxf",
                              "plancheincurvee.dxf", "plancheincurveear.dxf"}) {
         const std::string dxf = folder.Read(name);
         EXPECT_TRUE(dxf.starts_with("0\nSECTION\n2\nENTITIES\n0\nLINE\n")) << name;

@@ -11,13 +11,14 @@ using test::Cli;
 using test::Example;
 
 // Width and height from a PNG's header chunk.
-std::pair<int, int> PngSize(const std::string& bytes) {
+std::pair<int, int> PngSize(const std::string &bytes) {
     if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0)
         return {0, 0};
     auto word = [&bytes](size_t at) {
         return (static_cast<unsigned char>(bytes[at]) << 24) |
                (static_cast<unsigned char>(bytes[at + 1]) << 16) |
-               (static_cast<unsigned char>(bytes[at + 2]) << 8) | static_cast<unsigned char>(bytes[at + 3]);
+               (static_cast<unsigned char>(bytes[at + 2]) << 8) |
+               static_cast<unsigned char>(bytes[at + 3]);
     };
     return {static_cast<int>(word(16)), static_cast<int>(word(20))};
 }
@@ -42,9 +43,10 @@ TEST(CliRender, BadRequestsAreRefused) {
                   " --size 0x-3")
                   .status,
               2);
-    EXPECT_EQ(Cli("render " + (folder / "absent.org").string() + " -o " + (folder / "y.png").string())
-                  .status,
-              1);
+    EXPECT_EQ(
+        Cli("render " + (folder / "absent.org").string() + " -o " + (folder / "y.png").string())
+            .status,
+        1);
     EXPECT_FALSE(std::filesystem::exists(folder / "y.png"));
 }
 

@@ -19,9 +19,10 @@ TEST(DxfWriter, EmptyFileIsTheSectionStartThenTheEnd) {
 }
 
 TEST(DxfWriter, LinesPadTheirCoordinatesToFourCharacters) {
-    EXPECT_EQ(DxfWriter::LineText(-5, 12, 1000, 12),
-              "LINE\n8\n0\n100\nAcDbLine\n10\n  -5\n20\n  12\n30\n0.0\n11\n1000\n21\n  12\n31\n0.0\n"
-              "210\n0\n220\n0\n230\n1\n0\n");
+    EXPECT_EQ(
+        DxfWriter::LineText(-5, 12, 1000, 12),
+        "LINE\n8\n0\n100\nAcDbLine\n10\n  -5\n20\n  12\n30\n0.0\n11\n1000\n21\n  12\n31\n0.0\n"
+        "210\n0\n220\n0\n230\n1\n0\n");
 }
 
 TEST(DxfWriter, CirclesAreNotPadded) {

@@ -1,8 +1,8 @@
 // The four plate drawings of a chest and its cut list.
+#include "TestFolder.h"
 #include "fabrication/CutList.h"
 #include "fabrication/DxfWriter.h"
 #include "fabrication/OutputNames.h"
-#include "TestFolder.h"
 
 #include "chest/CWindchest.h"
 #include "platform/HeadlessUi.h"
@@ -16,7 +16,7 @@ namespace {
 const std::string kStart = "0\nSECTION\n2\nENTITIES\n0\n";
 const std::string kEnd = "ENDSEC\n0\nEOF";
 
-size_t Count(const std::string& text, const std::string& what) {
+size_t Count(const std::string &text, const std::string &what) {
     size_t count = 0;
     for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
         ++count;
@@ -27,7 +27,7 @@ size_t Count(const std::string& text, const std::string& what) {
 std::unique_ptr<CWindchest> OnePipeChest() {
     auto chest = std::make_unique<CWindchest>();
     chest->m_stop_count = 1;
-    CStop& stop = chest->Stop(0);
+    CStop &stop = chest->Stop(0);
     stop.m_pipe_count = 1;
     stop.m_x[0] = 100;
     stop.m_y[0] = 50;
@@ -51,7 +51,7 @@ TEST_F(PlateExport, NamesComeFromTheChestNameBeforeItsFirstDot) {
 
     auto chest = OnePipeChest();
     ASSERT_TRUE(chest->ExportDxf("orgue.dat", work, ui));
-    for (const char* name : {"orgue_som.dxf", "orgue_fs.dxf", "orgue_mix.dxf", "orgue_bar.dxf"})
+    for (const char *name : {"orgue_som.dxf", "orgue_fs.dxf", "orgue_mix.dxf", "orgue_bar.dxf"})
         EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
     EXPECT_EQ(chest->m_dxf_names[1], "orgue_fs.dxf");
     ASSERT_EQ(ui.Messages().size(), 2u);
@@ -62,9 +62,11 @@ TEST_F(PlateExport, NamesComeFromTheChestNameBeforeItsFirstDot) {
 TEST_F(PlateExport, APipeGetsItsHoleWithClearanceAndItsDrillingCross) {
     auto chest = OnePipeChest();
     ASSERT_TRUE(chest->ExportDxf("orgue.dat", work, ui));
-    const std::string cross = DxfWriter::LineText(90, 50, 110, 50) + DxfWriter::LineText(100, 40, 100, 60);
-    const std::string outline = DxfWriter::LineText(0, 0, 1000, 0) + DxfWriter::LineText(0, 600, 1000, 600) +
-                                DxfWriter::LineText(0, 0, 0, 600) + DxfWriter::LineText(1000, 0, 1000, 600);
+    const std::string cross =
+        DxfWriter::LineText(90, 50, 110, 50) + DxfWriter::LineText(100, 40, 100, 60);
+    const std::string outline =
+        DxfWriter::LineText(0, 0, 1000, 0) + DxfWriter::LineText(0, 600, 1000, 600) +
+        DxfWriter::LineText(0, 0, 0, 600) + DxfWriter::LineText(1000, 0, 1000, 600);
     EXPECT_EQ(folder.Read("orgue_som.dxf"),
               kStart + DxfWriter::CircleText(100, 50, 11) + cross + outline + kEnd);
     EXPECT_EQ(folder.Read("orgue_fs.dxf"),
@@ -80,7 +82,7 @@ TEST_F(PlateExport, APipeGetsItsHoleWithClearanceAndItsDrillingCross) {
 TEST_F(PlateExport, MixtureBarPilotHolesAndPartitions) {
     auto chest = OnePipeChest();
     chest->m_stop_count = 2;
-    CStop& rank = chest->Stop(1);
+    CStop &rank = chest->Stop(1);
     rank.m_mixture = true;
     rank.m_pipe_count = 2;
     rank.m_x[0] = 300;
@@ -124,7 +126,8 @@ TEST_F(PlateExport, CutListGivesTheBoardsInWindows1252) {
     EXPECT_EQ(CutListText(*chest, "orgue.dat"),
               "SOMMIER orgue.dat\nLES DIMENSIONS SONT EN mm\n"
               "DIMENSIONS DE LA PLAQUE SOMMIER (FICHIER DXF : ) 1042 650 MEDIUM Epaisseur : 22mm\n"
-              "DIMENSIONS DE LA PLAQUE FAUX SOMMIER (FICHIER DXF : )1042 650 CONTREPLAQUE Epaisseur : 10mm\n"
+              "DIMENSIONS DE LA PLAQUE FAUX SOMMIER (FICHIER DXF : )1042 650 CONTREPLAQUE "
+              "Epaisseur : 10mm\n"
               "CONTREPLAQUE LONGUEUR:  1042 LARGEUR: 200 EPAISSEUR: 22 QUANTITE : 2\n"
               "CONTREPLAQUE LONGUEUR:   606 LARGEUR: 200 EPAISSEUR: 22 QUANTITE : 2\n"
               "PLAQUE DE FOND 1042 650 Epaisseur 10mm (coup\xE9 en 2 au milieu)\n");

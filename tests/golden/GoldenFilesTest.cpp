@@ -15,7 +15,7 @@ namespace {
 const std::filesystem::path kHere = VENTREL_TEST_DATA;
 const std::filesystem::path kExamples = std::filesystem::path(VENTREL_SOURCE_DIR) / "examples";
 
-std::string Expected(const std::string& name) {
+std::string Expected(const std::string &name) {
     return test::ReadBytes(kHere / "petit" / "expected" / name);
 }
 
@@ -30,7 +30,7 @@ TEST(Golden, SmallChestPlatesAndCutList) {
     ASSERT_TRUE(chest->Refresh("petit.dat", folder, counters, ui));
     ASSERT_TRUE(chest->ExportDxf("petit.dat", folder, ui));
     ASSERT_TRUE(chest->WriteCommande("petit.dat", folder, ui));
-    for (const char* name :
+    for (const char *name :
          {"petit_som.dxf", "petit_fs.dxf", "petit_mix.dxf", "petit_bar.dxf", "petit_commande.wri"})
         EXPECT_EQ(out.Read(name), Expected(name)) << name;
     EXPECT_EQ(chest->Stop(0).m_valve[0], 19);

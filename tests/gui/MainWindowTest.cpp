@@ -18,13 +18,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QPointer>
 #include <QTimer>
 #include <QToolBar>
 
@@ -42,7 +42,8 @@ template <typename T> T *VisibleModal() {
     if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget()))
         return window;
     for (QWidget *widget : QApplication::topLevelWidgets())
-        if (auto *window = qobject_cast<T *>(widget); window && window->isVisible() && window->isModal())
+        if (auto *window = qobject_cast<T *>(widget);
+            window && window->isVisible() && window->isModal())
             return window;
     return nullptr;
 }

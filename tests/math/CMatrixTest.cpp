@@ -10,7 +10,7 @@ namespace {
 CMatrix FromRows(std::initializer_list<std::initializer_list<double>> values) {
     CMatrix result(static_cast<int>(values.size()), static_cast<int>(values.begin()->size()));
     int i = 0;
-    for (const auto& row : values) {
+    for (const auto &row : values) {
         int j = 0;
         for (double v : row)
             result.Set(i, j++, v);

@@ -19,12 +19,12 @@ constexpr float kTol = 1e-3f;
 struct Box {
     Vec3 lo{1e30f, 1e30f, 1e30f}, hi{-1e30f, -1e30f, -1e30f};
 };
-Box Extent(const CObject3D& o, int from = 0, int to = -1) {
+Box Extent(const CObject3D &o, int from = 0, int to = -1) {
     Box b;
     if (to < 0)
         to = static_cast<int>(o.m_vertices.size());
     for (int i = from; i < to; ++i) {
-        const Vec3& p = o.m_vertices[i];
+        const Vec3 &p = o.m_vertices[i];
         b.lo = {std::min(b.lo.x, p.x), std::min(b.lo.y, p.y), std::min(b.lo.z, p.z)};
         b.hi = {std::max(b.hi.x, p.x), std::max(b.hi.y, p.y), std::max(b.hi.z, p.z)};
     }
@@ -32,12 +32,12 @@ Box Extent(const CObject3D& o, int from = 0, int to = -1) {
 }
 
 // A chest of one stop, its pipes given as (x, y, diameter, hole, foot, length).
-void OneStop(CWindchest& chest, bool square, std::initializer_list<std::array<int, 6>> pipes) {
+void OneStop(CWindchest &chest, bool square, std::initializer_list<std::array<int, 6>> pipes) {
     chest.m_stop_count = 1;
-    CStop& stop = chest.Stop(0);
+    CStop &stop = chest.Stop(0);
     stop.m_square = square;
     stop.m_pipe_count = 0;
-    for (const auto& p : pipes) {
+    for (const auto &p : pipes) {
         const int i = stop.m_pipe_count++;
         stop.m_x[i] = p[0];
         stop.m_y[i] = p[1];
@@ -63,8 +63,8 @@ TEST(Pipes, ATinPipeHasItsConicalFootUnderItsBody) {
     Scene scene;
     chest.Build3D(scene);
     ASSERT_EQ(scene.m_nbobject, 5); // body, foot, three boxes
-    const CObject3D& body = *scene.Object(0);
-    const CObject3D& foot = *scene.Object(1);
+    const CObject3D &body = *scene.Object(0);
+    const CObject3D &foot = *scene.Object(1);
     EXPECT_EQ(body.m_name, "Tuyau : 1");
     EXPECT_EQ(foot.m_name, "Pieds Tuyaux :1");
     const int n = PipeSides(40);
@@ -117,8 +117,8 @@ TEST(Pipes, AWoodenPipeIsASquareBoxOnAnEightSidedFoot) {
     OneStop(chest, true, {{200, 100, 50, 20, 16, 700}});
     Scene scene;
     chest.Build3D(scene);
-    const CObject3D& body = *scene.Object(0);
-    const CObject3D& foot = *scene.Object(1);
+    const CObject3D &body = *scene.Object(0);
+    const CObject3D &foot = *scene.Object(1);
     EXPECT_EQ(body.m_name, "TUYAUBOIS :1");
     EXPECT_EQ(foot.m_name, "Pieds Tuyau:1");
     const Box b = Extent(body);
@@ -160,13 +160,13 @@ TEST(Chest, BoxesSpanThePlateAboveAndBelowTheChestTop) {
     chest.m_position[2] = 500;
     Scene scene;
     chest.Build3D(scene);
-    const CObject3D& falseChest = *scene.Object(0);
+    const CObject3D &falseChest = *scene.Object(0);
     EXPECT_EQ(Extent(falseChest).hi, (Vec3{800, 10, 300}));
     EXPECT_EQ(falseChest.translation, (Vec3{10, 620, 20}));
-    const CObject3D& body = *scene.Object(1);
+    const CObject3D &body = *scene.Object(1);
     EXPECT_EQ(Extent(body).hi, (Vec3{800, 120, 300}));
     EXPECT_EQ(body.translation, (Vec3{10, 380, 20}));
-    const CObject3D& plate = *scene.Object(2);
+    const CObject3D &plate = *scene.Object(2);
     EXPECT_EQ(Extent(plate).hi, (Vec3{800, 22, 300}));
     EXPECT_EQ(plate.translation, (Vec3{10, 478, 20}));
     EXPECT_FLOAT_EQ(scene.m_rotateStep, 0.5f);
@@ -183,12 +183,13 @@ TEST(Chest, OnlyTheFirstMixtureStopGetsTubes) {
     chest.Build3D(scene);
     ASSERT_EQ(scene.m_nbobject, 3 + 2 + 3);
     EXPECT_EQ(ObjectCount3D(chest), scene.m_nbobject);
-    const CObject3D& tube = *scene.Object(2);
+    const CObject3D &tube = *scene.Object(2);
     EXPECT_EQ(tube.m_name, "Tuyau : 1");
     const Box t = Extent(tube);
     EXPECT_NEAR(t.lo.z, 0, kTol);
     EXPECT_NEAR(t.hi.z, 305, kTol);
-    EXPECT_NEAR(t.lo.y, -16, 0.1); // nine sides: the lowest corner is just above the circle's bottom
+    EXPECT_NEAR(t.lo.y, -16,
+                0.1); // nine sides: the lowest corner is just above the circle's bottom
     EXPECT_NEAR(t.hi.x, 105, kTol);
 
     // Under a chest placed in the organ the tubes move with it, instead of staying at the origin.
@@ -208,7 +209,7 @@ TEST(Chest, TurretsAreSweptAndTurnedOnlyAtExactly90) {
     CWindchest chest;
     chest.m_stop_count = 1;
     for (int t = 0; t < 2; ++t) {
-        CLoft& turret = chest.Stop(0).Turret(t);
+        CLoft &turret = chest.Stop(0).Turret(t);
         turret.m_couple.m_points = {{0, 0}, {10, 0}, {10, 50}};
         turret.m_forme.m_points = {{0, 0}, {100, 0}};
         turret.m_offset = {1, 2, 3};
@@ -218,8 +219,8 @@ TEST(Chest, TurretsAreSweptAndTurnedOnlyAtExactly90) {
     Scene scene;
     chest.Build3D(scene);
     ASSERT_EQ(scene.m_nbobject, 5);
-    const CObject3D& turned = *scene.Object(0);
-    const CObject3D& straight = *scene.Object(1);
+    const CObject3D &turned = *scene.Object(0);
+    const CObject3D &straight = *scene.Object(1);
     EXPECT_EQ(turned.m_name, "TURRET");
     EXPECT_EQ(straight.m_vertices[3], (Vec3{100, 0, 10}));
     EXPECT_EQ(turned.m_vertices[3], (Vec3{100, 10, 0}));
@@ -291,7 +292,7 @@ TEST(Organ, AnOrganPastTheSceneIsRefusedBeforeAnythingIsAdded) {
     for (int c = 0; c < 30; ++c) {
         chests[c].m_stop_count = 5;
         for (int s = 0; s < 5; ++s) {
-            CStop& stop = chests[c].Stop(s);
+            CStop &stop = chests[c].Stop(s);
             stop.m_pipe_count = 80;
             for (int i = 0; i < 80; ++i) {
                 stop.m_diameter[i] = 20;
@@ -316,12 +317,12 @@ TEST(Organ, AnOrganPastTheSceneIsRefusedBeforeAnythingIsAdded) {
 
 TEST(Scenery, BackgroundAndBars) {
     Scene scene;
-    CObject3D* first = AddBar(scene);
-    CObject3D* second = AddBar(scene);
+    CObject3D *first = AddBar(scene);
+    CObject3D *second = AddBar(scene);
     EXPECT_EQ(first->m_name, "BARRE_0");
     EXPECT_EQ(second->m_name, "BARRE_1");
     EXPECT_EQ(Extent(*first).hi, (Vec3{1000, 100, 100}));
-    CObject3D* background = AddBackground(scene);
+    CObject3D *background = AddBackground(scene);
     EXPECT_EQ(background->m_name, "BACKGROUND 2");
     EXPECT_EQ(background->nbface, 30);
     EXPECT_NEAR(background->m_vertices[0].x, 10000, 0.01);

@@ -1,6 +1,6 @@
 // The manual keyboard's 60 keys, laid out and drawn.
-#include "chest/Drawing2D.h"
 #include "organ3d/Keyboard.h"
+#include "chest/Drawing2D.h"
 #include "platform/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ struct Span {
     int x1, x2, y1, y2;
 };
 
-Span SpanOf(const CKeyboard::Key& key) {
+Span SpanOf(const CKeyboard::Key &key) {
     Span span{key.points[0][0], key.points[0][0], key.points[0][1], key.points[0][1]};
     for (int i = 0; i < key.count; ++i) {
         span.x1 = std::min(span.x1, key.points[static_cast<size_t>(i)][0]);

@@ -27,14 +27,14 @@ constexpr int kChannelTolerance = 48;
 constexpr double kPixelShare = 0.01;
 
 struct Case {
-    const char* name;
+    const char *name;
     StandardView view;
     bool vector;
 };
 
 class OrganPicture : public ::testing::TestWithParam<Case> {};
 
-QImage DrawExampleOrgan(const Case& c, std::string& error) {
+QImage DrawExampleOrgan(const Case &c, std::string &error) {
     auto context = EglContext::Create(kSize, kSize, &error);
     if (!context)
         return {};
@@ -65,7 +65,7 @@ QImage DrawExampleOrgan(const Case& c, std::string& error) {
 }
 
 TEST_P(OrganPicture, MatchesTheApprovedPicture) {
-    const Case& c = GetParam();
+    const Case &c = GetParam();
     std::string error;
     const QImage picture = DrawExampleOrgan(c, error);
     if (picture.isNull()) {
@@ -73,7 +73,8 @@ TEST_P(OrganPicture, MatchesTheApprovedPicture) {
             GTEST_SKIP() << error;
         GTEST_SKIP() << "no offscreen OpenGL: " << error;
     }
-    const fs::path reference = fs::path(VENTREL_TEST_DATA) / "reference" / (std::string(c.name) + ".png");
+    const fs::path reference =
+        fs::path(VENTREL_TEST_DATA) / "reference" / (std::string(c.name) + ".png");
     if (std::getenv("VENTREL_UPDATE_REFERENCES")) {
         fs::create_directories(reference.parent_path());
         ASSERT_TRUE(picture.save(QString::fromStdString(reference.string()), "PNG"));
@@ -112,9 +113,9 @@ INSTANTIATE_TEST_SUITE_P(ExampleOrgan, OrganPicture,
                                            Case{"top", StandardView::Top, false},
                                            Case{"front-vector", StandardView::Front, true},
                                            Case{"top-vector", StandardView::Top, true}),
-                         [](const auto& testInfo) {
+                         [](const auto &testInfo) {
                              std::string name = testInfo.param.name;
-                             for (char& ch : name)
+                             for (char &ch : name)
                                  if (ch == '-')
                                      ch = '_';
                              return name;

@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 constexpr int kSize = 300;
 
 // Share of pixels with a channel off by more than 48 (fonts vary between machines).
-double DifferingShare(const QImage& a, const QImage& b) {
+double DifferingShare(const QImage &a, const QImage &b) {
     if (a.size() != b.size())
         return 1.0;
     long differing = 0;
@@ -36,10 +36,10 @@ double DifferingShare(const QImage& a, const QImage& b) {
 
 // Paints as the view does (background, then the drawing) and checks against the reference;
 // VENTREL_UPDATE_REFERENCES=1 writes the reference instead, to be looked at.
-void CheckPicture(const std::string& name, float scale,
-                  const std::function<void(Drawing2D&)>& draw) {
+void CheckPicture(const std::string &name, float scale,
+                  const std::function<void(Drawing2D &)> &draw) {
     EnsureGuiApplication();
-    const QImage image = PaintImage(kSize, kSize, [&](Canvas& canvas) {
+    const QImage image = PaintImage(kSize, kSize, [&](Canvas &canvas) {
         Drawing2D drawing(&canvas);
         drawing.g_scale2D = scale;
         drawing.m_viewWidth = kSize;
@@ -68,11 +68,11 @@ TEST(PedalPictures, PedalboardAndKeyboardLookAsDrawn) {
     CPedalboard board;
     board.Create(ui);
     board.Click(Drawing2D{}, 0, 0);
-    CheckPicture("pedalboard.png", 0.22f, [&](Drawing2D& drawing) { board.Draw(drawing); });
+    CheckPicture("pedalboard.png", 0.22f, [&](Drawing2D &drawing) { board.Draw(drawing); });
 
     CKeyboard keyboard;
     keyboard.Layout();
-    CheckPicture("keyboard.png", 0.27f, [&](Drawing2D& drawing) {
+    CheckPicture("keyboard.png", 0.27f, [&](Drawing2D &drawing) {
         drawing.g_pan = {-40, 60};
         keyboard.Draw(drawing);
     });

@@ -1,9 +1,9 @@
 // The pedalboard's integer outlines, its keys, its five plank files, its display and click test.
+#include "organ3d/Pedalboard.h"
 #include "TestFolder.h"
 #include "chest/Drawing2D.h"
 #include "fabrication/DxfWriter.h"
 #include "organ3d/L_2D_Object.h"
-#include "organ3d/Pedalboard.h"
 #include "platform/HeadlessUi.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/WorkFolder.h"
@@ -16,14 +16,14 @@
 namespace ventrel {
 namespace {
 
-size_t Occurrences(const std::string& text, const std::string& what) {
+size_t Occurrences(const std::string &text, const std::string &what) {
     size_t count = 0;
     for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
         ++count;
     return count;
 }
 
-std::vector<L_2D_Point> Points(const L_2D_Object& object) {
+std::vector<L_2D_Point> Points(const L_2D_Object &object) {
     return {object.Points().begin(), object.Points().begin() + object.Count()};
 }
 
@@ -82,9 +82,9 @@ TEST(Pedalboard, ProfileKeysAndPlanks) {
     ASSERT_TRUE(board.Create(ui));
     EXPECT_TRUE(ui.Messages().empty());
 
-    const std::vector<L_2D_Point> profile = {{0, 0},    {0, 21},   {20, 21},  {20, 42}, {0, 42},
-                                             {0, 64},   {20, 64},  {20, 85},  {0, 85},  {0, 107},
-                                             {20, 107}, {20, 128}, {0, 128},  {0, 149}};
+    const std::vector<L_2D_Point> profile = {{0, 0},    {0, 21},   {20, 21}, {20, 42}, {0, 42},
+                                             {0, 64},   {20, 64},  {20, 85}, {0, 85},  {0, 107},
+                                             {20, 107}, {20, 128}, {0, 128}, {0, 149}};
     EXPECT_EQ(Points(*board.m_profile), profile);
 
     EXPECT_DOUBLE_EQ(board.KeyPitch(), 1080.0 / 39);
@@ -102,8 +102,8 @@ TEST(Pedalboard, ProfileKeysAndPlanks) {
 
     // Key 22 (the 20th kept, after the gaps 5, 13 and 19) is not turned: it is the template
     // rectangle with its corner on arc point 19.
-    const L_2D_Object& arc = *board.m_curved[0];
-    const L_2D_Object& key22 = *board.m_keys[19];
+    const L_2D_Object &arc = *board.m_curved[0];
+    const L_2D_Object &key22 = *board.m_keys[19];
     const L_2D_Point corner = arc.Point(19);
     EXPECT_EQ(key22.Point(3), corner);
     EXPECT_EQ(key22.Point(1), (L_2D_Point{corner.x + 23, corner.y + 70}));
@@ -183,7 +183,7 @@ TEST(Pedalboard, DisplayAndClickTest) {
     EXPECT_EQ(canvas.TextsEqual("0")[3].b, 40 + 175);
 
     // A point strictly inside the first key, clicked on the screen.
-    const L_2D_Object& key = *board.m_front[4];
+    const L_2D_Object &key = *board.m_front[4];
     const int cx = (key.Point(0).x + key.Point(2).x) / 2 + 30,
               cy = (key.Point(0).y + key.Point(2).y) / 2 + 10;
     EXPECT_EQ(board.Click(drawing, drawing.ScreenX(cx), drawing.ScreenY(cy)), 1);

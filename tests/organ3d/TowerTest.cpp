@@ -14,8 +14,8 @@ namespace {
 TEST(Tower, OutlinesHaveTheirPointCountsAndEnds) {
     CTower tower;
     BuildTowerOutlines(tower);
-    const L_2D_Drawing& couple = tower.m_loft.m_couple;
-    const L_2D_Drawing& forme = tower.m_loft.m_forme;
+    const L_2D_Drawing &couple = tower.m_loft.m_couple;
+    const L_2D_Drawing &forme = tower.m_loft.m_forme;
     ASSERT_EQ(couple.PointCount(), 82);
     ASSERT_EQ(forme.PointCount(), 23);
     EXPECT_EQ(forme.m_points[0], (Vec2{0, 0}));
@@ -48,20 +48,21 @@ TEST(Tower, CommandWritesFourFilesAndAppendsTheLoft) {
     EXPECT_EQ(folder.Read("orgext_tourelle_couple.poly").substr(0, 10), "        82");
     const std::string dxf = folder.Read("orgext_tourelle_forme.dxf");
     size_t lines = 0;
-    for (size_t at = dxf.find("\nLINE\n"); at != std::string::npos; at = dxf.find("\nLINE\n", at + 1))
+    for (size_t at = dxf.find("\nLINE\n"); at != std::string::npos;
+         at = dxf.find("\nLINE\n", at + 1))
         ++lines;
     EXPECT_EQ(lines, 22u);
     EXPECT_FALSE(folder.Read("orgext_tourelle_couple.dxf").empty());
 
     ASSERT_EQ(scene.m_nbobject, 1);
-    const CObject3D& loft = *scene.Object(0);
+    const CObject3D &loft = *scene.Object(0);
     EXPECT_EQ(loft.m_name, "");
     EXPECT_EQ(loft.nbpts, 82 * 23);
     EXPECT_EQ(loft.nbface, 81 * 22);
     EXPECT_EQ(loft.m_textureFile, "wood.jpg");
     // Upright: the profile's height is the scene's Y, the path lies in the floor plane.
     float top = 0;
-    for (const Vec3& p : loft.m_vertices)
+    for (const Vec3 &p : loft.m_vertices)
         top = std::max(top, p.y);
     EXPECT_NEAR(top, 300, 1e-3);
 }

@@ -147,7 +147,7 @@ TEST(OutlineEditing, LinesAndArcsAreElementsUndoneAndClearedAsWholes) {
     drawing.Draw(canvas, 1, 0, 0);
     // The arc passes through its four clicks.
     bool throughSecondClick = false;
-    for (const CanvasOp& op : canvas.OfKind(CanvasOp::Kind::LineTo))
+    for (const CanvasOp &op : canvas.OfKind(CanvasOp::Kind::LineTo))
         throughSecondClick = throughSecondClick || (op.c == 100 && op.d == 20);
     EXPECT_TRUE(throughSecondClick);
 

@@ -1,6 +1,6 @@
 // The .poly outline file: exact text, short files, limits and round trips.
-#include "outline/L_2D_Drawing.h"
 #include "TestFolder.h"
+#include "outline/L_2D_Drawing.h"
 
 #include "platform/HeadlessUi.h"
 
@@ -55,7 +55,7 @@ TEST(PolyFile, BadFilesAreRefusedAndLeaveTheOutlineAsItWas) {
     folder.Write("huge.poly", "1000000000 1 2");
     folder.Write("negative.poly", "        -4");
     folder.Write("text.poly", "points");
-    for (const char* name : {"huge.poly", "negative.poly", "text.poly", "absent.poly"})
+    for (const char *name : {"huge.poly", "negative.poly", "text.poly", "absent.poly"})
         EXPECT_FALSE(outline.L_2D_savepoints(folder / name, PolyFile::Input, ui)) << name;
     EXPECT_EQ(outline.PointCount(), 1);
     EXPECT_EQ(ui.Messages().size(), 4u);

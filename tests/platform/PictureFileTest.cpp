@@ -1,8 +1,8 @@
 // The QPainter canvas draws the view's primitives into PNG, PDF and SVG files.
+#include "platform/qtgui/PictureFile.h"
 #include "TestFolder.h"
 #include "platform/qtgui/GuiApplication.h"
 #include "platform/qtgui/PainterCanvas.h"
-#include "platform/qtgui/PictureFile.h"
 
 #include <QImage>
 #include <QPainter>
@@ -11,7 +11,7 @@
 namespace ventrel {
 namespace {
 
-void Sample(Canvas& canvas) {
+void Sample(Canvas &canvas) {
     canvas.FillRect(0, 0, 60, 40, {0, 0, 0});
     canvas.SetBrush({255, 0, 0});
     canvas.FrameRect(30, 20, 10, 5); // corners in either order
@@ -40,7 +40,7 @@ TEST(PictureFile, FramesAndLinesLandOnTheirPixels) {
 }
 
 // Texts on a white box, in two fonts, drawn through layouts kept from an earlier picture.
-QImage PaintTexts(TextLayouts* layouts, int scale) {
+QImage PaintTexts(TextLayouts *layouts, int scale) {
     QImage image(120, 60, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);

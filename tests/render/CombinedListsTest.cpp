@@ -30,14 +30,14 @@ protected:
     }
     void TearDown() override { scene.reset(); }
 
-    CObject3D* AddWall(const std::string& name, Vec3 corner, float size) {
+    CObject3D *AddWall(const std::string &name, Vec3 corner, float size) {
         auto wall = std::make_unique<CObject3D>();
         wall->MakeQuad(*scene, name, corner, {size, size}, "");
         return scene->AddObject(std::move(wall));
     }
     // A field of small walls, each placed its own way, three of them textured, a third of them red.
     void AddField() {
-        scene->m_readTexture = [](const std::string&, SceneTexture& out) {
+        scene->m_readTexture = [](const std::string &, SceneTexture &out) {
             out.width = out.height = 16;
             out.depth = 24;
             out.pixels.resize(16 * 16 * 3);
@@ -46,9 +46,8 @@ protected:
             return true;
         };
         for (int i = 0; i < 60; ++i) {
-            CObject3D* wall = AddWall("w", {-700.0f + (i % 10) * 140, -500.0f + (i / 10) * 160,
-                                            -40.0f * (i % 3)},
-                                      100);
+            CObject3D *wall = AddWall(
+                "w", {-700.0f + (i % 10) * 140, -500.0f + (i / 10) * 160, -40.0f * (i % 3)}, 100);
             wall->translation = {10.0f * (i % 4), -5.0f * (i % 5), 0};
             wall->angle = 12.0f * (i % 7);
             wall->rotation = {i % 2 ? 1.0f : 0.0f, 1, 0.5f};
@@ -72,7 +71,7 @@ protected:
         scene->PaintFrame({0, 0, 0}, context.get());
         return context->ReadRgba();
     }
-    static int Differing(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
+    static int Differing(const std::vector<std::uint8_t> &a, const std::vector<std::uint8_t> &b) {
         int count = 0;
         for (size_t i = 0; i + 3 < a.size() && i + 3 < b.size(); i += 4)
             for (size_t c = 0; c < 3; ++c)
@@ -82,7 +81,7 @@ protected:
                 }
         return count;
     }
-    static int Lit(const std::vector<std::uint8_t>& rgba) {
+    static int Lit(const std::vector<std::uint8_t> &rgba) {
         int count = 0;
         for (size_t i = 0; i + 3 < rgba.size(); i += 4)
             count += rgba[i] + rgba[i + 1] + rgba[i + 2] > 0;
@@ -134,7 +133,7 @@ TEST_F(CombinedLists, PicksNameTheSameObjectsAsTheOwnLists) {
 }
 
 TEST_F(CombinedLists, AChangedObjectIsDrawnAsItIsNow) {
-    CObject3D* wall = AddWall("wall", {-1000, -1000, 0}, 2000);
+    CObject3D *wall = AddWall("wall", {-1000, -1000, 0}, 2000);
     AddWall("far", {0, 0, -40000}, 10);
     scene->BuildAll();
     ASSERT_TRUE(scene->Batch().IsCurrent(scene->m_objects, scene->m_nbobject));
@@ -182,7 +181,7 @@ TEST_F(CombinedLists, ObjectsNeedingStateOfTheirOwnKeepTheirOwnList) {
 TEST_F(CombinedLists, ObjectsShareARunOnlyWithTheirOwnMaterial) {
     // 300 walls in 150 colours, each colour twice, then 50 walls of colours of their own.
     for (int i = 0; i < 350; ++i) {
-        CObject3D* wall = AddWall("w", {0, 0, 0}, 10);
+        CObject3D *wall = AddWall("w", {0, 0, 0}, 10);
         wall->AllocMaterials(1);
         wall->SetDiffuse(0, static_cast<unsigned>(i < 300 ? i / 2 : 1000 + i));
     }
@@ -209,7 +208,7 @@ TEST_F(CombinedLists, PlacementIsTheMatrixOpenGlBuilds) {
     glGetFloatv(GL_MODELVIEW_MATRIX, gl);
     glPopMatrix();
     const Placement placement = Placement::Of(object);
-    const double* ours = placement.Matrix();
+    const double *ours = placement.Matrix();
     for (int i = 0; i < 16; ++i)
         EXPECT_NEAR(ours[i], gl[i], 1e-4 * (1 + std::abs(gl[i]))) << "element " << i;
 }

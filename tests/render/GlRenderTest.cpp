@@ -24,7 +24,7 @@ protected:
     void TearDown() override { scene.reset(); }
 
     // A square of 2000 units facing the camera at depth z, covering the whole view at z = 0.
-    CObject3D* AddWall(const std::string& name, float z, float size = 2000) {
+    CObject3D *AddWall(const std::string &name, float z, float size = 2000) {
         auto wall = std::make_unique<CObject3D>();
         wall->MakeQuad(*scene, name, {-size / 2, -size / 2, z}, {size, size}, "");
         return scene->AddObject(std::move(wall));
@@ -42,8 +42,8 @@ protected:
 TEST_F(GlRender, PickingAddressesObjectsPastTheFirst256) {
     for (int i = 0; i < 300; ++i)
         AddWall("far", -20000.0f + i, 10); // small and far away: nowhere near the centre
-    scene->Object(257)->m_vertices = {{-1000, -1000, 0}, {1000, -1000, 0}, {1000, 1000, 0},
-                                      {-1000, 1000, 0}};
+    scene->Object(257)->m_vertices = {
+        {-1000, -1000, 0}, {1000, -1000, 0}, {1000, 1000, 0}, {-1000, 1000, 0}};
     scene->Object(257)->m_name = "near";
     scene->BuildAll();
     EXPECT_EQ(scene->Pick({32, 32}), -1) << "picking is off until enabled";
@@ -90,7 +90,7 @@ TEST_F(GlRender, VectorModeDrawsOutlinesWithoutRecompiling) {
 }
 
 TEST_F(GlRender, TexturesAreRescaledToPowersOfTwo) {
-    scene->m_readTexture = [](const std::string&, SceneTexture& out) {
+    scene->m_readTexture = [](const std::string &, SceneTexture &out) {
         out.width = 100;
         out.height = 60;
         out.depth = 24;
@@ -143,7 +143,7 @@ TEST_F(GlRender, FaultyObjectsCompileWithoutReadingPastTheirArrays) {
 
 TEST_F(GlRender, ImmediateFramesPlaceObjectsAsTheDisplayListsDo) {
     // A small wall moved off the centre by its own placement: both ways of drawing must agree.
-    CObject3D* wall = AddWall("placed", 0, 200);
+    CObject3D *wall = AddWall("placed", 0, 200);
     wall->m_ownTransform = 1;
     wall->m_position = {600, 0, 0};
     scene->BuildAll();

@@ -9,7 +9,7 @@
 namespace ventrel {
 namespace {
 
-void MakeUnitCube(CObject3D& cube) {
+void MakeUnitCube(CObject3D &cube) {
     cube.m_vertices = {{0, 0, 0}, {1, 0, 0}, {1, 0, 1}, {0, 0, 1},
                        {0, 1, 0}, {1, 1, 0}, {1, 1, 1}, {0, 1, 1}};
     cube.m_index = {0, 1, 5, 4, -1, 1, 2, 6, 5, -1, 3, 7, 6, 2, -1,
@@ -41,9 +41,9 @@ TEST(Normals, UnitCubeFacesAreAxisAlignedAndCornersDiagonal) {
         EXPECT_NEAR(n.y, v.y == 0 ? d : -d, 1e-6) << p;
         EXPECT_NEAR(n.z, v.z == 0 ? d : -d, 1e-6) << p;
     }
-    EXPECT_EQ(cube.m_vertexnormalindex, (std::vector<int>{0, 1, 5, 4, -1, 1, 2, 6, 5, -1,
-                                                          3, 7, 6, 2, -1, 0, 4, 7, 3, -1,
-                                                          0, 3, 2, 1, -1, 4, 5, 6, 7, -1}));
+    EXPECT_EQ(cube.m_vertexnormalindex,
+              (std::vector<int>{0, 1, 5, 4, -1, 1, 2, 6, 5, -1, 3, 7, 6, 2, -1,
+                                0, 4, 7, 3, -1, 0, 3, 2, 1, -1, 4, 5, 6, 7, -1}));
 }
 
 TEST(Normals, NormalsFromAFileAreKept) {

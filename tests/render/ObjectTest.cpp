@@ -50,8 +50,7 @@ TEST(CObject3D, ExtrusionOfATriangleClosesItsRing) {
     EXPECT_EQ(walls.m_vertices[4], (Vec3{10, 10, 0}));
     EXPECT_EQ(walls.nbface, 3);
     EXPECT_EQ(walls.nbindex, 15);
-    EXPECT_EQ(walls.m_index,
-              (std::vector<int>{0, 1, 4, 3, -1, 1, 2, 5, 4, -1, 2, 0, 3, 5, -1}));
+    EXPECT_EQ(walls.m_index, (std::vector<int>{0, 1, 4, 3, -1, 1, 2, 5, 4, -1, 2, 0, 3, 5, -1}));
 }
 
 TEST(CObject3D, ExtrusionOfSharedPointsStaysInsideThePointTable) {

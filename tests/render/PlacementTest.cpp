@@ -1,6 +1,6 @@
 // An object's placement as one matrix: points and normals carried as OpenGL carries them.
-#include "render/CObject3D.h"
 #include "render/Placement.h"
+#include "render/CObject3D.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The scene's object table, texture sharing and bounds.
-#include "platform/HeadlessUi.h"
 #include "render/Scene.h"
+#include "platform/HeadlessUi.h"
 
 #include <gtest/gtest.h>
 
 namespace ventrel {
 namespace {
 
-std::unique_ptr<CObject3D> Named(const std::string& name) {
+std::unique_ptr<CObject3D> Named(const std::string &name) {
     auto object = std::make_unique<CObject3D>();
     object->m_name = name;
     return object;
@@ -35,7 +35,7 @@ TEST(Scene, TheTableRefusesObjectsPastItsCapacityWithOneMessage) {
 TEST(Scene, TexturesAreSharedByExactNameAndFailuresLeaveTheSlot) {
     Scene scene;
     int reads = 0;
-    scene.m_readTexture = [&](const std::string& name, SceneTexture& out) {
+    scene.m_readTexture = [&](const std::string &name, SceneTexture &out) {
         ++reads;
         if (name == "missing.jpg")
             return false;

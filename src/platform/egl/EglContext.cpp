@@ -14,7 +14,7 @@ namespace ventrel {
 
 namespace {
 
-void SetError(std::string* error, const std::string& text) {
+void SetError(std::string *error, const std::string &text) {
     if (error)
         *error = text;
 }
@@ -38,7 +38,7 @@ EGLDisplay SurfacelessDisplay() {
 
 } // namespace
 
-std::unique_ptr<EglContext> EglContext::Create(int width, int height, std::string* error) {
+std::unique_ptr<EglContext> EglContext::Create(int width, int height, std::string *error) {
     if (width < 1 || height < 1 || width > 16384 || height > 16384) {
         SetError(error, "Invalid image size");
         return nullptr;
@@ -55,10 +55,18 @@ std::unique_ptr<EglContext> EglContext::Create(int width, int height, std::strin
         SetError(error, "No OpenGL: EGL offers no desktop OpenGL (" + EglCode() + ")");
         return nullptr;
     }
-    const EGLint configAttributes[] = {EGL_SURFACE_TYPE,    EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE,
-                                       EGL_OPENGL_BIT,      EGL_RED_SIZE,    8,
-                                       EGL_GREEN_SIZE,      8,               EGL_BLUE_SIZE,
-                                       8,                   EGL_DEPTH_SIZE,  24,
+    const EGLint configAttributes[] = {EGL_SURFACE_TYPE,
+                                       EGL_PBUFFER_BIT,
+                                       EGL_RENDERABLE_TYPE,
+                                       EGL_OPENGL_BIT,
+                                       EGL_RED_SIZE,
+                                       8,
+                                       EGL_GREEN_SIZE,
+                                       8,
+                                       EGL_BLUE_SIZE,
+                                       8,
+                                       EGL_DEPTH_SIZE,
+                                       24,
                                        EGL_NONE};
     EGLConfig config = nullptr;
     EGLint configCount = 0;
@@ -103,9 +111,11 @@ bool EglContext::MakeCurrent() {
     return true;
 }
 
-void EglContext::SwapBuffers() { glFinish(); }
+void EglContext::SwapBuffers() {
+    glFinish();
+}
 
-bool EglContext::CreateFramebuffer(int width, int height, std::string* error) {
+bool EglContext::CreateFramebuffer(int width, int height, std::string *error) {
     glGenFramebuffers(1, &m_framebuffer);
     glGenRenderbuffers(1, &m_colour);
     glGenRenderbuffers(1, &m_depth);
@@ -115,7 +125,8 @@ bool EglContext::CreateFramebuffer(int width, int height, std::string* error) {
     glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
     glBindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
     glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_colour);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, m_depth);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
+                              m_depth);
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         SetError(error, "No OpenGL: the offscreen framebuffer is incomplete");
         DeleteFramebuffer();
@@ -161,8 +172,8 @@ std::vector<std::uint8_t> EglContext::ReadRgba() const {
 }
 
 std::string EglContext::Description() const {
-    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    const auto *version = reinterpret_cast<const char *>(glGetString(GL_VERSION));
+    const auto *renderer = reinterpret_cast<const char *>(glGetString(GL_RENDERER));
     return std::string(version ? version : "?") + ", " + (renderer ? renderer : "?");
 }
 
@@ -179,7 +190,7 @@ std::string EglContext::Description() const {
 #endif
 #endif
 #ifdef VENTREL_ASAN
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
+extern "C" __attribute__((weak)) const char *__lsan_default_suppressions() {
     return "leak:libLLVM\nleak:swrast_dri\nleak:libgallium\nleak:libEGL_mesa\nleak:libfontconfig\n";
 }
 #endif

@@ -1,4 +1,5 @@
-// An offscreen OpenGL context on Mesa's surfaceless EGL platform, drawing into a framebuffer object.
+// An offscreen OpenGL context on Mesa's surfaceless EGL platform, drawing into a framebuffer
+// object.
 #pragma once
 
 #include "platform/GlContext.h"
@@ -16,10 +17,10 @@ class EglContext : public GlContext {
 public:
     // Creates and makes current a context of width x height pixels; nullptr with the reason in
     // error when EGL or OpenGL is not available.
-    static std::unique_ptr<EglContext> Create(int width, int height, std::string* error = nullptr);
+    static std::unique_ptr<EglContext> Create(int width, int height, std::string *error = nullptr);
     ~EglContext() override;
-    EglContext(const EglContext&) = delete;
-    EglContext& operator=(const EglContext&) = delete;
+    EglContext(const EglContext &) = delete;
+    EglContext &operator=(const EglContext &) = delete;
 
     bool MakeCurrent() override;
     // Finishes the frame (there is nothing to show).
@@ -36,11 +37,11 @@ public:
 
 private:
     EglContext() = default;
-    bool CreateFramebuffer(int width, int height, std::string* error);
+    bool CreateFramebuffer(int width, int height, std::string *error);
     void DeleteFramebuffer();
 
-    void* m_display = nullptr;
-    void* m_context = nullptr;
+    void *m_display = nullptr;
+    void *m_context = nullptr;
     unsigned m_framebuffer = 0;
     unsigned m_colour = 0;
     unsigned m_depth = 0;

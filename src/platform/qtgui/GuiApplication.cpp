@@ -24,9 +24,9 @@ void EnsureGuiApplication() {
     // Qt keeps references to argc and argv for the application's whole life.
     static int argc = 1;
     static char name[] = "ventrel";
-    static char* argv[] = {name, nullptr};
+    static char *argv[] = {name, nullptr};
     // Never destroyed: Qt cannot tear the application down during the program's static exit.
-    static QGuiApplication* application = nullptr;
+    static QGuiApplication *application = nullptr;
     application = new QGuiApplication(argc, argv);
     (void)application;
 }
@@ -37,7 +37,7 @@ void EnsureGuiApplication() {
 // Fontconfig keeps a few caches for the whole process that the leak checker would report. Weak,
 // and listing the OpenGL driver's one-time allocations too, because the offscreen OpenGL context
 // declares the same hook and a program linking both gets only one of them.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
+extern "C" __attribute__((weak)) const char *__lsan_default_suppressions() {
     return "leak:libfontconfig\nleak:libLLVM\nleak:swrast_dri\nleak:libgallium\nleak:libEGL_mesa\n";
 }
 #endif

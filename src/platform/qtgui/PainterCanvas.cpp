@@ -4,9 +4,9 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QStringDecoder>
-#include <QPaintDevice>
 #include <QTransform>
 #include <algorithm>
 #include <string>
@@ -16,10 +16,12 @@
 namespace ventrel {
 namespace {
 
-QColor ToQColor(Rgb colour) { return QColor(colour.r, colour.g, colour.b); }
+QColor ToQColor(Rgb colour) {
+    return QColor(colour.r, colour.g, colour.b);
+}
 
 // Texts come from the description files: UTF-8 when they are, otherwise Windows Latin-1.
-QString ToQString(const std::string& text) {
+QString ToQString(const std::string &text) {
     if (std::all_of(text.begin(), text.end(),
                     [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -33,7 +35,7 @@ QString ToQString(const std::string& text) {
 constexpr qsizetype kMaxCachedTexts = 16384;
 
 // A box given by two corners in any order, as (left, top, right, bottom) with right >= left.
-void Normalise(int& left, int& top, int& right, int& bottom) {
+void Normalise(int &left, int &top, int &right, int &bottom) {
     if (right < left)
         std::swap(left, right);
     if (bottom < top)
@@ -42,8 +44,8 @@ void Normalise(int& left, int& top, int& right, int& bottom) {
 
 } // namespace
 
-QHash<QString, LaidOutText>& TextLayouts::For(const QFont& font, const QPainter& painter) {
-    const QTransform& t = painter.transform();
+QHash<QString, LaidOutText> &TextLayouts::For(const QFont &font, const QPainter &painter) {
+    const QTransform &t = painter.transform();
     const int dpi = painter.device() ? painter.device()->logicalDpiY() : 0;
     const std::string key = font.key().toStdString() + '|' + std::to_string(dpi) + '|' +
                             std::to_string(t.m11()) + ',' + std::to_string(t.m12()) + ',' +
@@ -53,7 +55,7 @@ QHash<QString, LaidOutText>& TextLayouts::For(const QFont& font, const QPainter&
     return m_tables[key];
 }
 
-PainterCanvas::PainterCanvas(QPainter& painter, TextLayouts* layouts)
+PainterCanvas::PainterCanvas(QPainter &painter, TextLayouts *layouts)
     : m_painter(painter), m_layouts(layouts ? layouts : &m_ownLayouts) {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -62,7 +64,7 @@ PainterCanvas::PainterCanvas(QPainter& painter, TextLayouts* layouts)
     m_font = ViewFont("Arial", 12);
 }
 
-void PainterCanvas::UsePen(const QPen& pen) {
+void PainterCanvas::UsePen(const QPen &pen) {
     if (m_painterPenSet && pen == m_painterPen)
         return;
     m_painter.setPen(pen);
@@ -94,7 +96,9 @@ void PainterCanvas::SetPen(Rgb colour, int width) {
     m_pen.setWidth(std::max(0, width));
 }
 
-void PainterCanvas::SetBrush(Rgb colour) { m_brush = ToQColor(colour); }
+void PainterCanvas::SetBrush(Rgb colour) {
+    m_brush = ToQColor(colour);
+}
 
 void PainterCanvas::Ellipse(int left, int top, int right, int bottom) {
     Normalise(left, top, right, bottom);
@@ -141,19 +145,23 @@ void PainterCanvas::LineTo(int x, int y) {
     m_y = y;
 }
 
-void PainterCanvas::SetFont(const std::string& family, int height) {
+void PainterCanvas::SetFont(const std::string &family, int height) {
     m_font = ViewFont(family, height);
     m_fontChanged = true;
 }
 
-void PainterCanvas::SetTextColour(Rgb colour) { m_textColour = ToQColor(colour); }
+void PainterCanvas::SetTextColour(Rgb colour) {
+    m_textColour = ToQColor(colour);
+}
 
-void PainterCanvas::SetTransparentBackground(bool transparent) { m_transparent = transparent; }
+void PainterCanvas::SetTransparentBackground(bool transparent) {
+    m_transparent = transparent;
+}
 
-void PainterCanvas::Text(int x, int y, const std::string& text) {
+void PainterCanvas::Text(int x, int y, const std::string &text) {
     const QString string = ToQString(text);
     UseFont();
-    QHash<QString, LaidOutText>& texts = *m_texts;
+    QHash<QString, LaidOutText> &texts = *m_texts;
     auto found = texts.find(string);
     if (found == texts.end()) {
         if (texts.size() >= kMaxCachedTexts)
@@ -171,7 +179,7 @@ void PainterCanvas::Text(int x, int y, const std::string& text) {
     m_painter.drawStaticText(QPoint(x, y), found->text);
 }
 
-void PainterCanvas::Image(int x, int y, int width, int height, const std::uint8_t* pixels,
+void PainterCanvas::Image(int x, int y, int width, int height, const std::uint8_t *pixels,
                           int stride, int bitsPerPixel) {
     if (!pixels || width <= 0 || height <= 0 || (bitsPerPixel != 24 && bitsPerPixel != 32))
         return;

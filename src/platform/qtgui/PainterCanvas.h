@@ -28,7 +28,7 @@ struct LaidOutText {
 // text out and measuring it costs far more than drawing it.
 class TextLayouts {
 public:
-    QHash<QString, LaidOutText>& For(const QFont& font, const QPainter& painter);
+    QHash<QString, LaidOutText> &For(const QFont &font, const QPainter &painter);
 
 private:
     std::unordered_map<std::string, QHash<QString, LaidOutText>> m_tables;
@@ -40,7 +40,7 @@ class PainterCanvas : public Canvas {
 public:
     // Texts are laid out into `layouts` when given (kept by the caller between canvases), else
     // into tables of the canvas's own.
-    explicit PainterCanvas(QPainter& painter, TextLayouts* layouts = nullptr);
+    explicit PainterCanvas(QPainter &painter, TextLayouts *layouts = nullptr);
 
     void SetPen(Rgb colour, int width) override;
     void SetBrush(Rgb colour) override;
@@ -50,21 +50,21 @@ public:
     void Rectangle(int left, int top, int right, int bottom) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
-    void SetFont(const std::string& family, int height) override;
+    void SetFont(const std::string &family, int height) override;
     void SetTextColour(Rgb colour) override;
     void SetTransparentBackground(bool transparent) override;
-    void Text(int x, int y, const std::string& text) override;
-    void Image(int x, int y, int width, int height, const std::uint8_t* pixels, int stride,
+    void Text(int x, int y, const std::string &text) override;
+    void Image(int x, int y, int width, int height, const std::uint8_t *pixels, int stride,
                int bitsPerPixel) override;
 
 private:
     // The painter's state is changed only when it differs, since every call would otherwise
     // set pen, brush and font again.
-    void UsePen(const QPen& pen);
+    void UsePen(const QPen &pen);
     void UseNoBrush();
     void UseFont();
 
-    QPainter& m_painter;
+    QPainter &m_painter;
     QPen m_pen;
     QColor m_brush{Qt::white};
     QColor m_textColour{Qt::black};
@@ -78,9 +78,9 @@ private:
     bool m_painterPenSet = false;
     bool m_painterNoBrush = false;
     TextLayouts m_ownLayouts;
-    TextLayouts* m_layouts;
+    TextLayouts *m_layouts;
     // The laid-out texts of the current font.
-    QHash<QString, LaidOutText>* m_texts = nullptr;
+    QHash<QString, LaidOutText> *m_texts = nullptr;
     int m_x = 0, m_y = 0;
 };
 

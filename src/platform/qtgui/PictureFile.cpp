@@ -15,7 +15,7 @@
 namespace ventrel {
 namespace {
 
-void PaintOn(QPaintDevice& device, const Painting& paint) {
+void PaintOn(QPaintDevice &device, const Painting &paint) {
     QPainter painter(&device);
     PainterCanvas canvas(painter);
     paint(canvas);
@@ -24,7 +24,7 @@ void PaintOn(QPaintDevice& device, const Painting& paint) {
 
 } // namespace
 
-std::optional<PictureKind> PictureKindOf(const std::filesystem::path& path) {
+std::optional<PictureKind> PictureKindOf(const std::filesystem::path &path) {
     std::string ending = path.extension().string();
     std::transform(ending.begin(), ending.end(), ending.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -37,15 +37,15 @@ std::optional<PictureKind> PictureKindOf(const std::filesystem::path& path) {
     return std::nullopt;
 }
 
-QImage PaintImage(int width, int height, const Painting& paint) {
+QImage PaintImage(int width, int height, const Painting &paint) {
     QImage image(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
     image.fill(Qt::black);
     PaintOn(image, paint);
     return image;
 }
 
-bool WritePicture(const std::filesystem::path& path, PictureKind kind, int width, int height,
-                  const Painting& paint, std::string& error) {
+bool WritePicture(const std::filesystem::path &path, PictureKind kind, int width, int height,
+                  const Painting &paint, std::string &error) {
     if (width <= 0 || height <= 0) {
         error = "the picture size must be positive";
         return false;
@@ -65,8 +65,8 @@ bool WritePicture(const std::filesystem::path& path, PictureKind kind, int width
     case PictureKind::Pdf: {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(72);
-        pdf.setPageSize(QPageSize(QSizeF(width, height), QPageSize::Point, QString(),
-                                  QPageSize::ExactMatch));
+        pdf.setPageSize(
+            QPageSize(QSizeF(width, height), QPageSize::Point, QString(), QPageSize::ExactMatch));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setCreator("Ventrel");
         PaintOn(pdf, paint);

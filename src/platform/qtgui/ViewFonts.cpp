@@ -10,12 +10,12 @@ namespace ventrel {
 namespace {
 
 struct FontChoice {
-    const char* name;
+    const char *name;
     QStringList candidates;
     QFont::StyleHint hint;
 };
 
-const FontChoice& ChoiceFor(const std::string& family) {
+const FontChoice &ChoiceFor(const std::string &family) {
     static const FontChoice choices[] = {
         {"Arial",
          {"Arial", "Liberation Sans", "Arimo", "Helvetica", "DejaVu Sans"},
@@ -28,7 +28,7 @@ const FontChoice& ChoiceFor(const std::string& family) {
          QFont::Serif},
         {"Wingdings", {"Wingdings", "OpenSymbol", "DejaVu Sans"}, QFont::AnyStyle},
     };
-    for (const FontChoice& choice : choices)
+    for (const FontChoice &choice : choices)
         if (family == choice.name)
             return choice;
     return choices[0];
@@ -36,12 +36,12 @@ const FontChoice& ChoiceFor(const std::string& family) {
 
 } // namespace
 
-QFont ViewFont(const std::string& family, int height) {
-    const FontChoice& choice = ChoiceFor(family);
+QFont ViewFont(const std::string &family, int height) {
+    const FontChoice &choice = ChoiceFor(family);
     QFont font;
     const QStringList installed = QFontDatabase::families();
     const auto found = std::find_if(choice.candidates.begin(), choice.candidates.end(),
-                                    [&](const QString& name) { return installed.contains(name); });
+                                    [&](const QString &name) { return installed.contains(name); });
     font.setFamily(found != choice.candidates.end() ? *found : choice.candidates.back());
     font.setStyleHint(choice.hint);
     // The view asks for a character cell of `height` pixels; Qt sizes the em square, which is

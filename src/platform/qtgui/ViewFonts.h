@@ -8,6 +8,6 @@ namespace ventrel {
 
 // "Arial", "MS Sans Serif", "Times" and "Wingdings" (any other name is taken as "Arial"), as the
 // closest installed family, with the character cell `height` pixels high.
-QFont ViewFont(const std::string& family, int height);
+QFont ViewFont(const std::string &family, int height);
 
 } // namespace ventrel
