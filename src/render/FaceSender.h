@@ -28,7 +28,8 @@ private:
 
 // How SendFaces shapes its primitives.
 enum class FaceStream {
-    // Runs of triangles and of quads, and one polygon per larger face, each opened and closed.
+    // Runs of triangles (quads cut into the same two as below), and one polygon per larger
+    // face, each opened and closed.
     OwnPrimitives,
     // Every face cut into triangles inside a GL_TRIANGLES primitive the caller keeps open, so
     // that a display list of many objects is one primitive the driver can draw at once.
@@ -39,6 +40,9 @@ enum class FaceStream {
 // when it sends none (it then keeps whatever material was set before it).
 bool SingleMaterial(const CObject3D &object, SentMaterial &out);
 void SendMaterial(const SentMaterial &material);
+// Whether every corner of every face drawn gets a normal and, with `textured`, a texture coordinate
+// of its own, rather than keeping the one OpenGL holds from whatever was drawn before it.
+bool SendsEveryCorner(const CObject3D &object, bool textured);
 
 // The object's placement as matrix operations on the current matrix.
 void SendPlacement(const CObject3D &object);

@@ -114,45 +114,100 @@ void SendPlacement(const CObject3D &o) {
         glRotatef(o.m_scaleAngle, o.m_scaleAxis.x, o.m_scaleAxis.y, o.m_scaleAxis.z);
 }
 
+namespace {
+
+// Where the normal and the texture coordinate of each corner come from, as SendFaces sends them.
+struct CornerSource {
+    const CObject3D &o;
+    int points, count, normals, vertexNormals, texCoords;
+    bool faceNormalsPerCorner, pointNormals, textured, onePerFace;
+
+    explicit CornerSource(const CObject3D &object)
+        : o(object), points(object.PointCount()), count(object.IndexCount()),
+          normals(static_cast<int>(object.m_normales.size())),
+          vertexNormals(static_cast<int>(object.m_normalesPerVertex.size())),
+          texCoords(static_cast<int>(object.m_texvertex.size())) {
+        faceNormalsPerCorner =
+            o.m_lit && o.m_normalMode == 0 && static_cast<int>(o.m_normalindex.size()) >= count;
+        pointNormals = o.m_lit && o.m_normalMode == 1 && vertexNormals > 0 &&
+                       static_cast<int>(o.m_vertexnormalindex.size()) >= count;
+        textured = o.m_lit && static_cast<int>(o.m_texindex.size()) >= count && texCoords > 0;
+        onePerFace = o.m_lit && o.m_normalindex.empty() && normals > 0 && o.nbnormal == o.nbpts;
+    }
+    // A face is drawn when it has three corners or more and every point it names exists.
+    bool Drawn(int first, int end) const {
+        if (end - first < 3)
+            return false;
+        for (int c = first; c < end; ++c)
+            if (o.m_index[c] < 0 || o.m_index[c] >= points)
+                return false;
+        return true;
+    }
+    // The normal sent once before the corners of a face, or none.
+    const Vec3 *FaceNormal(int first) const {
+        if (!onePerFace)
+            return nullptr;
+        const int p = o.m_index[first];
+        return p >= 0 && p < normals ? &o.m_normales[p] : nullptr;
+    }
+    bool PerCornerNormals() const { return faceNormalsPerCorner || pointNormals; }
+    const Vec3 *Normal(int c) const {
+        if (faceNormalsPerCorner) {
+            const int n = o.m_normalindex[c];
+            return n >= 0 && n < normals ? &o.m_normales[n] : nullptr;
+        }
+        if (pointNormals) {
+            const int n = o.m_vertexnormalindex[c];
+            return n >= 0 && n < vertexNormals ? &o.m_normalesPerVertex[n] : nullptr;
+        }
+        return nullptr;
+    }
+    const Vec2 *TexCoord(int c) const {
+        if (!textured)
+            return nullptr;
+        const int t = o.m_texindex[c];
+        return t >= 0 && t < texCoords ? &o.m_texvertex[t] : nullptr;
+    }
+};
+
+} // namespace
+
+bool SendsEveryCorner(const CObject3D &o, bool textured) {
+    const CornerSource source(o);
+    if (!source.PerCornerNormals() && !source.onePerFace)
+        return false;
+    if (textured && !source.textured)
+        return false;
+    bool every = true;
+    ForEachFace(o.m_index, source.count, [&](int first, int end, int) {
+        if (!every || !source.Drawn(first, end))
+            return;
+        if (!source.PerCornerNormals() && !source.FaceNormal(first))
+            every = false;
+        for (int c = first; c < end && every; ++c)
+            every = (!source.PerCornerNormals() || source.Normal(c)) &&
+                    (!textured || source.TexCoord(c));
+    });
+    return every;
+}
+
 void SendFaces(CObject3D &o, const Placement *placed, SentMaterial *sent, FaceStream stream) {
     const bool inTriangles = stream == FaceStream::InOpenTriangles;
     o.m_lastMaterial = -1;
-    const int points = o.PointCount();
-    const int count = o.IndexCount();
-    const int normals = static_cast<int>(o.m_normales.size());
-    const int vertexNormals = static_cast<int>(o.m_normalesPerVertex.size());
-    const int texCoords = static_cast<int>(o.m_texvertex.size());
-    const bool faceNormalsPerCorner =
-        o.m_lit && o.m_normalMode == 0 && static_cast<int>(o.m_normalindex.size()) >= count;
-    const bool pointNormals = o.m_lit && o.m_normalMode == 1 && vertexNormals > 0 &&
-                              static_cast<int>(o.m_vertexnormalindex.size()) >= count;
-    const bool textured =
-        o.m_lit && static_cast<int>(o.m_texindex.size()) >= count && texCoords > 0;
-    const bool onePerFace =
-        o.m_lit && o.m_normalindex.empty() && normals > 0 && o.nbnormal == o.nbpts;
+    const CornerSource source(o);
     const float vFactor = static_cast<float>(o.m_texVFactor);
 
     auto sendCorner = [&](int c) {
-        if (faceNormalsPerCorner) {
-            const int n = o.m_normalindex[c];
-            if (n >= 0 && n < normals)
-                SendNormal(o.m_normales[n], placed);
-        } else if (pointNormals) {
-            const int n = o.m_vertexnormalindex[c];
-            if (n >= 0 && n < vertexNormals)
-                SendNormal(o.m_normalesPerVertex[n], placed);
-        }
-        if (textured) {
-            const int t = o.m_texindex[c];
-            if (t >= 0 && t < texCoords)
-                glTexCoord2f(o.m_texvertex[t].x, vFactor * o.m_texvertex[t].y);
-        }
+        if (const Vec3 *n = source.Normal(c))
+            SendNormal(*n, placed);
+        if (const Vec2 *t = source.TexCoord(c))
+            glTexCoord2f(t->x, vFactor * t->y);
         const Vec3 &point = o.m_vertices[o.m_index[c]];
         const Vec3 v = placed ? placed->Point(point) : point;
         glVertex3f(v.x, v.y, v.z);
     };
 
-    // Runs of triangles or quads share one primitive (colours, normals and materials may change
+    // Triangles and quads share one run of triangles (colours, normals and materials may change
     // between glBegin and glEnd); a polygon of more corners has one of its own.
     GLenum open = GL_NONE;
     auto close = [&open] {
@@ -160,37 +215,33 @@ void SendFaces(CObject3D &o, const Placement *placed, SentMaterial *sent, FaceSt
             glEnd();
         open = GL_NONE;
     };
-    ForEachFace(o.m_index, count, [&](int first, int end, int k) {
+    ForEachFace(o.m_index, source.count, [&](int first, int end, int k) {
         // The identification colour: the object index over red and green, the face over blue.
         glColor3ub(static_cast<GLubyte>(o.m_pickName & 0xff),
                    static_cast<GLubyte>((o.m_pickName >> 8) & 0xff),
                    static_cast<GLubyte>(k & 0xff));
         if (o.m_materialAlways == 1 || o.m_lit)
             o.ApplyMaterial(k, sent);
-        const int corners = end - first;
-        if (corners < 3)
-            return;
         // A face naming a point that does not exist is left out whole.
-        for (int c = first; c < end; ++c)
-            if (o.m_index[c] < 0 || o.m_index[c] >= points)
-                return;
+        if (!source.Drawn(first, end))
+            return;
+        const int corners = end - first;
         o.m_faceSize = corners;
+        // A quad is cut here, the same way in every list, rather than by the driver: the two
+        // diagonals give different pictures when it is out of its plane or when its normals or
+        // texture coordinates vary unevenly over it.
+        const bool fan = inTriangles || corners == 4;
         if (!inTriangles) {
-            const GLenum primitive = corners == 3   ? GL_TRIANGLES
-                                     : corners == 4 ? GL_QUADS
-                                                    : GL_POLYGON;
+            const GLenum primitive = corners <= 4 ? GL_TRIANGLES : GL_POLYGON;
             if (primitive != open || primitive == GL_POLYGON) {
                 close();
                 glBegin(primitive);
                 open = primitive;
             }
         }
-        if (onePerFace) {
-            const int p = o.m_index[first];
-            if (p >= 0 && p < normals)
-                SendNormal(o.m_normales[p], placed);
-        }
-        if (inTriangles) {
+        if (const Vec3 *n = source.FaceNormal(first))
+            SendNormal(*n, placed);
+        if (fan) {
             // A fan from the first corner; the diagonals are flagged as inner edges so that
             // outlines in vector mode show the face's own sides only.
             for (int c = first + 1; c + 1 < end; ++c) {

@@ -58,7 +58,10 @@ void SceneBatch::Build(const ObjectTable &objects, int count, int textureCount) 
     for (int slot = 0; slot < count; ++slot) {
         const CObject3D *object = objects[slot].get();
         Key key;
-        if (!object || !KeyOf(*object, textureCount, key))
+        // An object that leaves a corner without a normal or a texture coordinate of its own
+        // would take the one the object before it in the run left behind.
+        if (!object || !KeyOf(*object, textureCount, key) ||
+            !SendsEveryCorner(*object, key.texture >= 0))
             continue;
         const auto [found, added] = runOfKey.emplace(OrderOf(key), runs.size());
         if (added)

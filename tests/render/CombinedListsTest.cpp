@@ -9,6 +9,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace ventrel {
@@ -190,6 +191,92 @@ TEST_F(CombinedLists, ObjectsShareARunOnlyWithTheirOwnMaterial) {
     EXPECT_EQ(scene->Batch().ObjectCount(), 300);
     EXPECT_TRUE(scene->Batch().Covers(299));
     EXPECT_FALSE(scene->Batch().Covers(300));
+}
+
+// Objects that leave a corner without a normal or a texture coordinate, each after a neighbour
+// whose own values differ from those of the object before it in its run, and a twisted quad.
+TEST_F(CombinedLists, ObjectsLeavingCornersToOpenGlDrawAsWithTheirOwnList) {
+    scene->m_readTexture = [](const std::string &, SceneTexture &out) {
+        out.width = out.height = 16;
+        out.depth = 24;
+        out.pixels.resize(16 * 16 * 3);
+        for (size_t i = 0; i < out.pixels.size(); ++i)
+            out.pixels[i] = static_cast<std::uint8_t>(i * 7);
+        return true;
+    };
+    const auto tilted = [&](Vec3 corner) {
+        CObject3D *wall = AddWall("tilted", {0, 0, 0}, 80);
+        wall->translation = corner;
+        wall->angle = 60;
+        wall->rotation = {0, 1, 0};
+        return wall;
+    };
+    const auto textured = [&](Vec3 corner) {
+        CObject3D *wall = AddWall("textured", corner, 80);
+        wall->m_textureFile = "panel.bmp";
+        wall->AttachTexture(*scene);
+        return wall;
+    };
+    std::vector<std::string> faulty;
+    // Lighting off, materials on: no normal at all.
+    tilted({-400, 250, 0});
+    CObject3D *unlit = AddWall("unlit", {-300, 250, 0}, 80);
+    unlit->m_lit = 0;
+    unlit->m_materialAlways = 1;
+    faulty.push_back(unlit->m_name);
+    // Normals without an index, fewer than the points: none is sent.
+    tilted({-200, 250, 0});
+    CObject3D *unindexed = AddWall("normals without index", {-100, 250, 0}, 80);
+    unindexed->m_normales = {{0, 0, 1}, {0, 0, 1}};
+    unindexed->nbnormal = 2;
+    faulty.push_back(unindexed->m_name);
+    // Normals with an index that misses corners.
+    tilted({0, 250, 0});
+    CObject3D *holes = AddWall("index with holes", {100, 250, 0}, 80);
+    holes->m_normales = {{0, 0, 1}};
+    holes->nbnormal = 1;
+    holes->m_normalindex = {0, -1, 0, 7, -1};
+    faulty.push_back(holes->m_name);
+    // A texture without texture-coordinate indexes, after a textured neighbour of its run whose
+    // coordinates differ from those of the plain wall between them.
+    textured({-400, 100, 0})->m_texvertex = {
+        {0.31f, 0.77f}, {0.4f, 0.2f}, {0.9f, 0.6f}, {0.13f, 0.52f}};
+    AddWall("plain", {-300, 100, 0}, 80);
+    CObject3D *noCoordinates = textured({-200, 100, 0});
+    noCoordinates->m_name = "texture without coordinates";
+    noCoordinates->m_texindex.clear();
+    faulty.push_back(noCoordinates->m_name);
+    textured({-100, 100, 0});
+    // A loft quad out of its plane, with one normal per point, among plain walls.
+    auto twisted = std::make_unique<CObject3D>();
+    twisted->m_name = "twisted";
+    twisted->m_vertices = {{-300, -350, 150}, {0, -350, -150}, {0, -50, 150}, {-300, -50, -150}};
+    twisted->m_index = {0, 1, 2, 3, -1};
+    twisted->nbpts = 4;
+    twisted->nbindex = 5;
+    twisted->nbface = 1;
+    twisted->m_normalMode = 1;
+    scene->AddObject(std::move(twisted));
+    AddWall("plain", {100, 100, 0}, 80);
+    for (int i = 0; i < 3; ++i)
+        tilted({100.0f + 100 * i, -300, 0});
+
+    scene->BuildAll();
+    for (int i = 0; i < scene->m_nbobject; ++i) {
+        const std::string &name = scene->Object(i)->m_name;
+        const bool isFaulty = std::find(faulty.begin(), faulty.end(), name) != faulty.end();
+        EXPECT_EQ(scene->Batch().Covers(i), !isFaulty) << name;
+    }
+    const auto combined = Frame(true);
+    const auto own = Frame(false);
+    EXPECT_GT(Lit(own), kSize * kSize / 10);
+    EXPECT_LE(Differing(combined, own), kSize * kSize / 400);
+
+    scene->ToggleVectorMode();
+    const auto combinedLines = Frame(true);
+    const auto ownLines = Frame(false);
+    EXPECT_LE(Differing(combinedLines, ownLines), kSize * kSize / 400);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST_F(CombinedLists, PlacementIsTheMatrixOpenGlBuilds) {
