@@ -50,7 +50,7 @@ public:
 
     // --- OpenGL (a context must be current) ------------------------------------------------------
     // The initial state of a new view's context: polygon mode, shading, texture defaults, light 0,
-    // blending; then the camera reset, BuildAll and BuildLights.
+    // blending, the default light; then the camera reset, BuildAll and BuildLights.
     void InitGl();
     void Reshape(int width, int height);
     // Clears to the background colour, renders and, with a context, swaps.

@@ -54,6 +54,10 @@ void Scene::InitGl() {
     glEnable(GL_LIGHTING);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // The scene exists before its context does: the default light and modulated textures come
+    // now, so that a scene bringing lights of its own (which BuildLights then sets) does not keep
+    // its textures pasted over the lighting.
+    DefaultLight();
 
     ResetCamera();
     BuildAll();

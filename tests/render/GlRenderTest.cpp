@@ -115,6 +115,35 @@ TEST_F(GlRender, TexturesAreRescaledToPowersOfTwo) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+TEST_F(GlRender, AScenesOwnLightModulatesTexturedFaces) {
+    // A white texture under a grey light: pasted over the lighting it would stay white.
+    scene->m_readTexture = [](const std::string &, SceneTexture &out) {
+        out.width = out.height = 4;
+        out.depth = 24;
+        out.pixels.assign(4 * 4 * 3, 255);
+        return true;
+    };
+    CSceneLight light;
+    light.type = 1;
+    light.location = {0, 0, 1};
+    light.color = {0.5f, 0.5f, 0.5f};
+    scene->AddLight(light);
+    AddWall("wall", 0);
+    scene->Object(0)->m_textureFile = "white.bmp";
+    scene->Object(0)->AttachTexture(*scene);
+    scene->InitGl(); // a view made for a scene that already holds its objects and lights
+    scene->Reshape(64, 64);
+    scene->m_display3D = true;
+    GLint env = 0;
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &env);
+    EXPECT_EQ(env, GL_MODULATE);
+    scene->PaintFrame({0, 0, 0}, context.get());
+    const auto centre = Centre();
+    EXPECT_GT(centre[0], 40);
+    EXPECT_LT(centre[0], 200) << "the light's grey, not the texture's white";
+    EXPECT_EQ(centre[0], centre[2]);
+}
+
 TEST_F(GlRender, FaultyObjectsCompileWithoutReadingPastTheirArrays) {
     auto object = std::make_unique<CObject3D>();
     object->m_vertices = {{0, 0, 0}, {100, 0, 0}, {0, 100, 0}};
