@@ -89,6 +89,24 @@ protected:
         return count;
     }
 
+    // The frame drawn through the combined lists against the one drawn through each object's own
+    // list, filled and then outlined: at most `differing` pixels apart.
+    void ExpectTheOwnListsPicture(int differing) {
+        const auto combined = Frame(true);
+        const auto own = Frame(false);
+        EXPECT_GT(Lit(own), kSize * kSize / 10);
+        EXPECT_LE(Differing(combined, own), differing);
+
+        scene->ToggleVectorMode();
+        const auto combinedLines = Frame(true);
+        const auto ownLines = Frame(false);
+        EXPECT_LT(Lit(ownLines), Lit(own) / 2) << "outlines only";
+        EXPECT_LE(Differing(combinedLines, ownLines), differing)
+            << "faces cut into triangles show no diagonals";
+        scene->ToggleVectorMode();
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    }
+
     std::unique_ptr<EglContext> context;
     std::unique_ptr<Scene> scene;
 };
@@ -101,18 +119,7 @@ TEST_F(CombinedLists, DrawTheSamePictureAsEachObjectsOwnList) {
     EXPECT_EQ(scene->Batch().ObjectCount(), 59);
     EXPECT_EQ(scene->Batch().ListCount(), 3);
     EXPECT_FALSE(scene->Batch().Covers(0));
-    const auto combined = Frame(true);
-    const auto own = Frame(false);
-    EXPECT_GT(Lit(own), kSize * kSize / 10);
-    EXPECT_LE(Differing(combined, own), kSize * kSize / 200);
-
-    scene->ToggleVectorMode();
-    const auto combinedLines = Frame(true);
-    const auto ownLines = Frame(false);
-    EXPECT_LT(Lit(ownLines), Lit(own) / 2) << "outlines only";
-    EXPECT_LE(Differing(combinedLines, ownLines), kSize * kSize / 200)
-        << "faces cut into triangles show no diagonals";
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    ExpectTheOwnListsPicture(kSize * kSize / 200);
 }
 
 TEST_F(CombinedLists, PicksNameTheSameObjectsAsTheOwnLists) {
@@ -267,16 +274,7 @@ TEST_F(CombinedLists, ObjectsLeavingCornersToOpenGlDrawAsWithTheirOwnList) {
         const bool isFaulty = std::find(faulty.begin(), faulty.end(), name) != faulty.end();
         EXPECT_EQ(scene->Batch().Covers(i), !isFaulty) << name;
     }
-    const auto combined = Frame(true);
-    const auto own = Frame(false);
-    EXPECT_GT(Lit(own), kSize * kSize / 10);
-    EXPECT_LE(Differing(combined, own), kSize * kSize / 400);
-
-    scene->ToggleVectorMode();
-    const auto combinedLines = Frame(true);
-    const auto ownLines = Frame(false);
-    EXPECT_LE(Differing(combinedLines, ownLines), kSize * kSize / 400);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    ExpectTheOwnListsPicture(kSize * kSize / 400);
 }
 
 TEST_F(CombinedLists, PlacementIsTheMatrixOpenGlBuilds) {
