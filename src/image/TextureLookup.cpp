@@ -1,14 +1,15 @@
 // Where the texture files named by bare names ("tin.jpg", "wood.jpg", ...) are found.
 #include "image/TextureLookup.h"
 
+#include "platform/ProgramFolder.h"
+
 namespace ventrel {
 
 std::filesystem::path InstalledTextureFolder() {
-    return VENTREL_DATA_DIR;
-}
-
-std::filesystem::path SourceTextureFolder() {
-    return VENTREL_TEXTURE_SOURCE_DIR;
+    // Found once: the program does not move while it runs.
+    static const std::filesystem::path folder =
+        FindBesideProgram(std::filesystem::path(VENTREL_DATA_SUBDIR) / "textures");
+    return folder;
 }
 
 std::filesystem::path FindTexture(const std::string &name,
@@ -20,10 +21,11 @@ std::filesystem::path FindTexture(const std::string &name,
     if (name.empty() || path.has_parent_path())
         return inWorkFolder;
     std::error_code error;
-    for (const auto &candidate :
-         {inWorkFolder, InstalledTextureFolder() / path, SourceTextureFolder() / path})
-        if (std::filesystem::is_regular_file(candidate, error))
-            return candidate;
+    if (std::filesystem::is_regular_file(inWorkFolder, error))
+        return inWorkFolder;
+    const std::filesystem::path installed = InstalledTextureFolder();
+    if (!installed.empty() && std::filesystem::is_regular_file(installed / path, error))
+        return installed / path;
     return inWorkFolder;
 }
 

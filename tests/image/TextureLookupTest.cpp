@@ -15,14 +15,21 @@ using test::TestFolder;
 
 TEST(TextureLookup, TheWorkFolderComesFirstThenTheProgramsOwnTextures) {
     TestFolder folder;
-    EXPECT_EQ(FindTexture("tin.jpg", folder.Path()), SourceTextureFolder() / "tin.jpg");
+    // The program's own textures: the copy at the top of the build tree, never the source folder.
+    const std::filesystem::path own = InstalledTextureFolder();
+    ASSERT_FALSE(own.empty());
+    EXPECT_EQ(own.filename(), "textures");
+    EXPECT_EQ(own.parent_path().filename(), "ventrel");
+    EXPECT_NE(std::filesystem::weakly_canonical(own),
+              std::filesystem::weakly_canonical(std::filesystem::path(VENTREL_SOURCE_DIR) /
+                                                "resources/textures"));
+    EXPECT_EQ(FindTexture("tin.jpg", folder.Path()), own / "tin.jpg");
     folder.Write("tin.jpg", "mine");
     EXPECT_EQ(FindTexture("tin.jpg", folder.Path()), folder / "tin.jpg");
     // Unknown names and names with a folder stay in the work folder.
     EXPECT_EQ(FindTexture("nowhere.jpg", folder.Path()), folder / "nowhere.jpg");
     EXPECT_EQ(FindTexture("sub/wood.jpg", folder.Path()), folder.Path() / "sub/wood.jpg");
     EXPECT_EQ(FindTexture("/abs/wood.jpg", folder.Path()), "/abs/wood.jpg");
-    EXPECT_FALSE(InstalledTextureFolder().empty());
 }
 
 TEST(TextureLookup, TheShippedTexturesLoad) {
