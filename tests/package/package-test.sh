@@ -103,6 +103,34 @@ complete_line() {
 mkdir -p "$work/plates"
 [ "$(complete_line ventrel-cli export x.dat -C pl)" = "plates " ] || fail "completion of -C"
 
+# File types: organ and chest files are known by their content; an Emacs Org-mode file keeps its
+# own type, and a .dat file of another program stays plain text.
+if command -v update-mime-database >/dev/null && command -v gio >/dev/null; then
+  mkdir -p "$scratch/data/mime/packages" "$work/types"
+  cp "$usr/share/mime/packages/ventrel.xml" "$scratch/data/mime/packages/"
+  update-mime-database "$scratch/data/mime"
+  cp "$examples/orgue.org" "$examples/grand-orgue.dat" "$examples/barrages.dat" "$work/types/"
+  printf '* Notes\n** TODO order the tin\n' >"$work/types/notes.org"
+  printf 'TUYAU 60 60 2000 -600 1800 200\r\n' >"$work/types/pipes.org"
+  printf 'measurements\n1 2 3\n' >"$work/types/other.dat"
+  type_of() {
+    XDG_DATA_HOME="$scratch/data" gio info -a standard::content-type "$work/types/$1" 2>/dev/null |
+      sed -n 's/.*standard::content-type: //p'
+  }
+  for expected in orgue.org:application/x-ventrel-organ pipes.org:application/x-ventrel-organ \
+    notes.org:text/org grand-orgue.dat:application/x-ventrel-chest \
+    barrages.dat:application/x-ventrel-chest other.dat:text/plain; do
+    [ "$(type_of "${expected%%:*}")" = "${expected#*:}" ] ||
+      fail "${expected%%:*} is $(type_of "${expected%%:*}"), not ${expected#*:}"
+  done
+fi
+
+# The menu entry offers to open every type the package defines.
+for type in $(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$usr/share/mime/packages/ventrel.xml"); do
+  grep -q "^MimeType=.*$type;" "$usr/share/applications/ventrel.desktop" ||
+    fail "the desktop entry does not open $type"
+done
+
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$usr/share/applications/ventrel.desktop" || fail "desktop entry"
 fi
