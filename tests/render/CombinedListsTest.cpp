@@ -31,13 +31,8 @@ protected:
     }
     void TearDown() override { scene.reset(); }
 
-    CObject3D *AddWall(const std::string &name, Vec3 corner, float size) {
-        auto wall = std::make_unique<CObject3D>();
-        wall->MakeQuad(*scene, name, corner, {size, size}, "");
-        return scene->AddObject(std::move(wall));
-    }
-    // A field of small walls, each placed its own way, three of them textured, a third of them red.
-    void AddField() {
+    // Every texture file reads as a 16 x 16 pattern of stripes.
+    void UsePatternTextures() {
         scene->m_readTexture = [](const std::string &, SceneTexture &out) {
             out.width = out.height = 16;
             out.depth = 24;
@@ -46,6 +41,15 @@ protected:
                 out.pixels[i] = static_cast<std::uint8_t>(i * 7);
             return true;
         };
+    }
+    CObject3D *AddWall(const std::string &name, Vec3 corner, float size) {
+        auto wall = std::make_unique<CObject3D>();
+        wall->MakeQuad(*scene, name, corner, {size, size}, "");
+        return scene->AddObject(std::move(wall));
+    }
+    // A field of small walls, each placed its own way, three of them textured, a third of them red.
+    void AddField() {
+        UsePatternTextures();
         for (int i = 0; i < 60; ++i) {
             CObject3D *wall = AddWall(
                 "w", {-700.0f + (i % 10) * 140, -500.0f + (i / 10) * 160, -40.0f * (i % 3)}, 100);
@@ -203,14 +207,7 @@ TEST_F(CombinedLists, ObjectsShareARunOnlyWithTheirOwnMaterial) {
 // Objects that leave a corner without a normal or a texture coordinate, each after a neighbour
 // whose own values differ from those of the object before it in its run, and a twisted quad.
 TEST_F(CombinedLists, ObjectsLeavingCornersToOpenGlDrawAsWithTheirOwnList) {
-    scene->m_readTexture = [](const std::string &, SceneTexture &out) {
-        out.width = out.height = 16;
-        out.depth = 24;
-        out.pixels.resize(16 * 16 * 3);
-        for (size_t i = 0; i < out.pixels.size(); ++i)
-            out.pixels[i] = static_cast<std::uint8_t>(i * 7);
-        return true;
-    };
+    UsePatternTextures();
     const auto tilted = [&](Vec3 corner) {
         CObject3D *wall = AddWall("tilted", {0, 0, 0}, 80);
         wall->translation = corner;
