@@ -2,11 +2,20 @@
 #include "L_2D_Drawing.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileNumbers.h"
 #include "platform/WorkFolder.h"
 
-#include <cstdio>
+#include <cmath>
 
 namespace ventrel {
+
+namespace {
+
+// A file's coordinates lie within this many millimetres of the origin (a kilometre): what lies
+// beyond is no organ part but a damaged or foreign file.
+constexpr int kLargestCoordinate = 1000000;
+
+} // namespace
 
 bool L_2D_Drawing::AddPoint(Vec2 point) {
     if (PointCount() >= kCapacity)
@@ -27,15 +36,20 @@ void L_2D_Drawing::Clear() {
 
 std::string L_2D_Drawing::PolyText() const {
     std::string text = Format("%10d", PointCount());
-    for (const Vec2 &p : m_points)
-        text += Format("%16f %16f", static_cast<double>(p.x), static_cast<double>(p.y));
+    text.reserve(text.size() + m_points.size() * 33);
+    for (const Vec2 &p : m_points) {
+        AppendFixed(text, p.x, 16);
+        text += ' ';
+        AppendFixed(text, p.y, 16);
+    }
     return text;
 }
 
 bool L_2D_Drawing::ParsePoly(const std::string &text, std::string &reason) {
+    // One pass over the text with the widths of "%10d" then "%16f %16f" per point.
+    size_t at = 0;
     int count = 0;
-    int used = 0;
-    if (std::sscanf(text.c_str(), "%10d%n", &count, &used) != 1) {
+    if (!ReadInt(text, at, count, 10)) {
         reason = "no point count";
         return false;
     }
@@ -45,13 +59,26 @@ bool L_2D_Drawing::ParsePoly(const std::string &text, std::string &reason) {
     }
     // A short file keeps the count it states; the points it does not give are (0, 0).
     std::vector<Vec2> points(static_cast<size_t>(count));
-    size_t offset = static_cast<size_t>(used);
     for (int i = 0; i < count; ++i) {
-        float x = 0, y = 0;
-        if (std::sscanf(text.c_str() + offset, "%16f %16f%n", &x, &y, &used) != 2)
+        float xy[2] = {0, 0};
+        size_t next = at;
+        if (!ReadReal(text, next, xy[0], 16) || !ReadReal(text, next, xy[1], 16))
             break;
-        points[static_cast<size_t>(i)] = {x, y};
-        offset += static_cast<size_t>(used);
+        for (int c = 0; c < 2; ++c) {
+            const char *name = c == 0 ? "x" : "y";
+            if (!std::isfinite(xy[c])) {
+                reason = Format("point %d: %s is %s, not a number of millimetres", i + 1, name,
+                                std::isnan(xy[c]) ? "nan" : "infinite");
+                return false;
+            }
+            if (std::abs(xy[c]) > kLargestCoordinate) {
+                reason = Format("point %d: %s = %s lies beyond +/-%d mm", i + 1, name,
+                                FixedText(xy[c], 0).c_str(), kLargestCoordinate);
+                return false;
+            }
+        }
+        points[static_cast<size_t>(i)] = {xy[0], xy[1]};
+        at = next;
     }
     m_points = std::move(points);
     m_pen = m_points.empty() ? Vec2{} : m_points.back();
