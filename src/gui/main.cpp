@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <clocale>
+
 namespace {
 
 // --help and --version are answered before Qt starts, so that they work without a display. Every
@@ -52,6 +54,9 @@ int main(int argc, char **argv) {
         return status;
     ventrel::OrganView3D::SetDefaultFormat();
     QApplication application(argc, argv);
+    // Qt hands the session's locale to the C library; numbers in files keep '.' (their code does
+    // not rely on it either), while the window may still show the user's own formats through Qt.
+    std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setOrganizationName(ventrel::RecentFiles::kOrganisation);
     QCoreApplication::setApplicationName(ventrel::RecentFiles::kApplication);
     QCoreApplication::setApplicationVersion(VENTREL_VERSION);

@@ -13,9 +13,11 @@ struct Result {
     std::string out;
 };
 
-inline Result Cli(const std::string &arguments) {
+// `environment` ("NAME=value ...") is put before the command.
+inline Result Cli(const std::string &arguments, const std::string &environment = "") {
     Result result;
-    const std::string command = std::string(VENTREL_CLI) + " " + arguments + " 2>/dev/null";
+    const std::string command =
+        environment + " " + std::string(VENTREL_CLI) + " " + arguments + " 2>/dev/null";
     FILE *pipe = popen(command.c_str(), "r");
     if (!pipe)
         return result;

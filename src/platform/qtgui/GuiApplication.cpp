@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <cerrno>
+#include <clocale>
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
@@ -29,6 +30,8 @@ void EnsureGuiApplication() {
     static QGuiApplication *application = nullptr;
     application = new QGuiApplication(argc, argv);
     (void)application;
+    // Qt hands the session's locale to the C library: numbers stay with '.'.
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 } // namespace ventrel
