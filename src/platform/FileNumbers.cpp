@@ -16,14 +16,29 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// Skips the blanks, then bounds the field to `width` characters; false when nothing is left.
-bool Field(std::string_view text, std::size_t at, int width, std::size_t &first,
-           std::size_t &last) {
-    first = std::min(at, text.size());
+// Where a number's digits lie: after the blanks and an optional sign, up to the end of a field of
+// `width` characters.
+struct Field {
+    const char *digits;
+    const char *last;
+    bool negative = false;
+};
+
+// False when nothing is left after the sign, or when a second sign follows it (from_chars would
+// take a '-' of its own).
+bool SignedField(std::string_view text, std::size_t at, int width, Field &field) {
+    std::size_t first = std::min(at, text.size());
     while (first < text.size() && IsBlank(text[first]))
         ++first;
-    last = width > 0 ? std::min(text.size(), first + static_cast<std::size_t>(width)) : text.size();
-    return first < last;
+    const std::size_t last =
+        width > 0 ? std::min(text.size(), first + static_cast<std::size_t>(width)) : text.size();
+    if (first < last && (text[first] == '+' || text[first] == '-')) {
+        field.negative = text[first] == '-';
+        ++first;
+    }
+    field.digits = text.data() + first;
+    field.last = text.data() + last;
+    return first < last && text[first] != '+' && text[first] != '-';
 }
 
 // A value from_chars found but its type cannot hold: an infinity when its magnitude is large, a
@@ -40,26 +55,17 @@ template <typename Real> Real OutOfRange(std::string_view digits) {
 
 template <typename Real>
 bool ReadRealOf(std::string_view text, std::size_t &at, Real &value, int width) {
-    std::size_t first, last;
-    if (!Field(text, at, width, first, last))
-        return false;
-    std::size_t p = first;
-    bool negative = false;
-    if (text[p] == '+' || text[p] == '-') {
-        negative = text[p] == '-';
-        ++p;
-    }
-    // from_chars takes a '-' of its own, which must not follow the sign read above.
-    if (p >= last || text[p] == '+' || text[p] == '-')
+    Field field;
+    if (!SignedField(text, at, width, field))
         return false;
     Real parsed = 0;
-    const char *begin = text.data() + p;
-    const auto [end, error] = std::from_chars(begin, text.data() + last, parsed);
+    const auto [end, error] = std::from_chars(field.digits, field.last, parsed);
     if (error == std::errc::invalid_argument)
         return false;
     if (error == std::errc::result_out_of_range)
-        parsed = OutOfRange<Real>(std::string_view(begin, static_cast<std::size_t>(end - begin)));
-    value = negative ? -parsed : parsed;
+        parsed = OutOfRange<Real>(
+            std::string_view(field.digits, static_cast<std::size_t>(end - field.digits)));
+    value = field.negative ? -parsed : parsed;
     at = static_cast<std::size_t>(end - text.data());
     return true;
 }
@@ -93,24 +99,16 @@ bool ReadReal(std::string_view text, std::size_t &at, double &value, int width) 
 }
 
 bool ReadInt(std::string_view text, std::size_t &at, int &value, int width) {
-    std::size_t first, last;
-    if (!Field(text, at, width, first, last))
+    Field field;
+    if (!SignedField(text, at, width, field))
         return false;
-    std::size_t p = first;
-    bool negative = false;
-    if (text[p] == '+' || text[p] == '-') {
-        negative = text[p] == '-';
-        ++p;
-    }
     long long magnitude = 0;
-    const char *begin = text.data() + p;
-    const auto [end, error] = std::from_chars(begin, text.data() + last, magnitude);
-    if (end == begin || (error != std::errc() && error != std::errc::result_out_of_range) ||
-        *begin == '-')
+    const auto [end, error] = std::from_chars(field.digits, field.last, magnitude);
+    if (error == std::errc::invalid_argument)
         return false;
     if (error == std::errc::result_out_of_range)
         magnitude = LLONG_MAX;
-    const long long signedValue = negative ? -magnitude : magnitude;
+    const long long signedValue = field.negative ? -magnitude : magnitude;
     value = static_cast<int>(std::clamp<long long>(signedValue, INT_MIN, INT_MAX));
     at = static_cast<std::size_t>(end - text.data());
     return true;
