@@ -29,5 +29,7 @@ void AddPolyCommand(CLI::App &app, Run &run);
 void AddImageCommand(CLI::App &app, Run &run);
 void AddDrawCommand(CLI::App &app, Run &run);
 void AddPedalboardCommand(CLI::App &app, Run &run);
+void AddScaleCommand(CLI::App &app, Run &run);
+void AddChartCommand(CLI::App &app, Run &run);
 
 } // namespace ventrel::cli

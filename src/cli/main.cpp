@@ -8,9 +8,9 @@ namespace {
 using AddCommand = void (*)(CLI::App &, Run &);
 
 constexpr AddCommand kCommands[] = {
-    AddRenderCommand, AddTowerCommand,   AddLayoutCommand, AddExportCommand,
-    AddOrganCommand,  AddCirclesCommand, AddStopCommand,   AddBoardsCommand,
-    AddPolyCommand,   AddImageCommand,   AddDrawCommand,   AddPedalboardCommand,
+    AddRenderCommand,  AddTowerCommand,      AddLayoutCommand, AddExportCommand, AddOrganCommand,
+    AddCirclesCommand, AddStopCommand,       AddBoardsCommand, AddPolyCommand,   AddImageCommand,
+    AddDrawCommand,    AddPedalboardCommand, AddScaleCommand,  AddChartCommand,
 };
 
 int Main(int argc, char **argv) {
