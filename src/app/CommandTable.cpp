@@ -89,8 +89,7 @@ std::vector<Command> BuildTable() {
         Disabled(32822, "&Cancel\tCtrl+Z"),
         Item(57643, "Undo", Nothing),
         Item(32830, "Edit Pipe positions", [](View &v) { v.EditPipePositions(); }),
-        // The chest-position dialog is not built yet.
-        Disabled(32844, "Edit Chest Position"),
+        Item(32844, "Edit Chest Position", [](View &v) { v.ShowChestPositions(); }),
         Disabled(57635, "&Cut\tCtrl+X"),
         Disabled(57634, "&Copy\tCtrl+C"),
         Disabled(57637, "Paste\tCtrl+V"),
@@ -119,7 +118,7 @@ std::vector<Command> BuildTable() {
         Item(
             32784, "Display 3D", [](View &v) { v.ToggleDisplay3D(); },
             [](const View &v) { return v.g_scene && v.g_scene->m_display3D; }),
-        Disabled(32807, "Display chests"),
+        Item(32807, "Display chests", [](View &v) { v.ShowChestPositions(); }),
         Item(32793, "Vector Mode",
              [](View &v) {
                  if (v.g_scene) {
@@ -176,17 +175,16 @@ std::vector<Command> BuildTable() {
         Disabled(32827, "Bottom"),
         Item(32840, "STOP", [](View &v) { v.OpenStop(); }),
         Item(32841, "Keyboard", [](View &v) { v.CreateKeyboard(); }),
-        // The polyline dialog, the loft editor and the tower are not built yet.
-        Disabled(32798, "Polyline"),
-        Disabled(32829, "Loft"),
+        Item(32798, "Polyline", [](View &v) { v.OpenPolylineDialog(); }),
+        Item(32829, "Loft", [](View &v) { v.OpenLoftEditor(); }),
         Item(32828, "Create Background", [](View &v) { v.CreateBackground(); }),
-        Disabled(32808, "TOWER"),
+        Item(32808, "TOWER", [](View &v) { v.CreateTower(); }),
         Item(32797, "Bar", [](View &v) { v.CreateBar(); }),
         Item(32818, "Line Horizontal", Nothing),
         Disabled(32820, "Line Vertical"),
         Disabled(32819, "Arc"),
-        Disabled(32847, "Extrude"),
-        Disabled(32848, "TURRET"),
+        Item(32847, "Extrude", [](View &v) { v.Extrude(); }),
+        Item(32848, "TURRET", [](View &v) { v.CreateTurret(); }),
         Item(32845, "Create Pedalboard", [](View &v) { v.CreatePedalboard(); }),
         Item(32846, "Write PEDALBOARD DXF", [](View &v) { v.WritePedalboardDxf(); }),
         Item(57664, "&About Ventrel...", [](View &v) { v.Host().ShowAbout(); }),

@@ -25,6 +25,13 @@ public:
     bool RunValueDialog(ValueDialog &dialog) override { return m_value && m_value(dialog); }
     void ShowAbout() override { ++m_abouts; }
     void ShowPipePositions(PipePositionDialog &dialog) override { m_pipeDialog = &dialog; }
+    void ShowPolylineDialog(PolylineDialog &dialog) override { m_polylineDialog = &dialog; }
+    void ShowLoftEditor(LoftEditor &editor) override { m_loftEditor = &editor; }
+    void ShowChestPositions(ChestPositionDialog &dialog) override {
+        m_chestDialog = &dialog;
+        ++m_chestDialogShows;
+    }
+    void LoftEditorClosed() override { m_loftEditor = nullptr; }
     void Print() override { ++m_prints; }
     void PrintPreview() override { ++m_previews; }
     void ToggleBar(int id) override { m_bars[id] = !BarVisible(id); }
@@ -41,6 +48,10 @@ public:
     std::function<bool(ElectrosDialog &)> m_electros;
     std::function<bool(ValueDialog &)> m_value;
     PipePositionDialog *m_pipeDialog = nullptr;
+    PolylineDialog *m_polylineDialog = nullptr;
+    LoftEditor *m_loftEditor = nullptr;
+    ChestPositionDialog *m_chestDialog = nullptr;
+    int m_chestDialogShows = 0;
     int m_abouts = 0;
     int m_prints = 0;
     int m_previews = 0;

@@ -4,6 +4,7 @@
 #include "ViewHost.h"
 
 #include "chest/OrganFile.h"
+#include "dialogs/ChestPositionDialog.h"
 #include "organ3d/Organ3D.h"
 #include "platform/AtomicFile.h"
 #include "platform/FatalInputError.h"
@@ -55,6 +56,8 @@ bool CVentrelView::OpenChestFile(const std::filesystem::path &path) {
     FinishScene();
     g_scene->m_translateStep = 10.0f;
     g_scene->m_display3D = false;
+    if (m_inspector)
+        m_inspector->Fill();
     m_host.DocumentOpened(path);
     Repaint();
     return true;
@@ -71,6 +74,8 @@ void CVentrelView::AddChest() {
     }
     const int i = g_chests->count;
     CWindchest &chest = (*g_chests)[i];
+    if (!m_inspector)
+        ShowChestPositions();
     if (!ReadChestInto(chest, g_fileName, m_folder, m_ui))
         return;
     g_currentChest = &chest;
@@ -85,6 +90,8 @@ void CVentrelView::AddChest() {
     FinishScene();
     g_scene->m_translateStep = 10.0f;
     g_scene->m_display3D = true;
+    if (m_inspector)
+        m_inspector->Fill();
     Repaint();
 }
 
@@ -122,6 +129,8 @@ bool CVentrelView::OpenOrganFile(const std::filesystem::path &path) {
     g_currentChest = &(*g_chests)[0];
     g_scene->m_translateStep = 30.0f;
     g_scene->m_display3D = true;
+    if (m_inspector)
+        m_inspector->Open();
     m_host.DocumentOpened(path);
     Repaint();
     return true;

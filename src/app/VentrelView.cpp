@@ -4,8 +4,12 @@
 #include "ViewHost.h"
 
 #include "chest/OrganFile.h"
+#include "dialogs/ChestPositionDialog.h"
+#include "dialogs/LoftEditor.h"
 #include "dialogs/PipePositionDialog.h"
+#include "dialogs/PolylineDialog.h"
 #include "organ3d/Organ3D.h"
+#include "outline/L_2D_Drawing.h"
 #include "platform/GlContext.h"
 #include "platform/Ui.h"
 #include "render/TextureFileReader.h"
@@ -29,7 +33,9 @@ CVentrelView::CVentrelView(Ui &ui, ViewHost &host)
 }
 
 CVentrelView::~CVentrelView() {
-    // The display lists belong to the window's context.
+    // The loft editor's preview goes with the scene; the display lists belong to the window's
+    // context.
+    CloseLoftEditor();
     if (g_scene)
         WithGl();
     g_scene.reset();
@@ -95,6 +101,8 @@ void CVentrelView::Reset() {
     m_freeItems.clear();
     g_pipeBoards.reset();
     g_keyboardShown = false;
+    if (m_inspector)
+        m_inspector->Fill();
     Repaint();
 }
 

@@ -9,6 +9,7 @@
 #include "math/Vec.h"
 #include "organ3d/Keyboard.h"
 #include "organ3d/Pedalboard.h"
+#include "organ3d/Tower.h"
 #include "platform/WorkFolder.h"
 #include "render/Scene.h"
 
@@ -21,7 +22,11 @@
 namespace ventrel {
 
 class Canvas;
+class ChestPositionDialog;
+class L_2D_Drawing;
+class LoftEditor;
 class PipePositionDialog;
+class PolylineDialog;
 class Ui;
 class ViewHost;
 
@@ -79,6 +84,17 @@ public:
     int m_viewWidth = 0, m_viewHeight = 0;
     int m_pageWidth = 0, m_pageHeight = 0;
     std::unique_ptr<PipePositionDialog> m_pipeDialog;
+    // The outline drawn with the mouse, made when the polyline dialog first opens.
+    std::unique_ptr<L_2D_Drawing> g_editor2D;
+    std::unique_ptr<PolylineDialog> m_polylineDialog;
+    // The loft editor while it is open (its preview is the scene).
+    std::unique_ptr<LoftEditor> m_loftEditor;
+    // The modeless chest-position dialog, made on first use.
+    std::unique_ptr<ChestPositionDialog> m_inspector;
+    // The sample tower's outlines, drawn in 2D once built.
+    CTower m_tower;
+    // The record "TURRET" makes.
+    std::unique_ptr<CLoft> m_turret;
 
     int ChestCount() const { return g_chests ? g_chests->count : 0; }
     CWindchest *FirstChest() { return g_chests ? &(*g_chests)[0] : nullptr; }
@@ -165,6 +181,19 @@ public:
     void CreateBackground();
     void CreateBar();
     void AddAxes();
+    // The outline editors and the Create items that build from outlines.
+    void OpenPolylineDialog();
+    void OpenLoftEditor();
+    void CloseLoftEditor();
+    void CreateTower();
+    void Extrude();
+    void CreateTurret();
+    // "Edit Chest Position" and "Display chests": the chest-position dialog, made on first use.
+    void ShowChestPositions();
+    // Removes chest i from the organ, the following ones moving up; the scene is built again.
+    void DeleteChest(int i);
+    // The scene's objects changed outside the view's own sequences.
+    void SceneEdited() { FinishScene(); }
 
     // Asks for a file; on OK g_fileName and the work folder follow the choice.
     bool AskFileName(const char *filter, const char *title);
@@ -172,6 +201,8 @@ public:
 
 private:
     void NewScene();
+    // The tower's two outlines at their offsets, once "TOWER" has built them.
+    void PaintTowerOutlines(Canvas &canvas);
     // The scene after its objects changed: bounds now, display lists at the next 3D paint.
     void FinishScene();
     void EnsureChests();

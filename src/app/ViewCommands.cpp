@@ -15,7 +15,7 @@ namespace ventrel {
 void CVentrelView::EditPipePositions() {
     if (g_chests)
         (*g_chests)[0].m_pick_mode = true;
-    m_pipeDialog = std::make_unique<PipePositionDialog>();
+    m_pipeDialog = std::make_unique<PipePositionDialog>(m_ui, [this] { return FirstChest(); });
     m_host.ShowPipePositions(*m_pipeDialog);
 }
 

@@ -6,9 +6,12 @@
 
 namespace ventrel {
 
+class ChestPositionDialog;
 class ElectrosDialog;
+class LoftEditor;
 class GlContext;
 class PipePositionDialog;
+class PolylineDialog;
 class ValueDialog;
 
 class ViewHost {
@@ -30,6 +33,12 @@ public:
     virtual void ShowAbout() = 0;
     // Shows the modeless pipe-position window over this model (kept by the view).
     virtual void ShowPipePositions(PipePositionDialog &dialog) = 0;
+    // The other modeless windows, each over its model (kept by the view until it says otherwise).
+    virtual void ShowPolylineDialog(PolylineDialog &dialog) = 0;
+    virtual void ShowLoftEditor(LoftEditor &editor) = 0;
+    virtual void ShowChestPositions(ChestPositionDialog &dialog) = 0;
+    // The loft editor's model is about to go: its window closes.
+    virtual void LoftEditorClosed() {}
     // The framework's print and print preview; they call the view's printing operations.
     virtual void Print() = 0;
     virtual void PrintPreview() = 0;

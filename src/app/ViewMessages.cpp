@@ -7,6 +7,7 @@
 #include "chest/ChestDrawing.h"
 #include "chest/PipePicking.h"
 #include "dialogs/PipePositionDialog.h"
+#include "outline/L_2D_Drawing.h"
 #include "platform/Canvas.h"
 #include "platform/Ui.h"
 
@@ -76,12 +77,25 @@ void CVentrelView::Paint2D(Canvas &screen) {
         m_drawing.BeginPaint();
         DrawPipeBoards(m_drawing, *g_pipeBoards);
     } else if (!g_scene->m_display3D) {
-        PaintChestView(m_drawing, g_currentChest, background, m_showGrid);
+        PaintChestView(m_drawing, g_currentChest, background, m_showGrid, g_editor2D.get());
+        PaintTowerOutlines(canvas);
     } else {
         // The 3D frame is drawn by OpenGL; a window that has none shows an empty display.
         m_drawing.FillBackground(background);
     }
     m_drawing.SetCanvas(nullptr);
+}
+
+void CVentrelView::PaintTowerOutlines(Canvas &canvas) {
+    if (!m_tower.m_outlines)
+        return;
+    // The profile at (100, 10) and the path at (100, 200), in model units like the chest.
+    const float scale = m_drawing.g_scale2D;
+    const int panX = m_drawing.g_pan.x + static_cast<int>(100 * scale);
+    m_tower.m_loft.m_couple.Draw(canvas, scale, panX,
+                                 m_drawing.g_pan.y + static_cast<int>(10 * scale));
+    m_tower.m_loft.m_forme.Draw(canvas, scale, panX,
+                                m_drawing.g_pan.y + static_cast<int>(200 * scale));
 }
 
 void CVentrelView::Paint3D() {
@@ -141,12 +155,25 @@ void CVentrelView::OnLeftDown(ScreenPoint p) {
     }
     if (g_scene)
         g_scene->LeftDown(p);
+    if (g_editor2D) {
+        // No panning while an outline is drawn: the click is the editor's.
+        m_leftDown = false;
+        g_editor2D->LeftButtonDown(p.x, p.y, m_ui);
+        Repaint();
+    }
 }
 
 void CVentrelView::OnMouseMove(ScreenPoint p) {
     if (g_keyboardMode && g_keyboardShown)
         return;
-    if (!g_scene || g_pipeBoards || m_spinning)
+    if (!g_scene || g_pipeBoards)
+        return;
+    if (g_editor2D) {
+        g_editor2D->MouseMove(p.x, p.y);
+        if (g_editor2D->m_edit.show_mouse)
+            Repaint();
+    }
+    if (m_spinning)
         return;
     if (m_leftDown && !g_scene->m_display3D) {
         const int dx = p.x - m_lastMouse.x, dy = p.y - m_lastMouse.y;
@@ -166,6 +193,10 @@ void CVentrelView::OnMouseMove(ScreenPoint p) {
 
 void CVentrelView::OnLeftUp() {
     m_leftDown = false;
+    if (g_editor2D) {
+        g_editor2D->LeftButtonUp();
+        Repaint();
+    }
     if (g_scene)
         g_scene->LeftUp();
 }

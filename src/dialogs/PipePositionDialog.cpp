@@ -1,13 +1,18 @@
-// The modeless "Pipe positions" window that a pipe pick fills.
+// The modeless "Pipe positions" window: what the last pick found, and "REFRESH" moving that pipe.
 #include "PipePositionDialog.h"
+
+#include "DialogField.h"
+
+#include "chest/CWindchest.h"
+#include "platform/Ui.h"
 
 namespace ventrel {
 
 const std::map<int, const char *> &PipePositionDialog::Labels() {
     static const std::map<int, const char *> labels = {
-        {kX, "X"},
-        {kY, "Y"},
-        {kPipeNumber, "Pipe number"},
+        {kX, "X position"},
+        {kY, "Y position"},
+        {kPipeNumber, "Pipe"},
         {kStopName, "CHEST Name"},
         {kDiameter, "Pipe Width"},
         {kLength, "Pipe lenght"},
@@ -16,6 +21,9 @@ const std::map<int, const char *> &PipePositionDialog::Labels() {
     };
     return labels;
 }
+
+PipePositionDialog::PipePositionDialog(Ui &ui, std::function<CWindchest *()> firstChest)
+    : m_ui(ui), m_firstChest(std::move(firstChest)) {}
 
 void PipePositionDialog::Fill(const PipePositionFields &fields) {
     m_fields[kX] = std::to_string(fields.x);
@@ -36,6 +44,49 @@ const std::string &PipePositionDialog::Field(int id) const {
     static const std::string empty;
     const auto it = m_fields.find(id);
     return it == m_fields.end() ? empty : it->second;
+}
+
+void PipePositionDialog::SetField(int id, const std::string &text) {
+    m_fields[id] = text;
+}
+
+bool PipePositionDialog::Refresh() {
+    const auto x = ReadIntField(Field(kX), m_ui);
+    if (!x)
+        return false;
+    const auto y = ReadIntField(Field(kY), m_ui);
+    if (!y)
+        return false;
+    CWindchest *chest = m_firstChest ? m_firstChest() : nullptr;
+    if (!chest || chest->m_selected_stop < 0 || chest->m_selected_stop >= chest->StopCount()) {
+        m_ui.StatusMessage("No pipe picked: click a pipe in the chest first");
+        return false;
+    }
+    CStop &stop = chest->Stop(chest->m_selected_stop);
+    const int pipe = stop.m_selected_pipe;
+    if (pipe < 0 || pipe >= stop.PipeSlots()) {
+        m_ui.StatusMessage("No pipe picked: click a pipe in the chest first");
+        return false;
+    }
+    stop.m_x[static_cast<size_t>(pipe)] = *x;
+    stop.m_y[static_cast<size_t>(pipe)] = *y;
+    m_x = *x;
+    m_y = *y;
+    m_ui.RequestRepaint();
+    return true;
+}
+
+bool PipePositionDialog::Press(int id) {
+    switch (id) {
+    case kRefresh:
+        Refresh();
+        return false;
+    case kOk:
+    case kCancel:
+        return true;
+    default: // "Undo" does nothing
+        return false;
+    }
 }
 
 } // namespace ventrel

@@ -134,14 +134,38 @@ void ValueDialogWidget::accept() {
 PipePositionWindow::PipePositionWindow() : QWidget(nullptr, Qt::Window) {
     setWindowTitle(PipePositionDialog::kCaption);
     setObjectName("PipePositions");
-    auto *form = new QFormLayout(this);
+    // A modeless window alone on the screen does not keep the program running.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto *form = new QFormLayout;
     for (const auto &[id, label] : PipePositionDialog::Labels()) {
         auto *edit = new QLineEdit;
-        edit->setReadOnly(true);
+        edit->setReadOnly(!PipePositionDialog::Editable(id));
         edit->setObjectName(QString("field%1").arg(id));
         m_edits[id] = edit;
         form->addRow(label, edit);
+        connect(edit, &QLineEdit::textEdited, this, [this, id = id](const QString &text) {
+            if (m_model)
+                m_model->SetField(id, text.toStdString());
+        });
     }
+    auto *buttons = new QHBoxLayout;
+    for (const auto &[id, text] :
+         {std::pair{PipePositionDialog::kRefresh, "REFRESH"},
+          std::pair{PipePositionDialog::kUndo, "Undo"}, std::pair{PipePositionDialog::kOk, "OK"},
+          std::pair{PipePositionDialog::kCancel, "Cancel"}}) {
+        auto *button = new QPushButton(text);
+        button->setObjectName(QString("button%1").arg(id));
+        button->setAutoDefault(false);
+        m_buttons[id] = button;
+        buttons->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [this, id = id] {
+            if (m_model && m_model->Press(id))
+                hide();
+        });
+    }
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
 }
 
 void PipePositionWindow::Bind(PipePositionDialog *model) {
@@ -150,13 +174,21 @@ void PipePositionWindow::Bind(PipePositionDialog *model) {
 }
 
 void PipePositionWindow::Reload() {
-    for (const auto &[id, edit] : m_edits)
-        edit->setText(m_model ? QString::fromStdString(m_model->Field(id)) : QString());
+    for (const auto &[id, edit] : m_edits) {
+        const QString text = m_model ? QString::fromStdString(m_model->Field(id)) : QString();
+        if (edit->text() != text)
+            edit->setText(text);
+    }
 }
 
 QLineEdit *PipePositionWindow::Edit(int id) const {
     const auto it = m_edits.find(id);
     return it == m_edits.end() ? nullptr : it->second;
+}
+
+QPushButton *PipePositionWindow::Button(int id) const {
+    const auto it = m_buttons.find(id);
+    return it == m_buttons.end() ? nullptr : it->second;
 }
 
 } // namespace ventrel

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace ventrel {
 
@@ -49,7 +50,7 @@ private:
     QLineEdit *m_edit;
 };
 
-// The modeless "Pipe positions" window: what the last pick found.
+// The modeless "Pipe positions" window: what the last pick found; "REFRESH" moves that pipe.
 class PipePositionWindow : public QWidget {
     Q_OBJECT
 public:
@@ -58,10 +59,12 @@ public:
     // Shows the model's fields again.
     void Reload();
     QLineEdit *Edit(int id) const;
+    QPushButton *Button(int id) const;
 
 private:
     PipePositionDialog *m_model = nullptr;
     std::map<int, QLineEdit *> m_edits;
+    std::map<int, QPushButton *> m_buttons;
 };
 
 } // namespace ventrel

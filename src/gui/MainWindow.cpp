@@ -3,6 +3,7 @@
 
 #include "ChestView2D.h"
 #include "DialogWidgets.h"
+#include "EditorWindows.h"
 #include "OrganView3D.h"
 #include "QtUi.h"
 
@@ -52,7 +53,12 @@ MainWindow::MainWindow() {
 }
 
 MainWindow::~MainWindow() {
-    // The scene's display lists go with the 3D widget's context, which is still there.
+    // The modeless windows go before the models they show; the scene's display lists go with the
+    // 3D widget's context, which is still there.
+    m_pipeWindow.reset();
+    m_polylineWindow.reset();
+    m_loftWindow.reset();
+    m_chestWindow.reset();
     m_view.reset();
 }
 
@@ -212,8 +218,7 @@ void MainWindow::Sync() {
             shown->setFocus();
     }
     shown->update();
-    if (m_pipeWindow)
-        m_pipeWindow->Reload();
+    ReloadEditorWindows();
     m_syncing = false;
 }
 
@@ -283,14 +288,6 @@ bool MainWindow::RunElectros(ElectrosDialog &dialog) {
 bool MainWindow::RunValueDialog(ValueDialog &dialog) {
     ValueDialogWidget widget(dialog, *m_ui, this);
     return widget.exec() == QDialog::Accepted;
-}
-
-void MainWindow::ShowPipePositions(PipePositionDialog &dialog) {
-    if (!m_pipeWindow)
-        m_pipeWindow = std::make_unique<PipePositionWindow>();
-    m_pipeWindow->Bind(&dialog);
-    m_pipeWindow->show();
-    m_pipeWindow->raise();
 }
 
 void MainWindow::ToggleBar(int id) {

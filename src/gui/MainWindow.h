@@ -22,9 +22,12 @@ class QToolBar;
 namespace ventrel {
 
 class CVentrelView;
+class ChestPositionWindow;
 class ChestView2D;
+class LoftEditorWindow;
 class OrganView3D;
 class PipePositionWindow;
+class PolylineWindow;
 class QtUi;
 
 class MainWindow : public QMainWindow, public ViewHost {
@@ -47,6 +50,9 @@ public:
     std::function<void(OrganView3D *)> m_view3DCreated;
     QLabel *StatusPane() const { return m_statusPane; }
     PipePositionWindow *PipeWindow() const { return m_pipeWindow.get(); }
+    PolylineWindow *PolylineEditor() const { return m_polylineWindow.get(); }
+    LoftEditorWindow *LoftWindow() const { return m_loftWindow.get(); }
+    ChestPositionWindow *ChestWindow() const { return m_chestWindow.get(); }
     QMenu *RecentMenuAnchor() const { return m_fileMenu; }
 
     // Opens a file named on the command line or dropped on the window.
@@ -68,6 +74,10 @@ public:
     bool RunValueDialog(ValueDialog &dialog) override;
     void ShowAbout() override;
     void ShowPipePositions(PipePositionDialog &dialog) override;
+    void ShowPolylineDialog(PolylineDialog &dialog) override;
+    void ShowLoftEditor(LoftEditor &editor) override;
+    void ShowChestPositions(ChestPositionDialog &dialog) override;
+    void LoftEditorClosed() override;
     void Print() override;
     void PrintPreview() override;
     void ToggleBar(int id) override;
@@ -100,7 +110,12 @@ private:
     std::vector<QAction *> m_recentActions;
     RecentFiles m_recent;
     QTimer m_spinTimer;
+    // The modeless windows (destroyed with the main window, before the view).
+    void ReloadEditorWindows();
     std::unique_ptr<PipePositionWindow> m_pipeWindow;
+    std::unique_ptr<PolylineWindow> m_polylineWindow;
+    std::unique_ptr<LoftEditorWindow> m_loftWindow;
+    std::unique_ptr<ChestPositionWindow> m_chestWindow;
     bool m_syncing = false;
     bool m_noOpenGl = false;
 };

@@ -49,6 +49,8 @@ public:
     void ArmEntry();
     // The dialog's line (9) and arc (13) buttons; 0 returns to free point entry.
     void SetMode(int mode);
+    // Mode 3: a quarter of radius `length` from the pen, drawn as a preview and never added.
+    void ShowQuarterPreview(float length);
     // Mouse in view pixels (snapped while snap is on).
     void LeftButtonDown(int x, int y, Ui &ui);
     void MouseMove(int x, int y);

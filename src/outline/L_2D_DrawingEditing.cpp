@@ -18,6 +18,7 @@ constexpr std::uint32_t kMousePen = 0x00FF00;
 constexpr std::uint32_t kLinePen = 0xFF0000;
 constexpr std::uint32_t kArcPen = 0x0000FF;
 constexpr std::uint32_t kConstructionPen = 0xFFFFFF;
+constexpr std::uint32_t kPreviewPen = 0x00FF00;
 
 Rgb FromColorref(std::uint32_t colour) {
     return {static_cast<std::uint8_t>(colour & 0xFF),
@@ -114,6 +115,11 @@ void L_2D_Drawing::SetMode(int mode) {
     m_edit.mode = mode;
     m_edit.click_state = 0;
     m_edit.clicks.clear();
+}
+
+void L_2D_Drawing::ShowQuarterPreview(float length) {
+    SetMode(OutlineEditState::kQuarterPreview);
+    m_edit.preview_length = length;
 }
 
 void L_2D_Drawing::LeftButtonDown(int x, int y, Ui &ui) {
@@ -240,6 +246,17 @@ void L_2D_Drawing::Draw(Canvas &canvas, float scale, int panX, int panY) const {
             canvas.SetPen(FromColorref(e.pen), 1);
             canvas.MoveTo(map.X(e.first.x), map.Y(e.first.y));
             canvas.LineTo(map.X(e.second.x), map.Y(e.second.y));
+        }
+    }
+    if (m_edit.mode == OutlineEditState::kQuarterPreview) {
+        // The kind-1 quarter the button would add, from the pen position.
+        const double length = m_edit.preview_length;
+        canvas.SetPen(FromColorref(kPreviewPen), 1);
+        canvas.MoveTo(map.X(m_pen.x), map.Y(m_pen.y));
+        for (int i = 1; i <= 10; ++i) {
+            const double theta = i * kPi / 20;
+            canvas.LineTo(map.X(static_cast<float>((1 - std::cos(theta)) * length + m_pen.x)),
+                          map.Y(static_cast<float>(std::sin(theta) * length + m_pen.y)));
         }
     }
     // Markers are in view pixels, where they were clicked.

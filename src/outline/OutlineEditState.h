@@ -36,6 +36,7 @@ struct OutlineEditState {
     bool show_mark = false;
     Vec2 mark; // the last clicked point, marked with a small cross
     bool undo_full_reported = false;
+    float preview_length = 0; // the radius of mode 3's preview quarter
 };
 
 } // namespace ventrel
