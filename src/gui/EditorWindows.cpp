@@ -191,6 +191,8 @@ LoftEditorWindow::LoftEditorWindow() : ModelessWindow("LoftEditor") {
         auto *box = new QGroupBox(sides[column].title);
         auto *inner = new QVBoxLayout(box);
         QLineEdit *edit = NamedEdit(sides[column].edit);
+        // Only a click asks for the file: the window opening or a Tab does not.
+        edit->setFocusPolicy(Qt::ClickFocus);
         auto *plane = new QComboBox;
         plane->setObjectName(QString("field%1").arg(sides[column].plane));
         for (const std::string &name : LoftEditor::PlaneNames())
