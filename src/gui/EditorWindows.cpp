@@ -24,6 +24,11 @@
 namespace ventrel {
 namespace {
 
+template <typename Map> typename Map::mapped_type Find(const Map &map, int id) {
+    const auto it = map.find(id);
+    return it == map.end() ? nullptr : it->second;
+}
+
 QString Text(const std::string &text) {
     return QString::fromStdString(text);
 }
@@ -51,8 +56,7 @@ ModelessWindow::ModelessWindow(const char *objectName) : QWidget(nullptr, Qt::Wi
 }
 
 QPushButton *ModelessWindow::Button(int id) const {
-    const auto it = m_buttons.find(id);
-    return it == m_buttons.end() ? nullptr : it->second;
+    return Find(m_buttons, id);
 }
 
 QPushButton *ModelessWindow::AddButton(int id, const QString &text) {
@@ -60,7 +64,17 @@ QPushButton *ModelessWindow::AddButton(int id, const QString &text) {
     button->setObjectName(QString("button%1").arg(id));
     button->setAutoDefault(false);
     m_buttons[id] = button;
+    connect(button, &QPushButton::clicked, this, [this, id] { Press(id); });
     return button;
+}
+
+QHBoxLayout *
+ModelessWindow::ButtonRow(std::initializer_list<std::pair<int, const char *>> buttons) {
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    for (const auto &[id, text] : buttons)
+        row->addWidget(AddButton(id, text));
+    return row;
 }
 
 void ModelessWindow::WatchChildren() {
@@ -92,9 +106,7 @@ PolylineWindow::PolylineWindow()
     auto *tools = new QGridLayout;
     int n = 0;
     for (const auto &button : PolylineDialog::Buttons()) {
-        QPushButton *push = AddButton(button.id, button.text);
-        connect(push, &QPushButton::clicked, this, [this, id = button.id] { Press(id); });
-        tools->addWidget(push, n / 3, n % 3);
+        tools->addWidget(AddButton(button.id, button.text), n / 3, n % 3);
         ++n;
     }
     auto *form = new QFormLayout;
@@ -136,15 +148,6 @@ QLineEdit *PolylineWindow::Edit(int id) const {
     return id == PolylineDialog::kLength ? m_length
            : id == PolylineDialog::kTool ? m_tool
                                          : nullptr;
-}
-
-void PolylineWindow::Press(int id) {
-    if (!m_model)
-        return;
-    const bool closes = m_model->Press(id);
-    Reload();
-    if (closes)
-        hide();
 }
 
 bool PolylineWindow::eventFilter(QObject *watched, QEvent *event) {
@@ -250,22 +253,11 @@ void LoftEditorWindow::Reload() {
 }
 
 QLineEdit *LoftEditorWindow::Edit(int id) const {
-    const auto it = m_edits.find(id);
-    return it == m_edits.end() ? nullptr : it->second;
+    return Find(m_edits, id);
 }
 
 QComboBox *LoftEditorWindow::Planes(int id) const {
-    const auto it = m_planes.find(id);
-    return it == m_planes.end() ? nullptr : it->second;
-}
-
-void LoftEditorWindow::Press(int id) {
-    if (!m_model)
-        return;
-    const bool closes = m_model->Press(id);
-    Reload();
-    if (closes)
-        hide();
+    return Find(m_planes, id);
 }
 
 void LoftEditorWindow::ChooseFile(int id) {
@@ -346,16 +338,11 @@ ChestPositionWindow::ChestPositionWindow()
     lists->addWidget(m_lists[ChestPositionDialog::kChests]);
     lists->addWidget(m_lists[ChestPositionDialog::kStops], 2);
     lists->addWidget(m_lists[ChestPositionDialog::kStopsEmpty]);
-    auto *buttons = new QHBoxLayout;
-    for (const auto &[id, text] : {std::pair{ChestPositionDialog::kRefresh, "Refresh"},
-                                   std::pair{ChestPositionDialog::kAddChest, "Add Chest"},
-                                   std::pair{ChestPositionDialog::kDeleteChest, "Delete Chest"},
-                                   std::pair{ChestPositionDialog::kOk, "OK"},
-                                   std::pair{ChestPositionDialog::kCancel, "Cancel"}}) {
-        QPushButton *push = AddButton(id, text);
-        connect(push, &QPushButton::clicked, this, [this, id = id] { Press(id); });
-        buttons->addWidget(push);
-    }
+    QHBoxLayout *buttons = ButtonRow({{ChestPositionDialog::kRefresh, "Refresh"},
+                                      {ChestPositionDialog::kAddChest, "Add Chest"},
+                                      {ChestPositionDialog::kDeleteChest, "Delete Chest"},
+                                      {ChestPositionDialog::kOk, "OK"},
+                                      {ChestPositionDialog::kCancel, "Cancel"}});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(position);
     layout->addLayout(lists);
@@ -404,22 +391,11 @@ void ChestPositionWindow::Reload() {
 }
 
 QLineEdit *ChestPositionWindow::Edit(int id) const {
-    const auto it = m_edits.find(id);
-    return it == m_edits.end() ? nullptr : it->second;
+    return Find(m_edits, id);
 }
 
 QListWidget *ChestPositionWindow::List(int id) const {
-    const auto it = m_lists.find(id);
-    return it == m_lists.end() ? nullptr : it->second;
-}
-
-void ChestPositionWindow::Press(int id) {
-    if (!m_model)
-        return;
-    const bool closes = m_model->Press(id);
-    Reload();
-    if (closes)
-        hide();
+    return Find(m_lists, id);
 }
 
 bool ChestPositionWindow::eventFilter(QObject *watched, QEvent *event) {

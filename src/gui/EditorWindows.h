@@ -3,9 +3,12 @@
 
 #include <QWidget>
 
+#include <initializer_list>
 #include <map>
+#include <utility>
 
 class QComboBox;
+class QHBoxLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -24,9 +27,24 @@ class ModelessWindow : public QWidget {
 public:
     explicit ModelessWindow(const char *objectName);
     QPushButton *Button(int id) const;
+    // Shows the model's fields again.
+    virtual void Reload() = 0;
 
 protected:
+    // A button that presses `id` on the model.
     QPushButton *AddButton(int id, const QString &text);
+    // A row of such buttons, right-aligned.
+    QHBoxLayout *ButtonRow(std::initializer_list<std::pair<int, const char *>> buttons);
+    // Presses `id` on the model; the window shows the model again and hides when it closes.
+    virtual void Press(int id) = 0;
+    template <typename Model> void PressOn(Model *model, int id) {
+        if (!model)
+            return;
+        const bool closes = model->Press(id);
+        Reload();
+        if (closes)
+            hide();
+    }
     // Watches every child for right clicks (and whatever a subclass adds).
     void WatchChildren();
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -41,7 +59,7 @@ class PolylineWindow : public ModelessWindow {
 public:
     PolylineWindow();
     void Bind(PolylineDialog *model);
-    void Reload();
+    void Reload() override;
     QLineEdit *Edit(int id) const;
 
 protected:
@@ -51,7 +69,7 @@ protected:
     void RightClick() override;
 
 private:
-    void Press(int id);
+    void Press(int id) override { PressOn(m_model, id); }
 
     PolylineDialog *m_model = nullptr;
     QComboBox *m_shapes;
@@ -65,7 +83,7 @@ public:
     LoftEditorWindow();
     // nullptr unbinds (the model is about to go).
     void Bind(LoftEditor *model);
-    void Reload();
+    void Reload() override;
     QLineEdit *Edit(int id) const;
     QComboBox *Planes(int id) const;
 
@@ -74,7 +92,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Press(int id);
+    void Press(int id) override { PressOn(m_model, id); }
     void ChooseFile(int id);
 
     LoftEditor *m_model = nullptr;
@@ -89,7 +107,7 @@ class ChestPositionWindow : public ModelessWindow {
 public:
     ChestPositionWindow();
     void Bind(ChestPositionDialog *model);
-    void Reload();
+    void Reload() override;
     QLineEdit *Edit(int id) const;
     QListWidget *List(int id) const;
     QComboBox *Copy() const { return m_copy; }
@@ -101,7 +119,7 @@ protected:
     void RightClick() override;
 
 private:
-    void Press(int id);
+    void Press(int id) override { PressOn(m_model, id); }
 
     ChestPositionDialog *m_model = nullptr;
     std::map<int, QLineEdit *> m_edits;

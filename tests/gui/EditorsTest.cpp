@@ -1,5 +1,5 @@
 // The outline editors and position windows driven as a person would: clicks, buttons, file dialogs.
-#include "ModalAnswers.h"
+#include "GuiTestSupport.h"
 #include "TestFolder.h"
 
 #include "app/CommandTable.h"
@@ -75,12 +75,7 @@ private slots:
     void modelessWindowsDoNotKeepTheProgramAlive();
 
 private:
-    void Trigger(int id) {
-        QAction *action = m_window->Action(id);
-        QVERIFY(action);
-        QVERIFY(action->isEnabled());
-        action->trigger();
-    }
+    void Trigger(int id) { test::Trigger(*m_window, id); }
     QString File(const char *name) const { return m_folder.filePath(name); }
     CVentrelView &View() { return m_window->View(); }
     // With VENTREL_SCREENSHOTS set, the widget's picture is saved there under this name.
@@ -107,11 +102,7 @@ private:
 
 void EditorWindowsTest::initTestCase() {
     QVERIFY(m_folder.isValid());
-    const std::filesystem::path examples = std::filesystem::path(VENTREL_SOURCE_DIR) / "examples";
-    for (const auto &entry : std::filesystem::directory_iterator(examples))
-        std::filesystem::copy_file(entry.path(),
-                                   std::filesystem::path(m_folder.path().toStdString()) /
-                                       entry.path().filename());
+    CopyExamples(m_folder.path());
 }
 
 void EditorWindowsTest::init() {

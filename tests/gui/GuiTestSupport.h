@@ -1,6 +1,9 @@
-// Answering the modal windows a GUI test brings up: file dialogs and message boxes.
+// What the GUI tests share: the example files, running commands, answering modal windows.
 #pragma once
 
+#include "gui/MainWindow.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFileDialog>
@@ -8,12 +11,30 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
 namespace ventrel::test {
+
+// Copies the example organ, its chests, outlines and side files into the folder.
+inline void CopyExamples(const QString &folder) {
+    const std::filesystem::path examples = std::filesystem::path(VENTREL_SOURCE_DIR) / "examples";
+    for (const auto &entry : std::filesystem::directory_iterator(examples))
+        std::filesystem::copy_file(entry.path(), std::filesystem::path(folder.toStdString()) /
+                                                     entry.path().filename());
+}
+
+// Runs a command through its action, which must be there and enabled.
+inline void Trigger(MainWindow &window, int id) {
+    QAction *action = window.Action(id);
+    QVERIFY(action);
+    QVERIFY2(action->isEnabled(), qPrintable(QString::number(id)));
+    action->trigger();
+}
 
 // The modal window of type T on the screen. Without a window manager a new dialog is not always
 // made the active modal widget at once, so the top-level windows are searched as well.
