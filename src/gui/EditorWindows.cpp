@@ -113,14 +113,8 @@ PolylineWindow::PolylineWindow()
     form->addRow("Shape", m_shapes);
     form->addRow("Length", m_length);
     form->addRow("Tool", m_tool);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (const auto &[id, text] :
-         {std::pair{PolylineDialog::kOk, "OK"}, std::pair{PolylineDialog::kCancel, "Cancel"}}) {
-        QPushButton *push = AddButton(id, text);
-        connect(push, &QPushButton::clicked, this, [this, id = id] { Press(id); });
-        buttons->addWidget(push);
-    }
+    QHBoxLayout *buttons =
+        ButtonRow({{PolylineDialog::kOk, "OK"}, {PolylineDialog::kCancel, "Cancel"}});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(tools);
@@ -148,6 +142,10 @@ QLineEdit *PolylineWindow::Edit(int id) const {
     return id == PolylineDialog::kLength ? m_length
            : id == PolylineDialog::kTool ? m_tool
                                          : nullptr;
+}
+
+void PolylineWindow::Press(int id) {
+    PressOn(m_model, id);
 }
 
 bool PolylineWindow::eventFilter(QObject *watched, QEvent *event) {
@@ -219,16 +217,11 @@ LoftEditorWindow::LoftEditorWindow() : ModelessWindow("LoftEditor") {
         m_edits[id] = edit;
         numbers->addWidget(edit);
     }
-    auto *buttons = new QHBoxLayout;
-    for (const auto &[id, text] :
-         {std::pair{LoftEditor::kMakeLoft, "Make Loft"},
-          std::pair{LoftEditor::kSaveLoft, "SaveLoft"},
-          std::pair{LoftEditor::kClearLoft, "Clear Loft"}, std::pair{LoftEditor::kOk, "OK"},
-          std::pair{LoftEditor::kCancel, "Cancel"}}) {
-        QPushButton *push = AddButton(id, text);
-        connect(push, &QPushButton::clicked, this, [this, id = id] { Press(id); });
-        buttons->addWidget(push);
-    }
+    QHBoxLayout *buttons = ButtonRow({{LoftEditor::kMakeLoft, "Make Loft"},
+                                      {LoftEditor::kSaveLoft, "SaveLoft"},
+                                      {LoftEditor::kClearLoft, "Clear Loft"},
+                                      {LoftEditor::kOk, "OK"},
+                                      {LoftEditor::kCancel, "Cancel"}});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(numbers);
@@ -260,6 +253,10 @@ QComboBox *LoftEditorWindow::Planes(int id) const {
     return Find(m_planes, id);
 }
 
+void LoftEditorWindow::Press(int id) {
+    PressOn(m_model, id);
+}
+
 void LoftEditorWindow::ChooseFile(int id) {
     if (!m_model || m_choosing)
         return;
@@ -272,14 +269,23 @@ void LoftEditorWindow::ChooseFile(int id) {
 }
 
 bool LoftEditorWindow::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::FocusIn && m_model) {
+    const bool click = event->type() == QEvent::MouseButtonPress &&
+                       static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+    if ((click || event->type() == QEvent::FocusIn) && m_model) {
+        // A click, or the focus coming by other means, asks once for the file.
         for (int id : {LoftEditor::kCouple, LoftEditor::kForme})
-            if (watched == m_edits[id] && !m_choosing)
-                QTimer::singleShot(0, this, [this, id] { ChooseFile(id); });
+            if (watched == m_edits[id] && !m_choosing && !m_choicePending) {
+                m_choicePending = true;
+                QTimer::singleShot(0, this, [this, id] {
+                    m_choicePending = false;
+                    ChooseFile(id);
+                });
+            }
+    }
+    if (event->type() == QEvent::FocusIn && m_model)
         for (const auto &[id, plane] : m_planes)
             if (watched == plane)
                 m_model->FocusPlane(id);
-    }
     return ModelessWindow::eventFilter(watched, event);
 }
 
@@ -396,6 +402,10 @@ QLineEdit *ChestPositionWindow::Edit(int id) const {
 
 QListWidget *ChestPositionWindow::List(int id) const {
     return Find(m_lists, id);
+}
+
+void ChestPositionWindow::Press(int id) {
+    PressOn(m_model, id);
 }
 
 bool ChestPositionWindow::eventFilter(QObject *watched, QEvent *event) {

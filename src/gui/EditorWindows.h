@@ -69,7 +69,7 @@ protected:
     void RightClick() override;
 
 private:
-    void Press(int id) override { PressOn(m_model, id); }
+    void Press(int id) override;
 
     PolylineDialog *m_model = nullptr;
     QComboBox *m_shapes;
@@ -92,7 +92,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Press(int id) override { PressOn(m_model, id); }
+    void Press(int id) override;
     void ChooseFile(int id);
 
     LoftEditor *m_model = nullptr;
@@ -100,6 +100,7 @@ private:
     std::map<int, QComboBox *> m_planes;
     bool m_loading = false;
     bool m_choosing = false;
+    bool m_choicePending = false;
 };
 
 class ChestPositionWindow : public ModelessWindow {
@@ -119,7 +120,7 @@ protected:
     void RightClick() override;
 
 private:
-    void Press(int id) override { PressOn(m_model, id); }
+    void Press(int id) override;
 
     ChestPositionDialog *m_model = nullptr;
     std::map<int, QLineEdit *> m_edits;

@@ -199,7 +199,8 @@ void MainWindow::Run(int id) {
 }
 
 void MainWindow::Sync() {
-    if (m_syncing)
+    // Nothing to show while the view is being destroyed (its dialogs close and ask for a repaint).
+    if (m_syncing || !m_view)
         return;
     m_syncing = true;
     for (const auto &[id, action] : m_actions) {

@@ -321,7 +321,16 @@ void EditorWindowsTest::refreshMovesThePickedPipe() {
     PipePositionWindow *window = m_window->PipeWindow();
     QVERIFY(window && window->isVisible());
     CWindchest &chest = (*View().g_chests)[0];
-    const int x = chest.Stop(0).X(3), y = chest.Stop(0).Y(3);
+    // A pipe near the top left corner, drawn at scale 1 without pan.
+    int x = -1, y = -1;
+    for (int s = 0; s < chest.StopCount() && x < 0; ++s)
+        for (int k = 0; k < chest.Stop(s).PipeSlots() && x < 0; ++k)
+            if (chest.Stop(s).X(k) > 60 && chest.Stop(s).X(k) < 500 && chest.Stop(s).Y(k) > 60 &&
+                chest.Stop(s).Y(k) < 250) {
+                x = chest.Stop(s).X(k);
+                y = chest.Stop(s).Y(k);
+            }
+    QVERIFY(x > 0);
     QTest::mouseClick(m_window->View2D(), Qt::LeftButton, {}, QPoint(x, y));
     QCOMPARE(window->Edit(PipePositionDialog::kX)->text(), QString::number(x));
     const int stop = chest.m_selected_stop, pipe = chest.Stop(stop).m_selected_pipe;
