@@ -1,5 +1,7 @@
 // A chest at full capacity (100 stops of 80 pipes, every placement rule) from text to files.
 #include "chest/CWindchest.h"
+#include "fabrication/CutList.h"
+#include "fabrication/PlateExport.h"
 #include "platform/HeadlessUi.h"
 #include "platform/WorkFolder.h"
 
@@ -107,8 +109,8 @@ void BM_Export(benchmark::State &state) {
     chest->ReadDat(Shared().text, folder, Shared().ui);
     chest->Layout();
     for (auto _ : state) {
-        chest->ExportDxf("plein.dat", folder, Shared().ui);
-        chest->WriteCommande("plein.dat", folder, Shared().ui);
+        ExportDxf(*chest, "plein.dat", folder, Shared().ui);
+        WriteCommande(*chest, "plein.dat", folder, Shared().ui);
     }
     state.SetBytesProcessed(state.iterations() * WrittenBytes(Shared().folder));
 }
@@ -119,9 +121,9 @@ void BM_EndToEnd(benchmark::State &state) {
     for (auto _ : state) {
         auto chest = std::make_unique<CWindchest>();
         chest->ReadDat(Shared().text, folder, Shared().ui);
-        chest->Refresh("plein.dat", folder, counters, Shared().ui);
-        chest->ExportDxf("plein.dat", folder, Shared().ui);
-        chest->WriteCommande("plein.dat", folder, Shared().ui);
+        Refresh(*chest, "plein.dat", folder, counters, Shared().ui);
+        ExportDxf(*chest, "plein.dat", folder, Shared().ui);
+        WriteCommande(*chest, "plein.dat", folder, Shared().ui);
         Shared().ui.Clear();
     }
     state.SetBytesProcessed(state.iterations() * WrittenBytes(Shared().folder));

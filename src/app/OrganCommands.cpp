@@ -5,6 +5,7 @@
 
 #include "chest/OrganFile.h"
 #include "dialogs/ChestPositionDialog.h"
+#include "fabrication/CutList.h"
 #include "organ3d/Organ3D.h"
 #include "platform/AtomicFile.h"
 #include "platform/FatalInputError.h"
@@ -51,7 +52,7 @@ bool CVentrelView::OpenChestFile(const std::filesystem::path &path) {
     m_host.SetTitle(path.string());
     g_chests->count = 1;
     m_chestFolders[0] = m_folder.input;
-    chest.Refresh(g_fileName, m_folder, g_valves, m_ui);
+    Refresh(chest, g_fileName, m_folder, g_valves, m_ui);
     BuildChests3D(*g_scene, *g_chests, &m_ui);
     FinishScene();
     g_scene->m_translateStep = 10.0f;
@@ -84,7 +85,7 @@ void CVentrelView::AddChest() {
     m_chestFolders[static_cast<size_t>(i)] = m_folder.input;
     chest.Layout();
     if (g_scene->HasRoom(ObjectCount3D(chest)))
-        chest.Build3D(*g_scene);
+        Build3D(chest, *g_scene);
     else
         m_ui.MessageBox(Format("The 3D scene is full: %s is not shown in 3D", g_fileName.c_str()));
     FinishScene();

@@ -5,6 +5,8 @@
 
 #include "chest/StopFile.h"
 #include "fabrication/CircleDxf.h"
+#include "fabrication/CutList.h"
+#include "fabrication/PlateExport.h"
 #include "organ3d/Organ3D.h"
 #include "platform/FatalInputError.h"
 #include "platform/Ui.h"
@@ -25,7 +27,7 @@ bool ReadChosen(const WorkFolder &folder, const std::string &name, std::string &
 void CVentrelView::ExportDxf() {
     if (!g_currentChest)
         return;
-    g_currentChest->ExportDxf(g_fileName, m_folder, m_ui);
+    ventrel::ExportDxf(*g_currentChest, g_fileName, m_folder, m_ui);
 }
 
 void CVentrelView::OpenStop() {
@@ -51,10 +53,10 @@ void CVentrelView::OpenStop() {
         g_chests->count = 1;
         m_chestFolders[0] = m_folder.input;
     }
-    chest.Refresh(g_fileName, m_folder, g_valves, m_ui);
+    ventrel::Refresh(chest, g_fileName, m_folder, g_valves, m_ui);
     NewScene();
     if (g_scene->HasRoom(ObjectCount3D(chest)))
-        chest.Build3D(*g_scene);
+        ventrel::Build3D(chest, *g_scene);
     FinishScene();
     g_scene->m_translateStep = 10.0f;
     g_scene->m_display3D = false;

@@ -14,7 +14,6 @@ namespace ventrel {
 
 class Ui;
 struct WorkFolder;
-class Scene;
 class Drawing2D;
 
 class CWindchest {
@@ -45,23 +44,14 @@ public:
     // Picks a valve class for every pipe and counts them; false when a hole needs a valve beyond
     // the largest class (or none above 0).
     bool SizeValves(ValveCounters &counters);
-    // Layout, cut list, valves (the cut list is written into folder.output). Returns the valve
-    // sizing's result.
-    bool Refresh(const std::string &fileName, const WorkFolder &folder, ValveCounters &counters,
-                 Ui &ui);
-
-    // --- Workshop files (defined with the fabrication outputs) ---
-    bool ExportDxf(const std::string &fileName, const WorkFolder &folder, Ui &ui);
-    bool WriteCommande(const std::string &fileName, const WorkFolder &folder, Ui &ui);
 
     // --- Circle file ---
     // Reads "n, then n triples x y r" into the circle table and stop 0 (one pipe per circle).
     void ReadCircles(const std::string &text, Ui &ui);
 
-    // --- Drawing, picking and 3D (defined with the 2D drawing and the 3D builders) ---
+    // --- Drawing and picking (defined with the 2D drawing) ---
     void Draw(Drawing2D &drawing) const;
     bool PickPipe(Drawing2D &drawing, int screenX, int screenY, Ui &ui);
-    void Build3D(Scene &scene);
 
     CStop &Stop(int s) { return m_stops[static_cast<size_t>(std::clamp(s, 0, kMaxStops - 1))]; }
     const CStop &Stop(int s) const {

@@ -2,6 +2,9 @@
 #include "ChestInput.h"
 #include "Commands.h"
 
+#include "fabrication/CutList.h"
+#include "fabrication/PlateExport.h"
+
 namespace ventrel::cli {
 
 void AddExportCommand(CLI::App &app, Run &run) {
@@ -17,10 +20,10 @@ void AddExportCommand(CLI::App &app, Run &run) {
         }
         const InputFile input(options->path, options->outputFolder);
         ValveCounters counters;
-        chest->Refresh(input.name, input.folder, counters, run.ui);
+        Refresh(*chest, input.name, input.folder, counters, run.ui);
         // As "Export DXF" after opening: then the cut list again, naming the DXF files.
-        const bool exported = chest->ExportDxf(input.name, input.folder, run.ui) &&
-                              chest->WriteCommande(input.name, input.folder, run.ui);
+        const bool exported = ExportDxf(*chest, input.name, input.folder, run.ui) &&
+                              WriteCommande(*chest, input.name, input.folder, run.ui);
         run.status = exported ? 0 : 1;
     });
 }

@@ -5,6 +5,7 @@
 
 #include "chest/CWindchest.h"
 #include "chest/StopFile.h"
+#include "fabrication/CutList.h"
 
 namespace ventrel::cli {
 
@@ -27,7 +28,7 @@ void AddStopCommand(CLI::App &app, Run &run) {
         auto chest = std::make_unique<CWindchest>();
         ReadStopFile(*chest, text, run.ui);
         ValveCounters counters;
-        const bool ok = chest->Refresh(input.name, input.folder, counters, run.ui);
+        const bool ok = Refresh(*chest, input.name, input.folder, counters, run.ui);
         if (*json)
             std::cout << LayoutJson(*chest, ok, counters).dump(2) << "\n";
         else

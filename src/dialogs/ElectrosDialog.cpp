@@ -5,6 +5,7 @@
 
 #include "chest/CWindchest.h"
 #include "chest/ValveSizing.h"
+#include "fabrication/CutList.h"
 #include "platform/Ui.h"
 
 #include <optional>
@@ -125,7 +126,7 @@ void ElectrosDialog::PilotEdited() {
 }
 
 void ElectrosDialog::RefreshStored() {
-    const bool sized = m_chest.Refresh(m_fileName, m_folder, m_valves, m_ui);
+    const bool sized = ventrel::Refresh(m_chest, m_fileName, m_folder, m_valves, m_ui);
     m_fields[kResult] = sized ? kSizesOk : kSizesTooLarge;
     LoadCounters();
     m_ui.RequestRepaint();

@@ -29,23 +29,24 @@ std::string CutListText(const CWindchest &chest, const std::string &fileName) {
     return text;
 }
 
-bool CWindchest::WriteCommande(const std::string &fileName, const WorkFolder &folder, Ui &ui) {
+bool WriteCommande(const CWindchest &chest, const std::string &fileName, const WorkFolder &folder,
+                   Ui &ui) {
     if (fileName.empty())
         return false;
     std::string error;
     if (!WriteFileAtomically(folder.Out(DerivedName(fileName, "_commande.wri")),
-                             CutListText(*this, fileName), &error)) {
+                             CutListText(chest, fileName), &error)) {
         ui.MessageBox("Cannot write the cut list " + error);
         return false;
     }
     return true;
 }
 
-bool CWindchest::Refresh(const std::string &fileName, const WorkFolder &folder,
-                         ValveCounters &counters, Ui &ui) {
-    Layout();
-    WriteCommande(fileName, folder, ui);
-    return SizeValves(counters);
+bool Refresh(CWindchest &chest, const std::string &fileName, const WorkFolder &folder,
+             ValveCounters &counters, Ui &ui) {
+    chest.Layout();
+    WriteCommande(chest, fileName, folder, ui);
+    return chest.SizeValves(counters);
 }
 
 } // namespace ventrel

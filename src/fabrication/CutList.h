@@ -1,4 +1,4 @@
-// The cut list text of a chest.
+// The cut list of a chest: its text, its file, and the refresh that lays out and writes it.
 #pragma once
 
 #include <string>
@@ -6,8 +6,21 @@
 namespace ventrel {
 
 class CWindchest;
+class Ui;
+struct ValveCounters;
+struct WorkFolder;
 
 // The five board lines of the cut list for the chest read from `fileName`.
 std::string CutListText(const CWindchest &chest, const std::string &fileName);
+
+// Writes the cut list "<name>_commande.wri" into folder.output; false (message shown) when the
+// name is empty or the file cannot be written.
+bool WriteCommande(const CWindchest &chest, const std::string &fileName, const WorkFolder &folder,
+                   Ui &ui);
+
+// Layout, cut list, valves (the cut list is written into folder.output). Returns the valve
+// sizing's result.
+bool Refresh(CWindchest &chest, const std::string &fileName, const WorkFolder &folder,
+             ValveCounters &counters, Ui &ui);
 
 } // namespace ventrel

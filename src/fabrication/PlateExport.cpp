@@ -1,4 +1,5 @@
 // The chest's drilling and cutting drawings: plate, false chest, mixture bar and partitions.
+#include "PlateExport.h"
 #include "DxfWriter.h"
 #include "OutputNames.h"
 
@@ -59,23 +60,23 @@ void WriteOutlines(const CWindchest &chest, std::array<DxfWriter, 4> &dxf) {
 
 } // namespace
 
-bool CWindchest::ExportDxf(const std::string &fileName, const WorkFolder &folder, Ui &ui) {
+bool ExportDxf(CWindchest &chest, const std::string &fileName, const WorkFolder &folder, Ui &ui) {
     ui.MessageBox(Format("DXF file will be stored on : .***%s", fileName.c_str()));
     if (fileName.empty())
         return false;
     for (size_t i = 0; i < kSuffixes.size(); ++i)
-        m_dxf_names[i] = DerivedName(fileName, kSuffixes[i]);
+        chest.m_dxf_names[i] = DerivedName(fileName, kSuffixes[i]);
 
     std::array<DxfWriter, 4> dxf;
     for (size_t i = 0; i < dxf.size(); ++i) {
-        if (!dxf[i].Open(folder.Out(m_dxf_names[i]))) {
+        if (!dxf[i].Open(folder.Out(chest.m_dxf_names[i]))) {
             ui.MessageBox("Cannot write the DXF file " + dxf[i].Error());
             return false;
         }
     }
-    WritePipes(*this, dxf);
-    WritePilotHoles(*this, dxf);
-    WriteOutlines(*this, dxf);
+    WritePipes(chest, dxf);
+    WritePilotHoles(chest, dxf);
+    WriteOutlines(chest, dxf);
     for (DxfWriter &writer : dxf) {
         if (!writer.Close()) {
             ui.MessageBox("Cannot write the DXF file " + writer.Error());

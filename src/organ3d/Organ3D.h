@@ -17,8 +17,12 @@ struct OrganFile;
 // The number of sides of a pipe of diameter d: 8 up to 18 mm, one more per further 13 1/3 mm.
 int PipeSides(int diameter);
 
-// How many objects CWindchest::Build3D adds for this chest.
+// How many objects Build3D adds for this chest.
 int ObjectCount3D(const CWindchest &chest);
+
+// One windchest at its position: a body and a foot per pipe (none for an absent pipe), mixture
+// tubes, turrets, then the false chest and the two chest boxes.
+void Build3D(const CWindchest &chest, Scene &scene);
 
 // A unit box scaled by (a, c, b) and placed at (d, f, e): length a, depth b, height c at X d,
 // depth e, height f. Returns the object, or nullptr when the scene is full.

@@ -3,6 +3,7 @@
 #include "chest/OrganFile.h"
 #include "organ3d/AxisMatrices.h"
 #include "organ3d/Organ3D.h"
+#include "organ3d/Primitives.h"
 #include "platform/Ui.h"
 #include "render/Scene.h"
 
@@ -37,7 +38,7 @@ int ChestObjects(const ChestTable &chests) {
 
 CObject3D *AddOrganBar(Scene &scene, Vec3 size, Vec3 position) {
     auto bar = std::make_unique<CObject3D>();
-    bar->MakeBox(scene, Format("BARRE_%d", scene.m_nbobject), kWood);
+    MakeBox(*bar, scene, Format("BARRE_%d", scene.m_nbobject), kWood);
     bar->Scale(size);
     bar->translation = position;
     bar->m_size = size;
@@ -46,9 +47,9 @@ CObject3D *AddOrganBar(Scene &scene, Vec3 size, Vec3 position) {
 
 CObject3D *AddOrganPipe(Scene &scene, Vec3 size, Vec3 position) {
     auto pipe = std::make_unique<CObject3D>();
-    pipe->MakeCylinder(scene, Format("TUYAU%d", scene.m_nbobject),
-                       PipeSides(static_cast<int>(size.x)), {0, 0, 0},
-                       {size.x / 2, size.y / 2, size.z}, scene.m_pipeTexture);
+    MakeCylinder(*pipe, scene, Format("TUYAU%d", scene.m_nbobject),
+                 PipeSides(static_cast<int>(size.x)), {0, 0, 0}, {size.x / 2, size.y / 2, size.z},
+                 scene.m_pipeTexture);
     pipe->m_normalMode = 1;
     pipe->SetDiffuse(0, 0xFFFFFF);
     pipe->SetAmbient(0, 0xFFFFFF);
@@ -63,7 +64,7 @@ bool BuildChests3D(Scene &scene, ChestTable &chests, Ui *ui) {
     if (!Refuse(scene, ChestObjects(chests), ui))
         return false;
     for (int c = 0; c < std::clamp(chests.count, 0, ChestTable::kMaxChests); ++c)
-        chests[c].Build3D(scene);
+        Build3D(chests[c], scene);
     return true;
 }
 
@@ -90,8 +91,8 @@ bool BuildOrgan3D(Scene &scene, const OrganFile &organ, ChestTable &chests, Ui *
 
 CObject3D *AddBackground(Scene &scene) {
     auto background = std::make_unique<CObject3D>();
-    background->MakeCylinder(scene, Format("BACKGROUND %d", scene.m_nbobject), 30, {0, 0, 0},
-                             {100, 100, 100}, "mont_eglise_renverse.jpg");
+    MakeCylinder(*background, scene, Format("BACKGROUND %d", scene.m_nbobject), 30, {0, 0, 0},
+                 {100, 100, 100}, "mont_eglise_renverse.jpg");
     // A quarter turn back about X, (x, y, z) -> (x, z, -y): the axis stands vertical.
     CMatrix turn(3, 3);
     turn.Set(0, 0, 1);
@@ -107,7 +108,7 @@ CObject3D *AddBackground(Scene &scene) {
 
 CObject3D *AddBar(Scene &scene) {
     auto bar = std::make_unique<CObject3D>();
-    bar->MakeBox(scene, Format("BARRE_%d", scene.m_nbobject), kWood);
+    MakeBox(*bar, scene, Format("BARRE_%d", scene.m_nbobject), kWood);
     bar->Scale({1000, 100, 100});
     CObject3D *added = scene.AddObject(std::move(bar));
     scene.m_display3D = true;

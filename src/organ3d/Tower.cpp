@@ -1,5 +1,6 @@
 // The sample tower: its outlines from preset arcs, their .poly and DXF files, and the swept loft.
 #include "organ3d/Tower.h"
+#include "organ3d/Primitives.h"
 
 #include "fabrication/DxfWriter.h"
 #include "platform/Ui.h"
@@ -81,8 +82,8 @@ CObject3D *AddTowerLoft(Scene &scene, const CTower &tower) {
     const L_2D_Drawing &couple = tower.m_loft.m_couple;
     const L_2D_Drawing &forme = tower.m_loft.m_forme;
     auto loft = std::make_unique<CObject3D>();
-    loft->MakeLoft(scene, "", couple.m_points, forme.m_points, couple.PointCount(),
-                   forme.PointCount(), 1, "wood.jpg");
+    MakeLoft(*loft, scene, "", couple.m_points, forme.m_points, couple.PointCount(),
+             forme.PointCount(), 1, "wood.jpg");
     return scene.AddObject(std::move(loft));
 }
 

@@ -3,6 +3,7 @@
 #include "chest/CWindchest.h"
 #include "organ3d/AxisMatrices.h"
 #include "organ3d/Organ3D.h"
+#include "organ3d/Primitives.h"
 #include "platform/Ui.h"
 #include "render/Scene.h"
 
@@ -48,7 +49,7 @@ int ObjectCount3D(const CWindchest &chest) {
 CObject3D *AddBox(Scene &scene, const std::string &name, float a, float b, float c, float d,
                   float e, float f, const std::string &texture) {
     auto box = std::make_unique<CObject3D>();
-    box->MakeBox(scene, name, texture);
+    MakeBox(*box, scene, name, texture);
     box->Scale({a, c, b});
     box->translation = {d, f, e};
     box->m_normalMode = 0;
@@ -56,20 +57,20 @@ CObject3D *AddBox(Scene &scene, const std::string &name, float a, float b, float
     return scene.AddObject(std::move(box));
 }
 
-void CWindchest::Build3D(Scene &scene) {
-    const float X = static_cast<float>(m_position[0]);
-    const float Y = static_cast<float>(m_position[1]);
-    const float Z = static_cast<float>(m_position[2]);
-    const float H = static_cast<float>(m_chest_height);
-    const float K = static_cast<float>(m_cone_height);
-    const float T = static_cast<float>(m_plate_thickness);
-    const float halfT = static_cast<float>(m_plate_thickness / 2);
-    const float length = static_cast<float>(m_plate.x2);
-    const float width = static_cast<float>(m_plate.y2);
+void Build3D(const CWindchest &chest, Scene &scene) {
+    const float X = static_cast<float>(chest.m_position[0]);
+    const float Y = static_cast<float>(chest.m_position[1]);
+    const float Z = static_cast<float>(chest.m_position[2]);
+    const float H = static_cast<float>(chest.m_chest_height);
+    const float K = static_cast<float>(chest.m_cone_height);
+    const float T = static_cast<float>(chest.m_plate_thickness);
+    const float halfT = static_cast<float>(chest.m_plate_thickness / 2);
+    const float length = static_cast<float>(chest.m_plate.x2);
+    const float width = static_cast<float>(chest.m_plate.y2);
     const std::string &tin = scene.m_pipeTexture;
 
-    for (int s = 0; s < StopCount(); ++s) {
-        const CStop &stop = Stop(s);
+    for (int s = 0; s < chest.StopCount(); ++s) {
+        const CStop &stop = chest.Stop(s);
         for (int i = 0; i < stop.PipeSlots(); ++i) {
             if (stop.m_hole[i] == 0)
                 continue;
@@ -83,38 +84,38 @@ void CWindchest::Build3D(Scene &scene) {
             const int n = PipeSides(stop.m_diameter[i]);
             if (!stop.m_square) {
                 auto body = std::make_unique<CObject3D>();
-                body->MakeCylinder(scene, Format("Tuyau : %d", k), n, {x + X, y + Y, Z + K},
-                                   {d / 2, d / 2, L}, tin);
+                MakeCylinder(*body, scene, Format("Tuyau : %d", k), n, {x + X, y + Y, Z + K},
+                             {d / 2, d / 2, L}, tin);
                 body->m_normalMode = 1;
                 White(*body);
                 body->Transform(L_SwapYZ());
                 scene.AddObject(std::move(body));
 
                 auto cone = std::make_unique<CObject3D>();
-                cone->MakeCone(scene, Format("Pieds Tuyaux :%d", k), n, hole / 2, d / 2, K, "");
+                MakeCone(*cone, Format("Pieds Tuyaux :%d", k), n, hole / 2, d / 2, K);
                 cone->Transform(L_SwapYZ());
                 cone->Translate({x + X, Z, y + Y});
                 cone->m_normalMode = 1;
                 scene.AddObject(std::move(cone));
             } else {
                 auto body = std::make_unique<CObject3D>();
-                body->MakeBox(scene, Format("TUYAUBOIS :%d", k), kWood);
+                MakeBox(*body, scene, Format("TUYAUBOIS :%d", k), kWood);
                 body->Scale({d, L, d});
                 body->translation = {x + X - d / 2, Z + H, y + Y - d / 2};
                 body->m_normalMode = 0;
                 scene.AddObject(std::move(body));
 
                 auto footObject = std::make_unique<CObject3D>();
-                footObject->MakeCylinder(scene, Format("Pieds Tuyau:%d", k), 8, {x + X, y + Y, Z},
-                                         {foot / 2, foot / 2, H}, kWood);
+                MakeCylinder(*footObject, scene, Format("Pieds Tuyau:%d", k), 8, {x + X, y + Y, Z},
+                             {foot / 2, foot / 2, H}, kWood);
                 footObject->m_normalMode = 1;
                 footObject->Transform(L_SwapYZ());
                 scene.AddObject(std::move(footObject));
             }
-            if (HasMixtureTubes(*this, s)) {
+            if (HasMixtureTubes(chest, s)) {
                 auto tube = std::make_unique<CObject3D>();
-                tube->MakeCylinder(scene, Format("Tuyau : %d", k), n, {x, -halfT, 0},
-                                   {5, 5, width + 5}, tin);
+                MakeCylinder(*tube, scene, Format("Tuyau : %d", k), n, {x, -halfT, 0},
+                             {5, 5, width + 5}, tin);
                 tube->m_normalMode = 1;
                 White(*tube);
                 // The tube lies under this chest's plate wherever the chest stands.
@@ -127,8 +128,8 @@ void CWindchest::Build3D(Scene &scene) {
             if (!turret)
                 continue;
             auto loft = std::make_unique<CObject3D>();
-            loft->MakeLoft(scene, "TURRET", turret->m_couple.m_points, turret->m_forme.m_points,
-                           turret->m_couple.PointCount(), turret->m_forme.PointCount(), 1, kWood);
+            MakeLoft(*loft, scene, "TURRET", turret->m_couple.m_points, turret->m_forme.m_points,
+                     turret->m_couple.PointCount(), turret->m_forme.PointCount(), 1, kWood);
             if (turret->m_rotation.x == 90.0f)
                 loft->Transform(L_SwapYZ());
             loft->m_normalMode = 1;
@@ -139,7 +140,7 @@ void CWindchest::Build3D(Scene &scene) {
     }
 
     auto falseChest = std::make_unique<CObject3D>();
-    falseChest->MakeBox(scene, "FAUX_SOMMIER", kWood);
+    MakeBox(*falseChest, scene, "FAUX_SOMMIER", kWood);
     falseChest->Scale({length, 10, width});
     falseChest->translation = {X, Z + H, Y};
     falseChest->m_normalMode = 0;

@@ -59,16 +59,6 @@ public:
     // Asks the scene's texture table for m_textureFile and marks the object textured on success.
     void AttachTexture(Scene &scene);
 
-    // The organ primitives (defined with the organ builders).
-    void MakeBox(Scene &scene, const std::string &name, const std::string &texture);
-    void MakeCylinder(Scene &scene, const std::string &name, int n, Vec3 centre, Vec3 radii,
-                      const std::string &texture);
-    void MakeCone(Scene &scene, const std::string &name, int n, float r0, float r1, float h,
-                  const std::string &texture);
-    void MakeLoft(Scene &scene, const std::string &name, const std::vector<Vec2> &couple,
-                  const std::vector<Vec2> &forme, int nc, int nf, int mode,
-                  const std::string &texture);
-
     // Normals (filled only where missing). FaceNormal reports through ui when c is out of range.
     bool FaceNormal(Vec3 &out, int c, Ui *ui = nullptr) const;
     void BuildFaceNormals(Ui *ui = nullptr);

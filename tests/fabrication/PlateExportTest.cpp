@@ -1,4 +1,5 @@
 // The four plate drawings of a chest and its cut list.
+#include "fabrication/PlateExport.h"
 #include "TestFolder.h"
 #include "fabrication/CutList.h"
 #include "fabrication/DxfWriter.h"
@@ -50,7 +51,7 @@ TEST_F(PlateExport, NamesComeFromTheChestNameBeforeItsFirstDot) {
     EXPECT_EQ(DerivedName("orgue", "_commande.wri"), "orgue_commande.wri");
 
     auto chest = OnePipeChest();
-    ASSERT_TRUE(chest->ExportDxf("orgue.dat", work, ui));
+    ASSERT_TRUE(ExportDxf(*chest, "orgue.dat", work, ui));
     for (const char *name : {"orgue_som.dxf", "orgue_fs.dxf", "orgue_mix.dxf", "orgue_bar.dxf"})
         EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
     EXPECT_EQ(chest->m_dxf_names[1], "orgue_fs.dxf");
@@ -61,7 +62,7 @@ TEST_F(PlateExport, NamesComeFromTheChestNameBeforeItsFirstDot) {
 
 TEST_F(PlateExport, APipeGetsItsHoleWithClearanceAndItsDrillingCross) {
     auto chest = OnePipeChest();
-    ASSERT_TRUE(chest->ExportDxf("orgue.dat", work, ui));
+    ASSERT_TRUE(ExportDxf(*chest, "orgue.dat", work, ui));
     const std::string cross =
         DxfWriter::LineText(90, 50, 110, 50) + DxfWriter::LineText(100, 40, 100, 60);
     const std::string outline =
@@ -96,7 +97,7 @@ TEST_F(PlateExport, MixtureBarPilotHolesAndPartitions) {
     chest->m_rects[0] = {10, 20, 30, 40};
     chest->m_line_count = 1;
     chest->m_lines[0] = {1, 3, 2, 4};
-    ASSERT_TRUE(chest->ExportDxf("orgue.dat", work, ui));
+    ASSERT_TRUE(ExportDxf(*chest, "orgue.dat", work, ui));
 
     const std::string mix = folder.Read("orgue_mix.dxf");
     EXPECT_NE(mix.find(DxfWriter::CircleText(300, 11, 6)), std::string::npos);
@@ -113,10 +114,10 @@ TEST_F(PlateExport, MixtureBarPilotHolesAndPartitions) {
 
 TEST_F(PlateExport, AnEmptyNameWritesNothingAndAnUnwritableFolderKeepsOldFiles) {
     auto chest = OnePipeChest();
-    EXPECT_FALSE(chest->ExportDxf("", work, ui));
+    EXPECT_FALSE(ExportDxf(*chest, "", work, ui));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 0);
 
-    EXPECT_FALSE(chest->ExportDxf("orgue.dat", WorkFolder::Both("/nonexistent"), ui));
+    EXPECT_FALSE(ExportDxf(*chest, "orgue.dat", WorkFolder::Both("/nonexistent"), ui));
     EXPECT_NE(ui.Messages().back().text.find("/nonexistent"), std::string::npos);
 }
 
@@ -132,17 +133,17 @@ TEST_F(PlateExport, CutListGivesTheBoardsInWindows1252) {
               "CONTREPLAQUE LONGUEUR:   606 LARGEUR: 200 EPAISSEUR: 22 QUANTITE : 2\n"
               "PLAQUE DE FOND 1042 650 Epaisseur 10mm (coup\xE9 en 2 au milieu)\n");
 
-    ASSERT_TRUE(chest->ExportDxf("orgue.dat", work, ui));
-    ASSERT_TRUE(chest->WriteCommande("orgue.dat", work, ui));
+    ASSERT_TRUE(ExportDxf(*chest, "orgue.dat", work, ui));
+    ASSERT_TRUE(WriteCommande(*chest, "orgue.dat", work, ui));
     const std::string written = folder.Read("orgue_commande.wri");
     EXPECT_NE(written.find("(FICHIER DXF : orgue_som.dxf) 1042"), std::string::npos);
     EXPECT_NE(written.find("(FICHIER DXF : orgue_fs.dxf)1042"), std::string::npos);
 
     folder.Write("orgue", "the chest file itself");
-    ASSERT_TRUE(chest->WriteCommande("orgue", work, ui));
+    ASSERT_TRUE(WriteCommande(*chest, "orgue", work, ui));
     EXPECT_EQ(folder.Read("orgue"), "the chest file itself");
     EXPECT_TRUE(std::filesystem::exists(folder / "orgue_commande.wri"));
-    EXPECT_FALSE(chest->WriteCommande("", work, ui));
+    EXPECT_FALSE(WriteCommande(*chest, "", work, ui));
 }
 
 } // namespace

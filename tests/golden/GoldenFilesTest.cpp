@@ -3,6 +3,8 @@
 
 #include "chest/CWindchest.h"
 #include "chest/OrganFile.h"
+#include "fabrication/CutList.h"
+#include "fabrication/PlateExport.h"
 #include "outline/L_2D_Drawing.h"
 #include "platform/HeadlessUi.h"
 #include "platform/WorkFolder.h"
@@ -27,9 +29,9 @@ TEST(Golden, SmallChestPlatesAndCutList) {
     ASSERT_TRUE(chest->ReadDatFile("petit-barrages.dat", folder, ui));
     ASSERT_TRUE(chest->ReadDatFile("petit.dat", folder, ui));
     ValveCounters counters;
-    ASSERT_TRUE(chest->Refresh("petit.dat", folder, counters, ui));
-    ASSERT_TRUE(chest->ExportDxf("petit.dat", folder, ui));
-    ASSERT_TRUE(chest->WriteCommande("petit.dat", folder, ui));
+    ASSERT_TRUE(Refresh(*chest, "petit.dat", folder, counters, ui));
+    ASSERT_TRUE(ExportDxf(*chest, "petit.dat", folder, ui));
+    ASSERT_TRUE(WriteCommande(*chest, "petit.dat", folder, ui));
     for (const char *name :
          {"petit_som.dxf", "petit_fs.dxf", "petit_mix.dxf", "petit_bar.dxf", "petit_commande.wri"})
         EXPECT_EQ(out.Read(name), Expected(name)) << name;

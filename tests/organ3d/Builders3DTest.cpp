@@ -3,6 +3,7 @@
 #include "chest/OrganFile.h"
 #include "organ3d/AxisMatrices.h"
 #include "organ3d/Organ3D.h"
+#include "organ3d/Primitives.h"
 #include "platform/HeadlessUi.h"
 #include "render/Scene.h"
 
@@ -61,7 +62,7 @@ TEST(Pipes, ATinPipeHasItsConicalFootUnderItsBody) {
     CWindchest chest;
     OneStop(chest, false, {{0, 0, 40, 10, 30, 1000}});
     Scene scene;
-    chest.Build3D(scene);
+    Build3D(chest, scene);
     ASSERT_EQ(scene.m_nbobject, 5); // body, foot, three boxes
     const CObject3D &body = *scene.Object(0);
     const CObject3D &foot = *scene.Object(1);
@@ -101,7 +102,7 @@ TEST(Pipes, PipesStandAtTheChestPosition) {
     chest.m_position[1] = 400;
     chest.m_position[2] = 300;
     Scene scene;
-    chest.Build3D(scene);
+    Build3D(chest, scene);
     const Box body = Extent(*scene.Object(0));
     EXPECT_NEAR((body.lo.x + body.hi.x) / 2, 1300, 0.5);
     EXPECT_NEAR((body.lo.z + body.hi.z) / 2, 450, 0.5) << "the chest's Y is the scene's depth";
@@ -116,7 +117,7 @@ TEST(Pipes, AWoodenPipeIsASquareBoxOnAnEightSidedFoot) {
     CWindchest chest;
     OneStop(chest, true, {{200, 100, 50, 20, 16, 700}});
     Scene scene;
-    chest.Build3D(scene);
+    Build3D(chest, scene);
     const CObject3D &body = *scene.Object(0);
     const CObject3D &foot = *scene.Object(1);
     EXPECT_EQ(body.m_name, "TUYAUBOIS :1");
@@ -137,7 +138,7 @@ TEST(Pipes, AWoodenPipeIsASquareBoxOnAnEightSidedFoot) {
 TEST(Pipes, AbsentPipesAndEmptyChests) {
     CWindchest empty;
     Scene scene;
-    empty.Build3D(scene);
+    Build3D(empty, scene);
     ASSERT_EQ(scene.m_nbobject, 3);
     EXPECT_EQ(scene.Object(0)->m_name, "FAUX_SOMMIER");
     EXPECT_EQ(scene.Object(1)->m_name, "SOMMIER");
@@ -146,7 +147,7 @@ TEST(Pipes, AbsentPipesAndEmptyChests) {
     CWindchest chest;
     OneStop(chest, false, {{0, 0, 40, 0, 30, 1000}, {60, 0, 40, 10, 30, 1000}});
     Scene second;
-    chest.Build3D(second);
+    Build3D(chest, second);
     EXPECT_EQ(second.m_nbobject, 5);
     EXPECT_EQ(second.Object(0)->m_name, "Tuyau : 2") << "names keep the pipe's number";
     EXPECT_EQ(ObjectCount3D(chest), 5);
@@ -159,7 +160,7 @@ TEST(Chest, BoxesSpanThePlateAboveAndBelowTheChestTop) {
     chest.m_position[1] = 20;
     chest.m_position[2] = 500;
     Scene scene;
-    chest.Build3D(scene);
+    Build3D(chest, scene);
     const CObject3D &falseChest = *scene.Object(0);
     EXPECT_EQ(Extent(falseChest).hi, (Vec3{800, 10, 300}));
     EXPECT_EQ(falseChest.translation, (Vec3{10, 620, 20}));
@@ -180,7 +181,7 @@ TEST(Chest, OnlyTheFirstMixtureStopGetsTubes) {
     chest.Stop(0).m_mixture = chest.Stop(1).m_mixture = true;
     chest.m_mixture_first = 0;
     Scene scene;
-    chest.Build3D(scene);
+    Build3D(chest, scene);
     ASSERT_EQ(scene.m_nbobject, 3 + 2 + 3);
     EXPECT_EQ(ObjectCount3D(chest), scene.m_nbobject);
     const CObject3D &tube = *scene.Object(2);
@@ -197,7 +198,7 @@ TEST(Chest, OnlyTheFirstMixtureStopGetsTubes) {
     chest.m_position[1] = 400;
     chest.m_position[2] = 2000;
     Scene placed;
-    chest.Build3D(placed);
+    Build3D(chest, placed);
     const Box moved = Extent(*placed.Object(2));
     EXPECT_NEAR(moved.lo.z, 400, kTol);
     EXPECT_NEAR(moved.hi.z, 705, kTol);
@@ -217,7 +218,7 @@ TEST(Chest, TurretsAreSweptAndTurnedOnlyAtExactly90) {
     }
     chest.Stop(0).m_turret_count = 2;
     Scene scene;
-    chest.Build3D(scene);
+    Build3D(chest, scene);
     ASSERT_EQ(scene.m_nbobject, 5);
     const CObject3D &turned = *scene.Object(0);
     const CObject3D &straight = *scene.Object(1);
@@ -231,7 +232,7 @@ TEST(Chest, TurretsAreSweptAndTurnedOnlyAtExactly90) {
 TEST(Loft, PointsAndTextureCoordinatesOfAStraightPath) {
     Scene scene;
     CObject3D loft;
-    loft.MakeLoft(scene, "loft1", {{0, 0}, {10, 0}, {10, 50}}, {{0, 0}, {100, 0}}, 3, 2, 1, "");
+    MakeLoft(loft, scene, "loft1", {{0, 0}, {10, 0}, {10, 50}}, {{0, 0}, {100, 0}}, 3, 2, 1, "");
     ASSERT_EQ(loft.nbpts, 6);
     EXPECT_EQ(loft.nbface, 2);
     EXPECT_EQ(loft.m_vertices[1 * 2 + 1], (Vec3{100, 0, 10}));
@@ -242,7 +243,7 @@ TEST(Loft, PointsAndTextureCoordinatesOfAStraightPath) {
     EXPECT_EQ(loft.m_normalMode, 0);
 
     CObject3D bend;
-    bend.MakeLoft(scene, "", {{10, 0}}, {{0, 0}, {30, 0}, {30, 40}}, 1, 3, 1, "");
+    MakeLoft(bend, scene, "", {{10, 0}}, {{0, 0}, {30, 0}, {30, 40}}, 1, 3, 1, "");
     // The middle tangent averages (30, 0) and (0, 40): the side vector is (-0.8, 0, 0.6).
     EXPECT_NEAR(bend.m_vertices[1].x, 30 - 8, kTol);
     EXPECT_NEAR(bend.m_vertices[1].z, 6, kTol);
@@ -252,14 +253,14 @@ TEST(Loft, PointsAndTextureCoordinatesOfAStraightPath) {
 TEST(Loft, DegeneratePathsCollapseWithoutFaultsOrFaces) {
     Scene scene;
     CObject3D single;
-    single.MakeLoft(scene, "", {{0, 0}, {10, 0}}, {{5, 5}}, 2, 1, 1, "");
+    MakeLoft(single, scene, "", {{0, 0}, {10, 0}}, {{5, 5}}, 2, 1, 1, "");
     EXPECT_EQ(single.nbface, 0);
     EXPECT_EQ(single.m_vertices[1], (Vec3{5, 0, 5})) << "zero tangent: the profile collapses";
     CObject3D repeated;
-    repeated.MakeLoft(scene, "", {{0, 0}, {10, 20}}, {{0, 0}, {0, 0}, {50, 0}}, 2, 3, 1, "");
+    MakeLoft(repeated, scene, "", {{0, 0}, {10, 20}}, {{0, 0}, {0, 0}, {50, 0}}, 2, 3, 1, "");
     EXPECT_EQ(repeated.m_vertices[3], (Vec3{0, 20, 0}));
     CObject3D empty;
-    empty.MakeLoft(scene, "", {}, {}, 5, 7, 1, "");
+    MakeLoft(empty, scene, "", {}, {}, 5, 7, 1, "");
     EXPECT_EQ(empty.nbpts, 0);
     EXPECT_TRUE(empty.m_index.empty());
 }
@@ -311,7 +312,7 @@ TEST(Organ, AnOrganPastTheSceneIsRefusedBeforeAnythingIsAdded) {
 
     // Built chest by chest past the limit, the table still stops at its capacity.
     for (int c = 0; c < 30; ++c)
-        chests[c].Build3D(scene);
+        Build3D(chests[c], scene);
     EXPECT_EQ(scene.m_nbobject, Scene::kCapacity);
 }
 
