@@ -41,6 +41,16 @@ Command Button(int id, const char *tip, Handler handler, Predicate checked = {})
     return command;
 }
 
+// The command as a toolbar shows it: with a standard picture, or with a short text.
+Command OnToolbar(Command command, ToolIcon icon) {
+    command.icon = icon;
+    return command;
+}
+Command OnToolbar(Command command, const char *buttonText) {
+    command.buttonText = buttonText;
+    return command;
+}
+
 void Nothing(View &) {}
 
 Handler Font(int index) {
@@ -70,38 +80,41 @@ Handler ScaleStep(bool rotate, float factor) {
 
 std::vector<Command> BuildTable() {
     std::vector<Command> table = {
-        Item(57600, "&New\tCtrl+N", [](View &v) { v.Reset(); }),
-        Item(57601, "&Open Chest\tCtrl+O", [](View &v) { v.OpenChest(); }),
-        Item(32806, "Add Chest", [](View &v) { v.AddChest(); }),
-        Item(32849, "Save all Chests", [](View &v) { v.SaveAllChests(); }),
-        Item(32795, "&Open Organ", [](View &v) { v.OpenOrgan(); }),
-        Item(57603, "&Save Organ\tCtrl+S", [](View &v) { v.SaveOrgan(); }),
-        Item(57604, "Save Organ as...", [](View &v) { v.SaveOrganAs(); }),
-        Item(32790, "&Export DXF\tCTRL+D", [](View &v) { v.ExportDxf(); }),
-        Item(32837, "Open Pipe", [](View &v) { v.OpenPipe(); }),
-        Item(32842, "Open X Y R Circles", [](View &v) { v.OpenCircles(); }),
-        Item(57607, "&Print...\tCtrl+P", [](View &v) { v.Host().Print(); }),
-        Item(32771, "Printing scale", [](View &v) { v.PrintingScaleDialog(); }),
-        Item(57609, "Print Preview", [](View &v) { v.Host().PrintPreview(); }),
-        Item(57606, "Printing Setup", Nothing),
-        Item(57665, "&Quit", [](View &v) { v.QuitSaving(); }),
-        Item(32831, "Exit without save", [](View &v) { v.QuitWithoutSaving(); }),
-        Disabled(32822, "&Cancel\tCtrl+Z"),
-        Item(57643, "Undo", Nothing),
-        Item(32830, "Edit Pipe positions", [](View &v) { v.EditPipePositions(); }),
-        Item(32844, "Edit Chest Position", [](View &v) { v.ShowChestPositions(); }),
-        Disabled(57635, "&Cut\tCtrl+X"),
-        Disabled(57634, "&Copy\tCtrl+C"),
-        Disabled(57637, "Paste\tCtrl+V"),
-        Item(32780, "Arial", Font(0)),
-        Item(32774, "Ms Sans Serif", Font(1)),
-        Item(32773, "Times", Font(2)),
-        Item(32779, "Wingdings", [](View &v) { v.m_fontIndex = 3; }),
-        Item(32776, "12", [](View &v) { v.m_fontSize = 12; }),
-        Disabled(32777, "14"),
-        Disabled(32778, "18"),
+        OnToolbar(Item(kNew, "&New\tCtrl+N", [](View &v) { v.Reset(); }), ToolIcon::New),
+        OnToolbar(Item(kOpenChest, "&Open Chest\tCtrl+O", [](View &v) { v.OpenChest(); }),
+                  ToolIcon::Open),
+        Item(kAddChest, "Add Chest", [](View &v) { v.AddChest(); }),
+        Item(kSaveAllChests, "Save all Chests", [](View &v) { v.SaveAllChests(); }),
+        Item(kOpenOrgan, "&Open Organ", [](View &v) { v.OpenOrgan(); }),
+        OnToolbar(Item(kSaveOrgan, "&Save Organ\tCtrl+S", [](View &v) { v.SaveOrgan(); }),
+                  ToolIcon::Save),
+        Item(kSaveOrganAs, "Save Organ as...", [](View &v) { v.SaveOrganAs(); }),
+        Item(kExportDxf, "&Export DXF\tCTRL+D", [](View &v) { v.ExportDxf(); }),
+        Item(kOpenPipe, "Open Pipe", [](View &v) { v.OpenPipe(); }),
+        Item(kOpenCircles, "Open X Y R Circles", [](View &v) { v.OpenCircles(); }),
+        OnToolbar(Item(kPrint, "&Print...\tCtrl+P", [](View &v) { v.Host().Print(); }),
+                  ToolIcon::Print),
+        Item(kPrintingScale, "Printing scale", [](View &v) { v.PrintingScaleDialog(); }),
+        Item(kPrintPreview, "Print Preview", [](View &v) { v.Host().PrintPreview(); }),
+        Item(kPrintSetup, "Printing Setup", Nothing),
+        Item(kQuit, "&Quit", [](View &v) { v.QuitSaving(); }),
+        Item(kExitWithoutSave, "Exit without save", [](View &v) { v.QuitWithoutSaving(); }),
+        Disabled(kCancel, "&Cancel\tCtrl+Z"),
+        Item(kUndo, "Undo", Nothing),
+        Item(kEditPipePositions, "Edit Pipe positions", [](View &v) { v.EditPipePositions(); }),
+        Item(kEditChestPosition, "Edit Chest Position", [](View &v) { v.ShowChestPositions(); }),
+        OnToolbar(Disabled(kCut, "&Cut\tCtrl+X"), "Cut"),
+        OnToolbar(Disabled(kCopy, "&Copy\tCtrl+C"), "Copy"),
+        OnToolbar(Disabled(kPaste, "Paste\tCtrl+V"), "Paste"),
+        Item(kFontArial, "Arial", Font(0)),
+        Item(kFontMsSansSerif, "Ms Sans Serif", Font(1)),
+        Item(kFontTimes, "Times", Font(2)),
+        Item(kFontWingdings, "Wingdings", [](View &v) { v.m_fontIndex = 3; }),
+        Item(kFontSize12, "12", [](View &v) { v.m_fontSize = 12; }),
+        Disabled(kFontSize14, "14"),
+        Disabled(kFontSize18, "18"),
         Item(
-            32834, "Register Windchest",
+            kRegisterWindchest, "Register Windchest",
             [](View &v) {
                 if (CWindchest *first = v.FirstChest()) {
                     first->m_show_registers = !first->m_show_registers;
@@ -110,24 +123,24 @@ std::vector<Command> BuildTable() {
             },
             [](const View &v) { return v.g_chests && (*v.g_chests)[0].m_show_registers; }),
         Item(
-            59392, "&Toolbar", [](View &v) { v.Host().ToggleBar(59392); },
-            [](const View &v) { return v.Host().BarVisible(59392); }),
+            kToolbar, "&Toolbar", [](View &v) { v.Host().ToggleBar(kToolbar); },
+            [](const View &v) { return v.Host().BarVisible(kToolbar); }),
         Item(
-            59393, "Status Bar", [](View &v) { v.Host().ToggleBar(59393); },
-            [](const View &v) { return v.Host().BarVisible(59393); }),
+            kStatusBar, "Status Bar", [](View &v) { v.Host().ToggleBar(kStatusBar); },
+            [](const View &v) { return v.Host().BarVisible(kStatusBar); }),
         Item(
-            32784, "Display 3D", [](View &v) { v.ToggleDisplay3D(); },
+            kDisplay3D, "Display 3D", [](View &v) { v.ToggleDisplay3D(); },
             [](const View &v) { return v.g_scene && v.g_scene->m_display3D; }),
-        Item(32807, "Display chests", [](View &v) { v.ShowChestPositions(); }),
-        Item(32793, "Vector Mode",
+        Item(kDisplayChests, "Display chests", [](View &v) { v.ShowChestPositions(); }),
+        Item(kVectorMode, "Vector Mode",
              [](View &v) {
                  if (v.g_scene) {
                      v.g_scene->ToggleVectorMode();
                      v.Repaint();
                  }
              }),
-        Item(32833, "Rotate Organ", [](View &v) { v.ToggleSpin(); }),
-        Item(32785, "Reset View 3D",
+        Item(kRotateOrgan, "Rotate Organ", [](View &v) { v.ToggleSpin(); }),
+        Item(kResetView3D, "Reset View 3D",
              [](View &v) {
                  if (!v.g_scene)
                      return;
@@ -135,21 +148,21 @@ std::vector<Command> BuildTable() {
                  v.g_scene->m_translateStep = 10.0f;
                  v.Repaint();
              }),
-        Item(32786, "Display Infos", [](View &v) { v.DisplayInfos(); }),
-        Item(32789, "Display Magnet sizes", Nothing,
+        Item(kDisplayInfos, "Display Infos", [](View &v) { v.DisplayInfos(); }),
+        Item(kDisplayMagnetSizes, "Display Magnet sizes", Nothing,
              [](const View &v) { return v.m_showMagnetSizes; }),
-        Item(32788, "Toogle Rotation Axis ",
+        Item(kToggleRotationAxis, "Toogle Rotation Axis ",
              [](View &v) {
                  if (v.g_scene)
                      v.g_scene->ToggleTurnAxis();
              }),
-        Item(32792, "Masq dimensions",
+        Item(kMasqDimensions, "Masq dimensions",
              [](View &v) {
                  v.m_drawing.g_hideDimensions = !v.m_drawing.g_hideDimensions;
                  v.Repaint();
              }),
         Item(
-            32836, "Masq Magnets",
+            kMasqMagnets, "Masq Magnets",
             [](View &v) {
                 if (CWindchest *first = v.FirstChest()) {
                     first->m_show_magnets = !first->m_show_magnets;
@@ -157,51 +170,58 @@ std::vector<Command> BuildTable() {
                 }
             },
             [](const View &v) { return v.g_chests && !(*v.g_chests)[0].m_show_magnets; }),
-        Item(32794, "Texture", [](View &v) { v.ChooseTexture(); }),
-        Item(32805, "Color", [](View &v) { v.ChooseColour(); }),
+        Item(kTexture, "Texture", [](View &v) { v.ChooseTexture(); }),
+        Item(kColor, "Color", [](View &v) { v.ChooseColour(); }),
         Item(
-            32796, "Grid",
+            kGrid, "Grid",
             [](View &v) {
                 v.m_showGrid = !v.m_showGrid;
                 v.Repaint();
             },
             [](const View &v) { return v.m_showGrid; }),
-        Item(32843, "Line Width", [](View &v) { v.LineWidthDialog(); }),
-        Item(32809, "Axes", [](View &v) { v.AddAxes(); }),
-        Item(32823, "Front", Standard(StandardView::Front)),
-        Item(32824, "Left", Standard(StandardView::Left)),
-        Item(32825, "Right", Standard(StandardView::Right)),
-        Item(32826, "Top", Standard(StandardView::Top)),
-        Disabled(32827, "Bottom"),
-        Item(32840, "STOP", [](View &v) { v.OpenStop(); }),
-        Item(32841, "Keyboard", [](View &v) { v.CreateKeyboard(); }),
-        Item(32798, "Polyline", [](View &v) { v.OpenPolylineDialog(); }),
-        Item(32829, "Loft", [](View &v) { v.OpenLoftEditor(); }),
-        Item(32828, "Create Background", [](View &v) { v.CreateBackground(); }),
-        Item(32808, "TOWER", [](View &v) { v.CreateTower(); }),
-        Item(32797, "Bar", [](View &v) { v.CreateBar(); }),
-        Item(32818, "Line Horizontal", Nothing),
-        Disabled(32820, "Line Vertical"),
-        Disabled(32819, "Arc"),
-        Item(32847, "Extrude", [](View &v) { v.Extrude(); }),
-        Item(32848, "TURRET", [](View &v) { v.CreateTurret(); }),
-        Item(32845, "Create Pedalboard", [](View &v) { v.CreatePedalboard(); }),
-        Item(32846, "Write PEDALBOARD DXF", [](View &v) { v.WritePedalboardDxf(); }),
-        Item(57664, "&About Ventrel...", [](View &v) { v.Host().ShowAbout(); }),
-        Button(32799, "Rotation step - (x 0.8)", ScaleStep(true, 0.8f)),
-        Button(32800, "Rotation step + (x 1.2)", ScaleStep(true, 1.2f)),
-        Button(32801, "Translation step - (x 0.8)", ScaleStep(false, 0.8f)),
-        Button(32802, "Translation step + (x 1.2)", ScaleStep(false, 1.2f)),
-        Disabled(32803, "", "(no action)"),
-        Button(
-            32804, "Pick objects in 3D (right click)", [](View &v) { v.TogglePicking(); },
-            [](const View &v) { return v.g_scene && v.g_scene->m_pickEnabled == 1; }),
+        Item(kLineWidth, "Line Width", [](View &v) { v.LineWidthDialog(); }),
+        Item(kAxes, "Axes", [](View &v) { v.AddAxes(); }),
+        Item(kViewFront, "Front", Standard(StandardView::Front)),
+        Item(kViewLeft, "Left", Standard(StandardView::Left)),
+        Item(kViewRight, "Right", Standard(StandardView::Right)),
+        Item(kViewTop, "Top", Standard(StandardView::Top)),
+        Disabled(kViewBottom, "Bottom"),
+        Item(kStop, "STOP", [](View &v) { v.OpenStop(); }),
+        Item(kKeyboard, "Keyboard", [](View &v) { v.CreateKeyboard(); }),
+        Item(kPolyline, "Polyline", [](View &v) { v.OpenPolylineDialog(); }),
+        Item(kLoft, "Loft", [](View &v) { v.OpenLoftEditor(); }),
+        Item(kCreateBackground, "Create Background", [](View &v) { v.CreateBackground(); }),
+        Item(kTower, "TOWER", [](View &v) { v.CreateTower(); }),
+        Item(kBar, "Bar", [](View &v) { v.CreateBar(); }),
+        Item(kLineHorizontal, "Line Horizontal", Nothing),
+        Disabled(kLineVertical, "Line Vertical"),
+        Disabled(kArc, "Arc"),
+        Item(kExtrude, "Extrude", [](View &v) { v.Extrude(); }),
+        Item(kTurret, "TURRET", [](View &v) { v.CreateTurret(); }),
+        Item(kCreatePedalboard, "Create Pedalboard", [](View &v) { v.CreatePedalboard(); }),
+        Item(kWritePedalboardDxf, "Write PEDALBOARD DXF", [](View &v) { v.WritePedalboardDxf(); }),
+        OnToolbar(Item(kAbout, "&About Ventrel...", [](View &v) { v.Host().ShowAbout(); }),
+                  ToolIcon::Help),
+        OnToolbar(Button(kRotationStepDown, "Rotation step - (x 0.8)", ScaleStep(true, 0.8f)),
+                  "R-"),
+        OnToolbar(Button(kRotationStepUp, "Rotation step + (x 1.2)", ScaleStep(true, 1.2f)), "R+"),
+        OnToolbar(
+            Button(kTranslationStepDown, "Translation step - (x 0.8)", ScaleStep(false, 0.8f)),
+            "T-"),
+        OnToolbar(Button(kTranslationStepUp, "Translation step + (x 1.2)", ScaleStep(false, 1.2f)),
+                  "T+"),
+        OnToolbar(Disabled(kNoAction, "", "(no action)"), "-"),
+        OnToolbar(Button(
+                      kPickObjects, "Pick objects in 3D (right click)",
+                      [](View &v) { v.TogglePicking(); },
+                      [](const View &v) { return v.g_scene && v.g_scene->m_pickEnabled == 1; }),
+                  "Pick"),
         // Toolbar 148: buttons no command of the view handles.
-        Disabled(32812, "", "(no action)"),
-        Disabled(32817, "", "(no action)"),
-        Disabled(32813, "", "(no action)"),
-        Disabled(32814, "", "(no action)"),
-        Disabled(32816, "", "(no action)"),
+        OnToolbar(Disabled(kSecondBar1, "", "(no action)"), "1"),
+        OnToolbar(Disabled(kSecondBar2, "", "(no action)"), "2"),
+        OnToolbar(Disabled(kSecondBar3, "", "(no action)"), "3"),
+        OnToolbar(Disabled(kSecondBar4, "", "(no action)"), "4"),
+        OnToolbar(Disabled(kSecondBar5, "", "(no action)"), "5"),
     };
     return table;
 }
@@ -229,28 +249,53 @@ const Command *FindCommand(int id) {
 const std::vector<Menu> &Menus() {
     static const std::vector<Menu> menus = {
         {"&File",
-         {57600,      57601, 32806,      32849,        kSeparator, 32795,      57603, 57604,
-          kSeparator, 32790, 32837,      32842,        32840,      kSeparator, 57607, 32771,
-          57609,      57606, kSeparator, kRecentFiles, kSeparator, 57665,      32831}},
-        {"&Edit", {32822, 57643, kSeparator, 57635, 57634, 57637, kSeparator, 32830, 32844}},
-        {"F&onts", {32780, 32774, 32773, 32779, kSeparator, 32776, 32777, 32778}},
+         {kNew,       kOpenChest,   kAddChest,  kSaveAllChests, kSeparator,      kOpenOrgan,
+          kSaveOrgan, kSaveOrganAs, kSeparator, kExportDxf,     kOpenPipe,       kOpenCircles,
+          kStop,      kSeparator,   kPrint,     kPrintingScale, kPrintPreview,   kPrintSetup,
+          kSeparator, kRecentFiles, kSeparator, kQuit,          kExitWithoutSave}},
+        {"&Edit",
+         {kCancel, kUndo, kSeparator, kCut, kCopy, kPaste, kSeparator, kEditPipePositions,
+          kEditChestPosition}},
+        {"F&onts",
+         {kFontArial, kFontMsSansSerif, kFontTimes, kFontWingdings, kSeparator, kFontSize12,
+          kFontSize14, kFontSize18}},
         {"&View",
-         {59392, 59393, kSeparator, 32784, 32807, 32793, 32833, 32785, 32788, kSeparator, 32823,
-          32824, 32825, 32826, 32827, kSeparator, 32809}},
-        {"&Chest", {32786, 32789, 32792, 32836, 32834, kSeparator, 32794, 32805, 32796, 32843}},
+         {kToolbar, kStatusBar, kSeparator, kDisplay3D, kDisplayChests, kVectorMode, kRotateOrgan,
+          kResetView3D, kToggleRotationAxis, kSeparator, kViewFront, kViewLeft, kViewRight,
+          kViewTop, kViewBottom, kSeparator, kAxes}},
+        {"&Chest",
+         {kDisplayInfos, kDisplayMagnetSizes, kMasqDimensions, kMasqMagnets, kRegisterWindchest,
+          kSeparator, kTexture, kColor, kGrid, kLineWidth}},
         {"C&reate",
-         {32841, 32798, 32829, 32828, 32808, 32797, kSeparator, 32818, 32820, 32819, kSeparator,
-          32847, 32848, kSeparator, 32845, 32846}},
-        {"&Help", {57664}},
+         {kKeyboard, kPolyline, kLoft, kCreateBackground, kTower, kBar, kSeparator, kLineHorizontal,
+          kLineVertical, kArc, kSeparator, kExtrude, kTurret, kSeparator, kCreatePedalboard,
+          kWritePedalboardDxf}},
+        {"&Help", {kAbout}},
     };
     return menus;
 }
 
 const std::vector<int> &ToolbarButtons(int toolbar) {
-    static const std::vector<int> main = {57600, 57601,      57603, kSeparator, 57635, 57634,
-                                          57637, kSeparator, 57607, 57664,      32799, kSeparator,
-                                          32800, kSeparator, 32801, 32802,      32803, 32804};
-    static const std::vector<int> second = {32812, 32817, 32813, 32814, 32816};
+    static const std::vector<int> main = {kNew,
+                                          kOpenChest,
+                                          kSaveOrgan,
+                                          kSeparator,
+                                          kCut,
+                                          kCopy,
+                                          kPaste,
+                                          kSeparator,
+                                          kPrint,
+                                          kAbout,
+                                          kRotationStepDown,
+                                          kSeparator,
+                                          kRotationStepUp,
+                                          kSeparator,
+                                          kTranslationStepDown,
+                                          kTranslationStepUp,
+                                          kNoAction,
+                                          kPickObjects};
+    static const std::vector<int> second = {kSecondBar1, kSecondBar2, kSecondBar3, kSecondBar4,
+                                            kSecondBar5};
     static const std::vector<int> none;
     return toolbar == kMainToolbar ? main : toolbar == kSecondToolbar ? second : none;
 }

@@ -1,6 +1,8 @@
 // The command table: every menu item and toolbar button of the main view, as data.
 #pragma once
 
+#include "CommandIds.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,6 +11,9 @@ namespace ventrel {
 
 class CVentrelView;
 
+// The standard pictures a toolbar button may show; the front end draws them.
+enum class ToolIcon { None, New, Open, Save, Print, Help };
+
 struct Command {
     int id = 0;
     // The text as the menu shows it, with '&' before the mnemonic and "\t" before the accelerator;
@@ -16,6 +21,9 @@ struct Command {
     const char *menuText = "";
     // What a toolbar button without menu text says in its tooltip.
     const char *tip = "";
+    // On a toolbar: a standard picture, or else this short text.
+    ToolIcon icon = ToolIcon::None;
+    const char *buttonText = "";
     // Run by the command; a command without one is disabled (greyed out).
     std::function<void(CVentrelView &)> handler;
     // Whether the item is enabled beyond having a handler, and whether it shows a check mark.

@@ -1,6 +1,7 @@
 // The organ and chest file commands: open, add, save and concatenate chests.
 #include "VentrelView.h"
 
+#include "Document.h"
 #include "ViewHost.h"
 
 #include "chest/OrganFile.h"
@@ -8,28 +9,9 @@
 #include "fabrication/CutList.h"
 #include "organ3d/Organ3D.h"
 #include "platform/AtomicFile.h"
-#include "platform/FatalInputError.h"
 #include "platform/Ui.h"
 
 namespace ventrel {
-namespace {
-
-// Reads a description file into a copy of `chest`, so that a file that cannot be read leaves the
-// chest as it was. False when the file is absent or cannot be read to its end (message shown).
-bool ReadChestInto(CWindchest &chest, const std::string &name, const WorkFolder &folder, Ui &ui) {
-    auto copy = std::make_unique<CWindchest>(chest);
-    try {
-        if (!copy->ReadDatFile(name, folder, ui))
-            return false;
-    } catch (const FatalInputError &error) {
-        ui.MessageBox(Format("%s: %s", name.c_str(), error.what()));
-        return false;
-    }
-    chest = *copy;
-    return true;
-}
-
-} // namespace
 
 void CVentrelView::OpenChest() {
     if (!AskFileName("Fichiers de tuyaux (*.dat)|*.dat;|", "Load WindChest"))
@@ -38,22 +20,23 @@ void CVentrelView::OpenChest() {
 }
 
 bool CVentrelView::OpenChestFile(const std::filesystem::path &path) {
-    g_fileName = path.filename().string();
-    m_folder = WorkFolder::Both(path.has_parent_path() ? path.parent_path() : ".");
+    const DocumentFile file = DocumentFile::At(path);
+    g_fileName = file.name;
+    m_folder = file.folder;
     EnsureChests();
     CWindchest &chest = (*g_chests)[0];
-    if (!ReadChestInto(chest, g_fileName, m_folder, m_ui))
+    if (!Guarded([&] { return ventrel::OpenChest(chest, file, g_valves, m_ui).read; }))
         return false;
     NewScene();
     m_freeItems.clear();
     g_pipeBoards.reset();
-    m_circleChest.reset();
     g_currentChest = &chest;
+    m_circleChest.reset();
     m_host.SetTitle(path.string());
     g_chests->count = 1;
     m_chestFolders[0] = m_folder.input;
-    Refresh(chest, g_fileName, m_folder, g_valves, m_ui);
-    BuildChests3D(*g_scene, *g_chests, &m_ui);
+    WriteCommande(chest, g_fileName, m_folder, m_ui);
+    BuildScene(*g_scene, OrganFile{}, *g_chests, m_ui);
     FinishScene();
     g_scene->m_translateStep = 10.0f;
     g_scene->m_display3D = false;
@@ -77,7 +60,7 @@ void CVentrelView::AddChest() {
     CWindchest &chest = (*g_chests)[i];
     if (!m_inspector)
         ShowChestPositions();
-    if (!ReadChestInto(chest, g_fileName, m_folder, m_ui))
+    if (!Guarded([&] { return ReadChest(chest, {g_fileName, m_folder}, m_ui); }))
         return;
     g_currentChest = &chest;
     m_circleChest.reset();
@@ -103,31 +86,28 @@ void CVentrelView::OpenOrgan() {
 }
 
 bool CVentrelView::OpenOrganFile(const std::filesystem::path &path) {
-    g_fileName = path.filename().string();
-    m_folder = WorkFolder::Both(path.has_parent_path() ? path.parent_path() : ".");
-    std::string text;
-    if (!ReadWholeFile(path, text)) {
-        m_ui.MessageBox(Format("FICHIER %s ABSENT\n", g_fileName.c_str()));
+    const DocumentFile file = DocumentFile::At(path);
+    g_fileName = file.name;
+    m_folder = file.folder;
+    // The chests are read into the records of the table, which keep their settings; the view
+    // never points into anything the load frees.
+    EnsureChests();
+    OrganFile organ;
+    if (!ventrel::OpenOrgan(file, organ, *g_chests, m_ui))
         return false;
-    }
     m_host.SetTitle(path.string());
-    const OrganFile organ = OrganFile::Parse(text, m_ui);
     m_freeItems.clear();
     for (const OrganFile::Item &item : organ.items)
         if (item.kind != OrganFile::Kind::Chest)
             m_freeItems.push_back(item);
-    // The chests are read into a new table, which then replaces the organ.
-    auto table = std::make_unique<ChestTable>();
-    LoadOrganChests(organ, *table, m_folder, m_ui);
-    g_chests = std::move(table);
     for (auto &folder : m_chestFolders)
         folder = m_folder.input;
+    g_currentChest = &(*g_chests)[0];
     g_pipeBoards.reset();
     m_circleChest.reset();
     NewScene();
-    BuildOrgan3D(*g_scene, organ, *g_chests, &m_ui);
+    BuildScene(*g_scene, organ, *g_chests, m_ui);
     FinishScene();
-    g_currentChest = &(*g_chests)[0];
     g_scene->m_translateStep = 30.0f;
     g_scene->m_display3D = true;
     if (m_inspector)
@@ -165,12 +145,9 @@ void CVentrelView::SaveAllChests() {
     std::string all;
     for (int i = 0; i < ChestCount(); ++i) {
         const std::string &name = (*g_chests)[i].m_file_name;
-        const auto path = m_chestFolders[static_cast<size_t>(i)] / name;
         std::string bytes;
-        if (!ReadWholeFile(path, bytes)) {
-            m_ui.MessageBox(Format("FICHIER %s ABSENT\n", name.c_str()));
+        if (!ReadInputFile(m_chestFolders[static_cast<size_t>(i)] / name, bytes, m_ui))
             return;
-        }
         all += bytes;
     }
     std::string error;

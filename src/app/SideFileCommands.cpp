@@ -1,28 +1,16 @@
 // The side-file commands: stop, circle and wooden-pipe files, the plate export, the pipe texture.
 #include "VentrelView.h"
 
+#include "Document.h"
 #include "ViewHost.h"
 
-#include "chest/StopFile.h"
 #include "fabrication/CircleDxf.h"
 #include "fabrication/CutList.h"
 #include "fabrication/PlateExport.h"
 #include "organ3d/Organ3D.h"
-#include "platform/FatalInputError.h"
 #include "platform/Ui.h"
 
 namespace ventrel {
-namespace {
-
-// The chosen file's text; false with the reader's message when it cannot be opened.
-bool ReadChosen(const WorkFolder &folder, const std::string &name, std::string &text, Ui &ui) {
-    if (ReadWholeFile(folder.In(name), text))
-        return true;
-    ui.MessageBox(Format("FICHIER %s ABSENT\n", name.c_str()));
-    return false;
-}
-
-} // namespace
 
 void CVentrelView::ExportDxf() {
     if (!g_currentChest)
@@ -33,27 +21,16 @@ void CVentrelView::ExportDxf() {
 void CVentrelView::OpenStop() {
     if (!AskFileName("Fichiers de tuyaux (*.stop)|*.stop;|", "Load WindChest"))
         return;
-    std::string text;
-    if (!ReadChosen(m_folder, g_fileName, text, m_ui))
-        return;
     EnsureChests();
     CWindchest &chest = (*g_chests)[0];
+    if (!Guarded([&] {
+            return ventrel::OpenStop(chest, {g_fileName, m_folder}, g_valves, m_ui).read;
+        }))
+        return;
+    // The stop chest is shown; the organ's chest count stays as it was.
     g_currentChest = &chest;
     m_circleChest.reset();
-    auto copy = std::make_unique<CWindchest>(chest);
-    try {
-        if (!ReadStopFile(*copy, text, m_ui))
-            return;
-    } catch (const FatalInputError &error) {
-        m_ui.MessageBox(Format("%s: %s", g_fileName.c_str(), error.what()));
-        return;
-    }
-    chest = *copy;
-    if (g_chests->count == 0) {
-        g_chests->count = 1;
-        m_chestFolders[0] = m_folder.input;
-    }
-    ventrel::Refresh(chest, g_fileName, m_folder, g_valves, m_ui);
+    WriteCommande(chest, g_fileName, m_folder, m_ui);
     NewScene();
     if (g_scene->HasRoom(ObjectCount3D(chest)))
         ventrel::Build3D(chest, *g_scene);
@@ -66,16 +43,11 @@ void CVentrelView::OpenStop() {
 void CVentrelView::OpenCircles() {
     if (!AskFileName("Fichiers de tuyaux (*.cir)|*.cir;|", "Load X Y R CIRCLES"))
         return;
-    std::string text;
-    if (!ReadChosen(m_folder, g_fileName, text, m_ui))
+    std::unique_ptr<CWindchest> chest;
+    if (!Guarded([&] {
+            return (chest = ventrel::OpenCircles({g_fileName, m_folder}, m_ui)) != nullptr;
+        }))
         return;
-    auto chest = std::make_unique<CWindchest>();
-    try {
-        chest->ReadCircles(text, m_ui);
-    } catch (const FatalInputError &error) {
-        m_ui.MessageBox(Format("%s: %s", g_fileName.c_str(), error.what()));
-        return;
-    }
     WriteCirclesDxf(*chest, g_fileName, m_folder, m_ui);
     m_circleChest = std::move(chest);
     g_currentChest = m_circleChest.get();
@@ -85,16 +57,11 @@ void CVentrelView::OpenCircles() {
 void CVentrelView::OpenPipe() {
     if (!AskFileName("Fichiers de tuyaux (*.pipe)|*.pipe;|", "Load Pipe Dimensions"))
         return;
-    std::string text;
-    if (!ReadChosen(m_folder, g_fileName, text, m_ui))
+    std::unique_ptr<PipeBoards> boards;
+    if (!Guarded([&] {
+            return (boards = OpenPipeBoards({g_fileName, m_folder}, m_ui)) != nullptr;
+        }))
         return;
-    auto boards = std::make_unique<PipeBoards>();
-    try {
-        boards->Read(text, m_ui);
-    } catch (const FatalInputError &error) {
-        m_ui.MessageBox(Format("%s: %s", g_fileName.c_str(), error.what()));
-        return;
-    }
     g_pipeBoards = std::move(boards);
     Repaint();
 }

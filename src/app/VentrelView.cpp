@@ -1,6 +1,7 @@
 // The main view: creation, the reset and rebuild sequences, quitting, documents and file dialogs.
 #include "VentrelView.h"
 
+#include "DocumentFile.h"
 #include "ViewHost.h"
 
 #include "chest/OrganFile.h"
@@ -10,12 +11,10 @@
 #include "dialogs/PolylineDialog.h"
 #include "organ3d/Organ3D.h"
 #include "outline/L_2D_Drawing.h"
+#include "platform/FatalInputError.h"
 #include "platform/GlContext.h"
 #include "platform/Ui.h"
 #include "render/TextureFileReader.h"
-
-#include <algorithm>
-#include <cctype>
 
 namespace ventrel {
 
@@ -63,6 +62,15 @@ void CVentrelView::NewScene() {
 void CVentrelView::FinishScene() {
     g_scene->ComputeBounds();
     m_sceneChanged = true;
+}
+
+bool CVentrelView::Guarded(const std::function<bool()> &read) {
+    try {
+        return read();
+    } catch (const FatalInputError &error) {
+        m_ui.MessageBox(Format("%s: %s", g_fileName.c_str(), error.what()));
+        return false;
+    }
 }
 
 void CVentrelView::EnsureChests() {
@@ -146,13 +154,14 @@ void CVentrelView::QuitWithoutSaving() {
 }
 
 bool CVentrelView::OpenDocument(const std::filesystem::path &path) {
-    std::string ending = path.extension().string();
-    std::transform(ending.begin(), ending.end(), ending.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (ending == ".org")
+    switch (KindOf(path)) {
+    case DocumentKind::Organ:
         return OpenOrganFile(path);
-    if (ending == ".dat")
+    case DocumentKind::Chest:
         return OpenChestFile(path);
+    case DocumentKind::Other:
+        break;
+    }
     Repaint();
     return true;
 }

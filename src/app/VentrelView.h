@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -156,6 +157,9 @@ public:
     void BeginPrinting();
     // Page 1 ... 5 on a canvas of the page's size in device pixels.
     void PrintPage(Canvas &canvas, int page, int pageWidth, int pageHeight);
+    // The pages a print dialog's range asks for, in order: from..to within 1..5; an unset end
+    // (0) stands for the first or the last page.
+    static std::vector<int> PagesToPrint(int from, int to);
     void EndPrinting();
     bool Printing() const { return m_drawing.Printing(); }
     // The current 3D frame as top-down RGBA rows, handed over by the window for printing.
@@ -206,6 +210,9 @@ private:
     // The scene after its objects changed: bounds now, display lists at the next 3D paint.
     void FinishScene();
     void EnsureChests();
+    // Runs a reading of the file last chosen; a fatal input error is shown with the file's name
+    // and counts as a failure (the program goes on with the data it had).
+    bool Guarded(const std::function<bool()> &read);
     void StopSpinning();
     bool WithGl();
 

@@ -42,7 +42,7 @@ public:
     // The framework's print and print preview; they call the view's printing operations.
     virtual void Print() = 0;
     virtual void PrintPreview() = 0;
-    // The toolbar (59392) and status bar (59393) toggles.
+    // The toolbar (kToolbar) and status bar (kStatusBar) toggles.
     virtual void ToggleBar(int id) = 0;
     virtual bool BarVisible(int id) const = 0;
     // A chest or organ file was opened (for the recent-file list).

@@ -341,11 +341,8 @@ void CWindchest::ReadDat(const std::string &text, const WorkFolder &folder, Ui &
 
 bool CWindchest::ReadDatFile(const std::string &name, const WorkFolder &folder, Ui &ui) {
     std::string text;
-    const auto path = folder.In(name);
-    if (!ReadWholeFile(path, text)) {
-        ui.MessageBox(Format("FICHIER %s ABSENT\n", path.string().c_str()));
+    if (!ReadInputFile(folder.In(name), text, ui))
         return false;
-    }
     m_file_name = name.substr(0, kMaxFileName);
     ReadDat(text, folder, ui);
     return true;

@@ -60,10 +60,8 @@ int LoadOrganChests(const OrganFile &organ, ChestTable &table, const WorkFolder 
         chest.m_stop_count = 0;
         try {
             std::string text;
-            if (ReadWholeFile(folder.In(item.file), text))
+            if (ReadInputFile(folder.In(item.file), text, ui))
                 chest.ReadDat(text, folder, ui);
-            else
-                ui.MessageBox(Format("FICHIER %s ABSENT\n", folder.In(item.file).string().c_str()));
         } catch (const FatalInputError &error) {
             // The chest keeps the stops read before the fault; the rest of the organ still loads.
             ui.MessageBox(Format("%s: %s", item.file.c_str(), error.what()));

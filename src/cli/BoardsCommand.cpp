@@ -1,7 +1,7 @@
 // ventrel-cli boards: the four boards of each square wooden pipe of a wooden-pipe file.
 #include "Commands.h"
-#include "InputFile.h"
 
+#include "app/Document.h"
 #include "chest/PipeBoards.h"
 
 #include <nlohmann/json.hpp>
@@ -15,15 +15,13 @@ void AddBoardsCommand(CLI::App &app, Run &run) {
     command->add_option("pipes", *path, "Wooden-pipe file (.pipe)")->required();
     command->add_flag("--json", *json, "Print the boards as one JSON document");
     command->callback([&run, path, json] {
-        std::string text;
-        if (!InputFile(*path, "").ReadText(text, run.ui)) {
+        const auto set = OpenPipeBoards(DocumentFile::At(*path), run.ui);
+        if (!set) {
             run.status = 1;
             return;
         }
-        PipeBoards set;
-        set.Read(text, run.ui);
         nlohmann::ordered_json pipes = nlohmann::ordered_json::array();
-        for (const auto &pipe : set.pipes) {
+        for (const auto &pipe : set->pipes) {
             nlohmann::ordered_json boards = nlohmann::ordered_json::array();
             for (const Board &board : pipe.boards)
                 boards.push_back({{"width", board.width}, {"length", board.length}});
@@ -33,9 +31,9 @@ void AddBoardsCommand(CLI::App &app, Run &run) {
             std::cout << nlohmann::ordered_json{{"pipes", pipes}}.dump(2) << "\n";
             return;
         }
-        for (size_t i = 0; i < set.pipes.size(); ++i) {
+        for (size_t i = 0; i < set->pipes.size(); ++i) {
             std::cout << "pipe " << i + 1 << ":";
-            for (const Board &board : set.pipes[i].boards)
+            for (const Board &board : set->pipes[i].boards)
                 std::cout << "  " << board.width << " x " << board.length;
             std::cout << "\n";
         }

@@ -1,4 +1,5 @@
-// Reading the chest a command works on, with an optional partition file read first.
+// The chest a command works on: its file and partition file from the arguments, opened as the app
+// opens a chest.
 #include "ChestInput.h"
 
 namespace ventrel::cli {
@@ -12,14 +13,15 @@ void ChestOptions::AddTo(CLI::App &command, bool writesFiles) {
             ->check(CLI::ExistingDirectory);
 }
 
-bool ReadChest(const ChestOptions &options, CWindchest &chest, Ui &ui) {
-    if (!options.partitions.empty()) {
-        const InputFile partitions(options.partitions, options.outputFolder);
-        if (!chest.ReadDatFile(partitions.name, partitions.folder, ui))
-            return false;
-    }
-    const InputFile input(options.path, options.outputFolder);
-    return chest.ReadDatFile(input.name, input.folder, ui);
+DocumentFile ChestOptions::File() const {
+    return DocumentFile::At(path, outputFolder);
+}
+
+ChestOpened ChestOptions::Open(CWindchest &chest, ValveCounters &valves, Ui &ui) const {
+    if (partitions.empty())
+        return OpenChest(chest, File(), valves, ui);
+    const DocumentFile partitionFile = DocumentFile::At(partitions, outputFolder);
+    return OpenChest(chest, File(), valves, ui, &partitionFile);
 }
 
 } // namespace ventrel::cli

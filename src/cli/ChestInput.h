@@ -1,10 +1,8 @@
-// Reading the chest a command works on, with an optional partition file read first.
+// The chest a command works on: its file and partition file from the arguments, opened as the app
+// opens a chest.
 #pragma once
 
-#include "InputFile.h"
-
-#include "chest/CWindchest.h"
-#include "platform/Ui.h"
+#include "app/Document.h"
 
 #include <CLI/CLI.hpp>
 #include <string>
@@ -18,10 +16,10 @@ struct ChestOptions {
 
     // The positional chest file and --partitions; with -C when the command writes files.
     void AddTo(CLI::App &command, bool writesFiles);
+    // The chest file, read beside itself; outputs go to -C (the current folder by default).
+    DocumentFile File() const;
+    // "Open Chest" on the chest file, the partition file (if any) read first.
+    ChestOpened Open(CWindchest &chest, ValveCounters &valves, Ui &ui) const;
 };
-
-// Reads the partition file (if any), then the chest file, into `chest`. False when a file cannot
-// be opened (the message has been shown).
-bool ReadChest(const ChestOptions &options, CWindchest &chest, Ui &ui);
 
 } // namespace ventrel::cli

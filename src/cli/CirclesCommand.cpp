@@ -1,7 +1,7 @@
 // ventrel-cli circles: a circle file turned into its DXF of holes.
 #include "Commands.h"
-#include "InputFile.h"
 
+#include "app/Document.h"
 #include "chest/CWindchest.h"
 #include "fabrication/CircleDxf.h"
 
@@ -15,15 +15,9 @@ void AddCirclesCommand(CLI::App &app, Run &run) {
     command->add_option("-C", *output, "Folder the DXF is written into")
         ->check(CLI::ExistingDirectory);
     command->callback([&run, path, output] {
-        const InputFile input(*path, *output);
-        std::string text;
-        if (!input.ReadText(text, run.ui)) {
-            run.status = 1;
-            return;
-        }
-        auto chest = std::make_unique<CWindchest>();
-        chest->ReadCircles(text, run.ui);
-        run.status = WriteCirclesDxf(*chest, input.name, input.folder, run.ui) ? 0 : 1;
+        const DocumentFile file = DocumentFile::At(*path, *output);
+        const auto chest = OpenCircles(file, run.ui);
+        run.status = chest && WriteCirclesDxf(*chest, file.name, file.folder, run.ui) ? 0 : 1;
     });
 }
 

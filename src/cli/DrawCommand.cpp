@@ -1,7 +1,9 @@
 // ventrel-cli draw: the 2D chest drawing as the view paints it, written as SVG, PNG or PDF.
 #include "ChestInput.h"
 #include "Commands.h"
+#include "PairArgument.h"
 
+#include "chest/CWindchest.h"
 #include "chest/ChestDrawing.h"
 #include "chest/Drawing2D.h"
 
@@ -9,8 +11,6 @@
 #include "platform/qtgui/GuiApplication.h"
 #include "platform/qtgui/PictureFile.h"
 #endif
-
-#include <cstdio>
 
 namespace ventrel::cli {
 namespace {
@@ -20,18 +20,10 @@ struct DrawOptions {
     std::string output;
     float scale = 1.0f;
     std::string pan = "0,0";
-    std::string size = "1280x800";
+    PictureSize size{1280, 800};
     bool hideDimensions = false;
     bool grid = false;
 };
-
-// "X,Y" or "WxH": two integers with the given separator.
-bool ParsePair(const std::string &text, char separator, int &first, int &second) {
-    char sep = 0;
-    char rest = 0;
-    return std::sscanf(text.c_str(), "%d%c%d%c", &first, &sep, &second, &rest) == 3 &&
-           sep == separator;
-}
 
 } // namespace
 
@@ -44,29 +36,25 @@ void AddDrawCommand(CLI::App &app, Run &run) {
     command->add_option("--scale", options->scale, "Pixels per millimetre (the view's zoom)")
         ->check(CLI::PositiveNumber);
     command->add_option("--pan", options->pan, "Pan offset X,Y in pixels");
-    command->add_option("--size", options->size, "Picture size WxH in pixels");
+    AddSizeOption(*command, options->size, "Picture size WxH in pixels");
     command->add_flag("--hide-dimensions", options->hideDimensions,
                       "Leave out the per-pipe dimensions (\"Masq dimensions\")");
     command->add_flag("--grid", options->grid, "Draw the 100 mm grid");
     command->callback([&run, options] {
-        int panX = 0, panY = 0, width = 0, height = 0;
+        int panX = 0, panY = 0;
         if (!ParsePair(options->pan, ',', panX, panY))
             throw CLI::ValidationError("--pan", "expected X,Y, for example 20,-40");
-        if (!ParsePair(options->size, 'x', width, height) || width <= 0 || height <= 0 ||
-            width > 20000 || height > 20000)
-            throw CLI::ValidationError("--size", "expected WxH between 1x1 and 20000x20000");
+        const auto [width, height] = options->size;
 #if VENTREL_HAVE_QTGUI
         const auto kind = PictureKindOf(options->output);
         if (!kind)
             throw CLI::ValidationError("-o", "the picture must end in .svg, .png or .pdf");
         auto chest = std::make_unique<CWindchest>();
-        if (!ReadChest(options->chest, *chest, run.ui)) {
+        ValveCounters counters;
+        if (!options->chest.Open(*chest, counters, run.ui).read) {
             run.status = 1;
             return;
         }
-        chest->Layout();
-        ValveCounters counters;
-        chest->SizeValves(counters);
 
         EnsureGuiApplication();
         // On the screen and in images the view paints on its black background; printing is

@@ -2,8 +2,7 @@
 #include "ChestInput.h"
 #include "Commands.h"
 
-#include "fabrication/CutList.h"
-#include "fabrication/PlateExport.h"
+#include "chest/CWindchest.h"
 
 namespace ventrel::cli {
 
@@ -14,17 +13,12 @@ void AddExportCommand(CLI::App &app, Run &run) {
     options->AddTo(*command, true);
     command->callback([&run, options] {
         auto chest = std::make_unique<CWindchest>();
-        if (!ReadChest(*options, *chest, run.ui)) {
+        ValveCounters counters;
+        if (!options->Open(*chest, counters, run.ui).read) {
             run.status = 1;
             return;
         }
-        const InputFile input(options->path, options->outputFolder);
-        ValveCounters counters;
-        Refresh(*chest, input.name, input.folder, counters, run.ui);
-        // As "Export DXF" after opening: then the cut list again, naming the DXF files.
-        const bool exported = ExportDxf(*chest, input.name, input.folder, run.ui) &&
-                              WriteCommande(*chest, input.name, input.folder, run.ui);
-        run.status = exported ? 0 : 1;
+        run.status = ExportChest(*chest, options->File(), run.ui) ? 0 : 1;
     });
 }
 

@@ -2,22 +2,11 @@
 #include "Commands.h"
 
 #include "image/Texture.h"
+#include "platform/LowerCase.h"
 
-#include <algorithm>
-#include <cctype>
 #include <nlohmann/json.hpp>
 
 namespace ventrel::cli {
-
-namespace {
-
-bool EndsWithJpg(std::string name) {
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return name.ends_with(".jpg");
-}
-
-} // namespace
 
 void AddImageCommand(CLI::App &app, Run &run) {
     auto *command = app.add_subcommand(
@@ -43,12 +32,10 @@ void AddImageCommand(CLI::App &app, Run &run) {
         }
         if (!options->output.empty()) {
             // JPEG rows are top-down RGB; a bitmap wants them bottom-up BGR.
-            std::string ending = options->output;
-            std::transform(ending.begin(), ending.end(), ending.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-            if (ending.ends_with(".bmp") && EndsWithJpg(options->input))
+            const bool bitmap = EndsWithNoCase(options->output, ".bmp");
+            if (bitmap && EndsWithNoCase(options->input, ".jpg"))
                 texture.FlipRowsSwapRB();
-            if (ending.ends_with(".bmp") && texture.GetDepth() != 24) {
+            if (bitmap && texture.GetDepth() != 24) {
                 std::cerr << options->output << ": only 24-bit images are written as BMP\n";
                 run.status = 1;
                 return;

@@ -3,6 +3,8 @@
 #include "Commands.h"
 #include "LayoutJson.h"
 
+#include "chest/CWindchest.h"
+
 namespace ventrel::cli {
 
 void AddLayoutCommand(CLI::App &app, Run &run) {
@@ -14,19 +16,19 @@ void AddLayoutCommand(CLI::App &app, Run &run) {
     command->add_flag("--json", *json, "Print the layout as one JSON document");
     command->callback([&run, options, json] {
         auto chest = std::make_unique<CWindchest>();
-        if (!ReadChest(*options, *chest, run.ui)) {
+        ValveCounters counters;
+        const ChestOpened opened = options->Open(*chest, counters, run.ui);
+        if (!opened.read) {
             run.status = 1;
             return;
         }
-        chest->Layout();
-        ValveCounters counters;
-        const bool ok = chest->SizeValves(counters);
         if (*json) {
-            std::cout << LayoutJson(*chest, ok, counters).dump(2) << "\n";
+            std::cout << LayoutJson(*chest, opened.valvesFit, counters).dump(2) << "\n";
         } else {
             std::cout << chest->m_file_name << ": " << chest->StopCount() << " stops, "
                       << chest->m_valve_count << " valves, plate " << chest->m_plate.x2 << " x "
-                      << chest->m_plate.y2 << " mm" << (ok ? "" : ", valves too large") << "\n";
+                      << chest->m_plate.y2 << " mm"
+                      << (opened.valvesFit ? "" : ", valves too large") << "\n";
         }
     });
 }

@@ -1,10 +1,8 @@
 // ventrel-cli organ: read an organ file, its chests and their positions.
 #include "Commands.h"
-#include "InputFile.h"
 
+#include "app/Document.h"
 #include "chest/CWindchest.h"
-#include "chest/OrganFile.h"
-#include "organ3d/Organ3D.h"
 #include "render/Scene.h"
 
 #include <nlohmann/json.hpp>
@@ -32,15 +30,12 @@ void AddOrganCommand(CLI::App &app, Run &run) {
     command->add_option("organ", *path, "Organ file (.org)")->required();
     command->add_flag("--json", *json, "Print the organ as one JSON document");
     command->callback([&run, path, json] {
-        const InputFile input(*path, "");
-        std::string text;
-        if (!input.ReadText(text, run.ui)) {
+        OrganFile organ;
+        auto table = std::make_unique<ChestTable>();
+        if (!OpenOrgan(DocumentFile::At(*path), organ, *table, run.ui)) {
             run.status = 1;
             return;
         }
-        const OrganFile organ = OrganFile::Parse(text, run.ui);
-        auto table = std::make_unique<ChestTable>();
-        LoadOrganChests(organ, *table, input.folder, run.ui);
         Json chests = Json::array();
         for (int i = 0; i < table->count; ++i) {
             const CWindchest &chest = (*table)[i];
@@ -52,7 +47,7 @@ void AddOrganCommand(CLI::App &app, Run &run) {
         if (*json) {
             // The 3D objects as the organ builds them, in scene order (no textures are read).
             Scene scene(&run.ui);
-            BuildOrgan3D(scene, organ, *table, &run.ui);
+            BuildScene(scene, organ, *table, run.ui);
             Json objects = Json::array();
             for (int i = 0; i < scene.m_nbobject; ++i)
                 if (const CObject3D *object = scene.Object(i))

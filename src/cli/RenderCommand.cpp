@@ -1,10 +1,9 @@
 // ventrel-cli render: the 3D view of an organ or a chest drawn offscreen into a PNG file.
 #include "Commands.h"
-#include "InputFile.h"
+#include "PairArgument.h"
 
+#include "app/Document.h"
 #include "chest/CWindchest.h"
-#include "chest/OrganFile.h"
-#include "organ3d/Organ3D.h"
 #include "platform/AtomicFile.h"
 #include "platform/egl/EglContext.h"
 #include "render/Snapshot.h"
@@ -21,45 +20,10 @@ namespace {
 struct RenderOptions {
     std::string input;
     std::string output;
-    std::string size = "800x600";
+    PictureSize size{800, 600};
     std::string view = "front";
     bool vector = false;
 };
-
-bool ParseSize(const std::string &text, int &width, int &height) {
-    char tail = 0;
-    return std::sscanf(text.c_str(), "%dx%d%c", &width, &height, &tail) == 2 && width > 0 &&
-           height > 0 && width <= 8192 && height <= 8192;
-}
-
-bool IsOrganFile(const std::string &name) {
-    const auto dot = name.rfind('.');
-    if (dot == std::string::npos)
-        return false;
-    std::string ending = name.substr(dot);
-    for (char &c : ending)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ending == ".org";
-}
-
-// Fills the scene as "Open Organ" or "Open Chest" would, without writing any file.
-bool BuildInput(const InputFile &input, Scene &scene, ChestTable &table, Ui &ui) {
-    if (IsOrganFile(input.name)) {
-        std::string text;
-        if (!ReadWholeFile(input.folder.In(input.name), text)) {
-            ui.MessageBox(Format("FICHIER %s ABSENT\n", input.name.c_str()));
-            return false;
-        }
-        const OrganFile organ = OrganFile::Parse(text, ui);
-        LoadOrganChests(organ, table, input.folder, ui);
-        return BuildOrgan3D(scene, organ, table, &ui);
-    }
-    if (!table[0].ReadDatFile(input.name, input.folder, ui))
-        return false;
-    table.count = 1;
-    table[0].Layout();
-    return BuildChests3D(scene, table, &ui);
-}
 
 bool WritePng(const std::vector<std::uint8_t> &rgba, int width, int height, const std::string &path,
               Ui &ui) {
@@ -90,22 +54,17 @@ void AddRenderCommand(CLI::App &app, Run &run) {
     command->add_option("input", options->input, "Organ file (.org) or chest file (.dat)")
         ->required();
     command->add_option("-o", options->output, "PNG file to write")->required();
-    command->add_option("--size", options->size, "Picture size WxH (default 800x600)");
+    AddSizeOption(*command, options->size, "Picture size WxH (default 800x600)");
     command->add_option("--view", options->view, "front, left, right or top")
         ->check(CLI::IsMember({"front", "left", "right", "top"}));
     command->add_flag("--vector", options->vector, "Draw every object as lines");
     command->callback([&run, options] {
-        int width = 0, height = 0;
-        if (!ParseSize(options->size, width, height)) {
-            std::cerr << "--size: expected WxH, as 800x600\n";
-            run.status = 2;
-            return;
-        }
+        const auto [width, height] = options->size;
         static const std::map<std::string, StandardView> views = {{"front", StandardView::Front},
                                                                   {"left", StandardView::Left},
                                                                   {"right", StandardView::Right},
                                                                   {"top", StandardView::Top}};
-        const InputFile input(options->input, "");
+        const DocumentFile input = DocumentFile::At(options->input);
 
         // The context first: the scene's display lists and textures go before it.
         std::string error;
@@ -115,10 +74,12 @@ void AddRenderCommand(CLI::App &app, Run &run) {
             run.status = 1;
             return;
         }
+        OrganFile organ;
         auto table = std::make_unique<ChestTable>();
         Scene scene(&run.ui);
         scene.m_readTexture = TextureFileReader(input.folder.input, run.ui);
-        if (!BuildInput(input, scene, *table, run.ui)) {
+        if (!OpenDocument(input, organ, *table, run.ui) ||
+            !BuildScene(scene, organ, *table, run.ui)) {
             run.status = 1;
             return;
         }

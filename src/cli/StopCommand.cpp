@@ -1,10 +1,9 @@
 // ventrel-cli stop: a stop file read into an empty chest, laid out as the STOP command does.
 #include "Commands.h"
-#include "InputFile.h"
 #include "LayoutJson.h"
 
+#include "app/Document.h"
 #include "chest/CWindchest.h"
-#include "chest/StopFile.h"
 #include "fabrication/CutList.h"
 
 namespace ventrel::cli {
@@ -19,20 +18,19 @@ void AddStopCommand(CLI::App &app, Run &run) {
         ->check(CLI::ExistingDirectory);
     command->add_flag("--json", *json, "Print the chest's layout as one JSON document");
     command->callback([&run, path, output, json] {
-        const InputFile input(*path, *output);
-        std::string text;
-        if (!input.ReadText(text, run.ui)) {
+        const DocumentFile file = DocumentFile::At(*path, *output);
+        auto chest = std::make_unique<CWindchest>();
+        ValveCounters counters;
+        const ChestOpened opened = OpenStop(*chest, file, counters, run.ui);
+        if (!opened.read) {
             run.status = 1;
             return;
         }
-        auto chest = std::make_unique<CWindchest>();
-        ReadStopFile(*chest, text, run.ui);
-        ValveCounters counters;
-        const bool ok = Refresh(*chest, input.name, input.folder, counters, run.ui);
+        WriteCommande(*chest, file.name, file.folder, run.ui);
         if (*json)
-            std::cout << LayoutJson(*chest, ok, counters).dump(2) << "\n";
+            std::cout << LayoutJson(*chest, opened.valvesFit, counters).dump(2) << "\n";
         else
-            std::cout << input.name << ": " << chest->m_valve_count << " pipes, plate "
+            std::cout << file.name << ": " << chest->m_valve_count << " pipes, plate "
                       << chest->m_plate.x2 << " x " << chest->m_plate.y2 << " mm\n";
     });
 }

@@ -150,19 +150,29 @@ void MainWindow::FillRecentFiles() {
     }
 }
 
+namespace {
+
+// The style's picture for a toolbar icon of the command table.
+QStyle::StandardPixmap StandardPixmap(ToolIcon icon) {
+    switch (icon) {
+    case ToolIcon::New:
+        return QStyle::SP_FileIcon;
+    case ToolIcon::Open:
+        return QStyle::SP_DialogOpenButton;
+    case ToolIcon::Save:
+        return QStyle::SP_DialogSaveButton;
+    case ToolIcon::Print:
+        return QStyle::SP_FileDialogDetailedView;
+    case ToolIcon::Help:
+    case ToolIcon::None:
+        break;
+    }
+    return QStyle::SP_MessageBoxQuestion;
+}
+
+} // namespace
+
 void MainWindow::BuildToolbars() {
-    const std::map<int, QStyle::StandardPixmap> icons = {
-        {57600, QStyle::SP_FileIcon},
-        {57601, QStyle::SP_DialogOpenButton},
-        {57603, QStyle::SP_DialogSaveButton},
-        {57664, QStyle::SP_MessageBoxQuestion},
-        {57607, QStyle::SP_FileDialogDetailedView},
-    };
-    const std::map<int, const char *> labels = {
-        {57635, "Cut"}, {57634, "Copy"}, {57637, "Paste"}, {32799, "R-"},   {32800, "R+"},
-        {32801, "T-"},  {32802, "T+"},   {32803, "-"},     {32804, "Pick"}, {32812, "1"},
-        {32817, "2"},   {32813, "3"},    {32814, "4"},     {32816, "5"},
-    };
     for (int toolbar : {kMainToolbar, kSecondToolbar}) {
         QToolBar *bar = addToolBar(QString("Toolbar %1").arg(toolbar));
         bar->setObjectName(QString("toolbar%1").arg(toolbar));
@@ -174,10 +184,11 @@ void MainWindow::BuildToolbars() {
                 continue;
             }
             QAction *action = MakeAction(id);
-            if (const auto icon = icons.find(id); icon != icons.end())
-                action->setIcon(style()->standardIcon(icon->second));
-            else if (const auto label = labels.find(id); label != labels.end())
-                action->setIconText(label->second);
+            const Command *command = FindCommand(id);
+            if (command && command->icon != ToolIcon::None)
+                action->setIcon(style()->standardIcon(StandardPixmap(command->icon)));
+            else if (command && *command->buttonText)
+                action->setIconText(command->buttonText);
             bar->addAction(action);
         }
     }
@@ -292,19 +303,19 @@ bool MainWindow::RunValueDialog(ValueDialog &dialog) {
 }
 
 void MainWindow::ToggleBar(int id) {
-    if (id == 59392) {
+    if (id == kToolbar) {
         const bool visible = !BarVisible(id);
         for (const auto &[number, bar] : m_toolbars)
             bar->setVisible(visible);
-    } else if (id == 59393) {
+    } else if (id == kStatusBar) {
         statusBar()->setVisible(!statusBar()->isVisible());
     }
 }
 
 bool MainWindow::BarVisible(int id) const {
-    if (id == 59392)
+    if (id == kToolbar)
         return Toolbar(kMainToolbar) && !Toolbar(kMainToolbar)->isHidden();
-    if (id == 59393)
+    if (id == kStatusBar)
         return !const_cast<MainWindow *>(this)->statusBar()->isHidden();
     return false;
 }

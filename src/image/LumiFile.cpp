@@ -2,10 +2,10 @@
 #include "image/LumiFile.h"
 
 #include "image/Texture.h"
+#include "platform/LowerCase.h"
 #include "platform/Ui.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 
 namespace ventrel {
@@ -48,9 +48,7 @@ void CLumiFile::Refuse(const std::string &text) const {
 std::string CLumiFile::ChromaName(const std::string &lumiName) {
     const std::size_t slash = lumiName.find_last_of('/');
     const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
-    std::string lower = lumiName;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string lower = LowerCase(lumiName);
     const std::size_t at = lower.find("lumi", start);
     return (at == std::string::npos ? lumiName : lumiName.substr(0, at)) + "chro";
 }

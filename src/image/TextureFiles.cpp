@@ -4,24 +4,16 @@
 #include "image/JpegFile.h"
 #include "image/LumiFile.h"
 #include "platform/AtomicFile.h"
+#include "platform/LowerCase.h"
 #include "platform/Ui.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <memory>
 
 namespace ventrel {
 
 namespace {
-
-// The last four characters of the name, in lower case.
-std::string Ending(const std::string &name) {
-    std::string ending = name.size() >= 4 ? name.substr(name.size() - 4) : name;
-    std::transform(ending.begin(), ending.end(), ending.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ending;
-}
 
 struct FileCloser {
     void operator()(std::FILE *file) const { std::fclose(file); }
@@ -32,15 +24,14 @@ struct FileCloser {
 int CTexture::ReadFile(const std::string &name, int rawWidth, int rawHeight, int rawDepth) {
     m_data.clear();
     m_data.shrink_to_fit();
-    const std::string ending = Ending(name);
     int result = 0;
-    if (ending == ".bmp")
+    if (EndsWithNoCase(name, ".bmp"))
         result = ReadFileBMP(name);
-    else if (ending == ".jpg")
+    else if (EndsWithNoCase(name, ".jpg"))
         result = ReadFileJpg(name);
-    else if (ending == ".raw")
+    else if (EndsWithNoCase(name, ".raw"))
         result = ReadFileRAW(name, rawWidth, rawHeight, rawDepth);
-    else if (ending == "lumi")
+    else if (EndsWithNoCase(name, "lumi"))
         result = ReadFileLumi(name);
     else
         Message(Format("CTexture::ReadFile : invalid file redirection : %s\n", name.c_str()));
@@ -100,10 +91,9 @@ int CTexture::ReadFileLumi(const std::string &name) {
 }
 
 int CTexture::SaveFile(const std::string &name) {
-    const std::string ending = Ending(name);
-    if (ending == ".raw")
+    if (EndsWithNoCase(name, ".raw"))
         return SaveFileRAW(name);
-    if (ending == ".bmp")
+    if (EndsWithNoCase(name, ".bmp"))
         return SaveFileBMP(name);
     Message(Format("CTexture::SaveFile : invalid file redirection : %s\n", name.c_str()));
     return 0;

@@ -101,10 +101,8 @@ bool L_2D_Drawing::L_2D_savepoints(const std::filesystem::path &path, PolyFile d
         return true;
     }
     std::string text;
-    if (!ReadWholeFile(path, text)) {
-        ui.MessageBox(Format("FICHIER %s ABSENT\n", path.string().c_str()));
+    if (!ReadInputFile(path, text, ui))
         return false;
-    }
     std::string reason;
     if (!ParsePoly(text, reason)) {
         ui.MessageBox("Outline file " + path.string() + " refused: " + reason);

@@ -11,6 +11,8 @@ MessageAnswer HeadlessUi::MessageBox(const std::string &text, const std::string 
     if (m_echo)
         *m_echo << (caption.empty() ? "" : caption + ": ") << text
                 << (text.ends_with('\n') ? "" : "\n");
+    if (m_whileShown)
+        m_whileShown();
     if (!m_answers.empty()) {
         const MessageAnswer answer = m_answers.front();
         m_answers.pop_front();

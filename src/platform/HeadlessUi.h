@@ -4,6 +4,7 @@
 #include "Ui.h"
 
 #include <deque>
+#include <functional>
 #include <iosfwd>
 #include <vector>
 
@@ -34,6 +35,8 @@ public:
         m_files.push_back(std::move(path));
     }
     void QueueColour(std::optional<std::uint32_t> colour) { m_colours.push_back(colour); }
+    // Runs while each message box is up, as a window repaints behind a modal box.
+    void WhileMessageShown(std::function<void()> action) { m_whileShown = std::move(action); }
 
     const std::vector<Message> &Messages() const { return m_messages; }
     const std::vector<std::string> &Statuses() const { return m_statuses; }
@@ -52,6 +55,7 @@ private:
     std::deque<std::optional<std::filesystem::path>> m_files;
     std::deque<std::optional<std::uint32_t>> m_colours;
     int m_repaints = 0;
+    std::function<void()> m_whileShown;
 };
 
 } // namespace ventrel

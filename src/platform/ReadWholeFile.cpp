@@ -1,6 +1,8 @@
 // Reading a whole file into memory, as every text reader of the program does.
 #include "WorkFolder.h"
 
+#include "Ui.h"
+
 #include <cstdio>
 
 namespace ventrel {
@@ -20,6 +22,13 @@ bool ReadWholeFile(const std::filesystem::path &path, std::string &bytes) {
     const bool ok = !std::ferror(file);
     std::fclose(file);
     return ok;
+}
+
+bool ReadInputFile(const std::filesystem::path &path, std::string &bytes, Ui &ui) {
+    if (ReadWholeFile(path, bytes))
+        return true;
+    ui.MessageBox(Format("FICHIER %s ABSENT\n", path.string().c_str()));
+    return false;
 }
 
 } // namespace ventrel

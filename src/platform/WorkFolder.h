@@ -6,6 +6,8 @@
 
 namespace ventrel {
 
+class Ui;
+
 // The program opens files by bare name in the folder chosen by the last file dialog. The desktop
 // reads and writes in that one folder; the batch tool reads beside its input file and writes into
 // the folder named by -C.
@@ -21,5 +23,9 @@ struct WorkFolder {
 
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::filesystem::path &path, std::string &bytes);
+
+// The same for a file the user named: false with "FICHIER <path> ABSENT\n" shown when it cannot be
+// opened or read.
+bool ReadInputFile(const std::filesystem::path &path, std::string &bytes, Ui &ui);
 
 } // namespace ventrel

@@ -3,20 +3,13 @@
 
 #include "image/Texture.h"
 #include "image/TextureLookup.h"
+#include "platform/LowerCase.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace ventrel {
 
 namespace {
-
-std::string LowerEnding(const std::string &name) {
-    std::string ending = name.size() >= 4 ? name.substr(name.size() - 4) : name;
-    for (char &c : ending)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ending;
-}
 
 // Bitmap files keep their rows bottom-up in blue-green-red order; the other readers give the rows
 // top-down as they come, JPEG in red-green-blue order.
@@ -53,7 +46,7 @@ TextureReader TextureFileReader(const std::filesystem::path &workFolder, Ui &ui)
         CTexture image(ui);
         if (!image.ReadFile(FindTexture(name, workFolder).string(), -1, -1, -1))
             return false;
-        return Repack(image, LowerEnding(name) == ".bmp", out);
+        return Repack(image, EndsWithNoCase(name, ".bmp"), out);
     };
 }
 

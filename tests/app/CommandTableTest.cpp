@@ -37,17 +37,31 @@ TEST(CommandTable, EveryIdOnceWithItsExactText) {
         }
 }
 
-TEST(CommandTable, ToolbarsInTheirOrder) {
+TEST(CommandTable, ToolbarsInTheirOrderWithTheirPictures) {
+    // The ids themselves, as the resources number them.
     EXPECT_EQ(ToolbarButtons(kMainToolbar),
               (std::vector<int>{57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 57664, 32799,
                                 0, 32800, 0, 32801, 32802, 32803, 32804}));
     EXPECT_EQ(ToolbarButtons(kSecondToolbar),
               (std::vector<int>{32812, 32817, 32813, 32814, 32816}));
+    // Every button shows a standard picture or a short text, carried by its command.
+    for (const int toolbar : {kMainToolbar, kSecondToolbar})
+        for (const int id : ToolbarButtons(toolbar)) {
+            if (id == kSeparator)
+                continue;
+            const Command *command = FindCommand(id);
+            ASSERT_NE(command, nullptr) << id;
+            EXPECT_TRUE(command->icon != ToolIcon::None || *command->buttonText) << id;
+        }
+    EXPECT_EQ(FindCommand(kOpenChest)->icon, ToolIcon::Open);
+    EXPECT_STREQ(FindCommand(kPickObjects)->buttonText, "Pick");
 }
 
 TEST_F(ViewTest, OnlyTheItemsWithoutAnActionAreGreyedOut) {
-    const std::vector<int> greyed = {32822, 57635, 57634, 57637, 32777, 32778, 32827, 32820,
-                                     32819, 32803, 32812, 32817, 32813, 32814, 32816};
+    const std::vector<int> greyed = {kCancel,     kCut,        kCopy,       kPaste,
+                                     kFontSize14, kFontSize18, kViewBottom, kLineVertical,
+                                     kArc,        kNoAction,   kSecondBar1, kSecondBar2,
+                                     kSecondBar3, kSecondBar4, kSecondBar5};
     for (const Command &command : Commands())
         EXPECT_EQ(IsEnabled(*m_view, command.id),
                   std::find(greyed.begin(), greyed.end(), command.id) == greyed.end())
@@ -57,7 +71,7 @@ TEST_F(ViewTest, OnlyTheItemsWithoutAnActionAreGreyedOut) {
         EXPECT_FALSE(RunCommand(*m_view, id)) << id;
     }
     // "Printing Setup" and "Undo" are enabled and do nothing.
-    for (int id : {57606, 57643, 32789, 32818}) {
+    for (int id : {kPrintSetup, kUndo, kDisplayMagnetSizes, kLineHorizontal}) {
         EXPECT_TRUE(RunCommand(*m_view, id)) << id;
     }
     EXPECT_TRUE(m_ui.Messages().empty());
@@ -65,75 +79,75 @@ TEST_F(ViewTest, OnlyTheItemsWithoutAnActionAreGreyedOut) {
 }
 
 TEST_F(ViewTest, ChecksFollowTheState) {
-    EXPECT_FALSE(IsChecked(*m_view, 32796));
-    RunCommand(*m_view, 32796);
-    EXPECT_TRUE(IsChecked(*m_view, 32796));
+    EXPECT_FALSE(IsChecked(*m_view, kGrid));
+    RunCommand(*m_view, kGrid);
+    EXPECT_TRUE(IsChecked(*m_view, kGrid));
     EXPECT_TRUE(m_view->m_showGrid);
 
-    EXPECT_FALSE(IsChecked(*m_view, 32784));
-    RunCommand(*m_view, 32784);
-    EXPECT_TRUE(IsChecked(*m_view, 32784));
+    EXPECT_FALSE(IsChecked(*m_view, kDisplay3D));
+    RunCommand(*m_view, kDisplay3D);
+    EXPECT_TRUE(IsChecked(*m_view, kDisplay3D));
     EXPECT_TRUE(m_view->g_scene->m_display3D);
 
-    EXPECT_TRUE(IsChecked(*m_view, 59392));
-    RunCommand(*m_view, 59392);
-    EXPECT_FALSE(IsChecked(*m_view, 59392));
+    EXPECT_TRUE(IsChecked(*m_view, kToolbar));
+    RunCommand(*m_view, kToolbar);
+    EXPECT_FALSE(IsChecked(*m_view, kToolbar));
 }
 
 TEST_F(ViewTest, FirstChestCommandsActOnTheFirstChestEvenWhenAnotherIsCurrent) {
     ExampleOrgan();
-    ASSERT_TRUE(RunWithFile(57601, "grand-orgue.dat"));
-    ASSERT_TRUE(RunWithFile(32806, "recit.dat"));
+    ASSERT_TRUE(RunWithFile(kOpenChest, "grand-orgue.dat"));
+    ASSERT_TRUE(RunWithFile(kAddChest, "recit.dat"));
     ASSERT_EQ(m_view->g_currentChest, &(*m_view->g_chests)[1]);
     CWindchest &first = (*m_view->g_chests)[0];
 
-    EXPECT_FALSE(IsChecked(*m_view, 32836));
-    RunCommand(*m_view, 32836);
+    EXPECT_FALSE(IsChecked(*m_view, kMasqMagnets));
+    RunCommand(*m_view, kMasqMagnets);
     EXPECT_FALSE(first.m_show_magnets);
     EXPECT_TRUE((*m_view->g_chests)[1].m_show_magnets);
-    EXPECT_TRUE(IsChecked(*m_view, 32836));
+    EXPECT_TRUE(IsChecked(*m_view, kMasqMagnets));
 
-    RunCommand(*m_view, 32834);
+    RunCommand(*m_view, kRegisterWindchest);
     EXPECT_TRUE(first.m_show_registers);
-    EXPECT_TRUE(IsChecked(*m_view, 32834));
+    EXPECT_TRUE(IsChecked(*m_view, kRegisterWindchest));
 
     // The toolbar pick button: pick mode of the first chest, and the scene's picking on and off.
-    EXPECT_FALSE(IsChecked(*m_view, 32804));
-    RunCommand(*m_view, 32804);
+    EXPECT_FALSE(IsChecked(*m_view, kPickObjects));
+    RunCommand(*m_view, kPickObjects);
     EXPECT_TRUE(first.m_pick_mode);
     EXPECT_FALSE((*m_view->g_chests)[1].m_pick_mode);
-    EXPECT_TRUE(IsChecked(*m_view, 32804));
-    RunCommand(*m_view, 32804);
-    EXPECT_FALSE(IsChecked(*m_view, 32804));
+    EXPECT_TRUE(IsChecked(*m_view, kPickObjects));
+    RunCommand(*m_view, kPickObjects);
+    EXPECT_FALSE(IsChecked(*m_view, kPickObjects));
 }
 
 TEST_F(ViewTest, CameraCommands) {
     Scene &scene = *m_view->g_scene;
     EXPECT_FLOAT_EQ(scene.m_translateStep, 0.2f);
     EXPECT_FLOAT_EQ(scene.m_rotateStep, 0.4f);
-    RunCommand(*m_view, 32800);
+    RunCommand(*m_view, kRotationStepUp);
     EXPECT_FLOAT_EQ(scene.m_rotateStep, 0.48f);
-    RunCommand(*m_view, 32801);
+    RunCommand(*m_view, kTranslationStepDown);
     EXPECT_FLOAT_EQ(scene.m_translateStep, 0.16f);
-    RunCommand(*m_view, 32826);
-    RunCommand(*m_view, 32824);
+    RunCommand(*m_view, kViewTop);
+    RunCommand(*m_view, kViewLeft);
     EXPECT_EQ(scene.m_rotation, (Vec3{0, 90, 0}));
     scene.m_translation = {1, 2, 3};
-    RunCommand(*m_view, 32785);
+    RunCommand(*m_view, kResetView3D);
     EXPECT_EQ(scene.m_translation, (Vec3{0, 0, -1000}));
     EXPECT_EQ(scene.m_rotation, (Vec3{0, 0, 0}));
     EXPECT_FLOAT_EQ(scene.m_translateStep, 10.0f);
-    RunCommand(*m_view, 32788);
+    RunCommand(*m_view, kToggleRotationAxis);
     EXPECT_EQ(scene.m_turnAboutY, 0);
-    RunCommand(*m_view, 32793);
+    RunCommand(*m_view, kVectorMode);
     EXPECT_TRUE(scene.m_vectorMode);
     const int objects = scene.m_nbobject;
-    RunCommand(*m_view, 32809);
+    RunCommand(*m_view, kAxes);
     EXPECT_EQ(scene.m_nbobject, objects + 1);
 }
 
 TEST_F(ViewTest, RotateOrganRunsOnTimerZeroUntilAClick) {
-    RunCommand(*m_view, 32833);
+    RunCommand(*m_view, kRotateOrgan);
     ASSERT_EQ(m_host.m_timers.count(kSpinTimer), 1u);
     EXPECT_EQ(m_host.m_timers[kSpinTimer], 10);
     m_view->OnTimer(kSpinTimer);
@@ -148,25 +162,25 @@ TEST_F(ViewTest, RotateOrganRunsOnTimerZeroUntilAClick) {
 
 TEST_F(ViewTest, ColourBecomesBothBackgrounds) {
     m_ui.QueueColour(0x00FF8040u);
-    RunCommand(*m_view, 32805);
+    RunCommand(*m_view, kColor);
     EXPECT_EQ(m_view->g_background, 0x00FF8040u);
     EXPECT_FLOAT_EQ(m_view->g_backgroundRGB.x, 0x40 / 256.0f);
     EXPECT_FLOAT_EQ(m_view->g_backgroundRGB.y, 0x80 / 256.0f);
     EXPECT_FLOAT_EQ(m_view->g_backgroundRGB.z, 0xFF / 256.0f);
     m_ui.QueueColour(std::nullopt);
-    RunCommand(*m_view, 32805);
+    RunCommand(*m_view, kColor);
     EXPECT_EQ(m_view->g_background, 0x00FF8040u);
 }
 
 TEST_F(ViewTest, FontCommands) {
-    RunCommand(*m_view, 32773);
+    RunCommand(*m_view, kFontTimes);
     EXPECT_EQ(m_view->m_drawing.m_fontIndex, 2);
     // Wingdings chooses the index only.
-    RunCommand(*m_view, 32779);
+    RunCommand(*m_view, kFontWingdings);
     EXPECT_EQ(m_view->m_fontIndex, 3);
     EXPECT_EQ(m_view->m_drawing.m_fontIndex, 2);
     EXPECT_EQ(m_view->m_fontSize, 0);
-    RunCommand(*m_view, 32776);
+    RunCommand(*m_view, kFontSize12);
     EXPECT_EQ(m_view->m_fontSize, 12);
 }
 
@@ -178,7 +192,7 @@ TEST_F(ViewTest, SettingDialogs) {
         dialog.SetText("2.5");
         return dialog.Ok(m_ui);
     };
-    RunCommand(*m_view, 32771);
+    RunCommand(*m_view, kPrintingScale);
     EXPECT_EQ(opened, "5");
     EXPECT_FLOAT_EQ(m_view->m_drawing.g_scale2D, 2.5f);
     m_host.m_value = [&](ValueDialog &dialog) {
@@ -186,23 +200,23 @@ TEST_F(ViewTest, SettingDialogs) {
         dialog.SetText("3");
         return dialog.Ok(m_ui);
     };
-    RunCommand(*m_view, 32843);
+    RunCommand(*m_view, kLineWidth);
     EXPECT_EQ(opened, "1");
     EXPECT_EQ(m_view->m_drawing.g_lineWidth, 3);
     // Cancel leaves it.
     m_host.m_value = [](ValueDialog &) { return false; };
-    RunCommand(*m_view, 32843);
+    RunCommand(*m_view, kLineWidth);
     EXPECT_EQ(m_view->m_drawing.g_lineWidth, 3);
 }
 
 TEST_F(ViewTest, DisplayInfosNeedsACurrentChest) {
     int runs = 0;
     m_host.m_electros = [&](ElectrosDialog &) { return ++runs > 0; };
-    RunCommand(*m_view, 32786);
+    RunCommand(*m_view, kDisplayInfos);
     EXPECT_EQ(runs, 0);
     Example("grand-orgue.dat");
-    RunWithFile(57601, "grand-orgue.dat");
-    RunCommand(*m_view, 32786);
+    RunWithFile(kOpenChest, "grand-orgue.dat");
+    RunCommand(*m_view, kDisplayInfos);
     EXPECT_EQ(runs, 1);
 }
 

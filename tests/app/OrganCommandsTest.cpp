@@ -4,6 +4,7 @@
 #include "chest/OrganFile.h"
 #include "platform/RecordingCanvas.h"
 #include "render/CObject3D.h"
+#include "render/Scene.h"
 
 namespace ventrel::test {
 namespace {
@@ -12,10 +13,10 @@ const char *kBadShape = "JEU Bad\nNTUYAUX 2\nTUYAU1 1\nINCX 1\nFORME:TRIANGLE\n"
 
 TEST_F(ViewTest, OpenChestReadsLaysOutWritesTheCutListAndShows2D) {
     Example("grand-orgue.dat");
-    EXPECT_TRUE(RunCancelled(57601));
+    EXPECT_TRUE(RunCancelled(kOpenChest));
     EXPECT_EQ(m_view->g_currentChest, nullptr);
 
-    ASSERT_TRUE(RunWithFile(57601, "grand-orgue.dat"));
+    ASSERT_TRUE(RunWithFile(kOpenChest, "grand-orgue.dat"));
     EXPECT_EQ(m_ui.FileDialogTitles().back(), "Load WindChest");
     ASSERT_EQ(m_view->ChestCount(), 1);
     EXPECT_EQ(m_view->g_currentChest, &(*m_view->g_chests)[0]);
@@ -33,17 +34,17 @@ TEST_F(ViewTest, OpenChestReadsLaysOutWritesTheCutListAndShows2D) {
 TEST_F(ViewTest, AChestThatCannotBeReadLeavesTheOrganAsItWas) {
     Example("grand-orgue.dat");
     m_folder.Write("bad.dat", kBadShape);
-    ASSERT_TRUE(RunWithFile(57601, "grand-orgue.dat"));
+    ASSERT_TRUE(RunWithFile(kOpenChest, "grand-orgue.dat"));
     const int stops = m_view->g_currentChest->StopCount();
     const Scene *scene = m_view->g_scene.get();
 
-    RunWithFile(57601, "absent.dat");
+    RunWithFile(kOpenChest, "absent.dat");
     ASSERT_FALSE(m_ui.Messages().empty());
     EXPECT_EQ(m_ui.Messages().back().text,
               "FICHIER " + (m_folder / "absent.dat").string() + " ABSENT\n");
-    RunWithFile(57601, "bad.dat");
+    RunWithFile(kOpenChest, "bad.dat");
     EXPECT_NE(m_ui.Messages().back().text.find("no pipe shape"), std::string::npos);
-    RunWithFile(32806, "bad.dat");
+    RunWithFile(kAddChest, "bad.dat");
 
     EXPECT_EQ(m_view->ChestCount(), 1);
     EXPECT_EQ(m_view->g_currentChest->StopCount(), stops);
@@ -53,7 +54,7 @@ TEST_F(ViewTest, AChestThatCannotBeReadLeavesTheOrganAsItWas) {
 
 TEST_F(ViewTest, OpenOrganBuildsEveryChestAndItsBarsInThreeD) {
     ExampleOrgan();
-    ASSERT_TRUE(RunWithFile(32795, "orgue.org"));
+    ASSERT_TRUE(RunWithFile(kOpenOrgan, "orgue.org"));
     EXPECT_EQ(m_ui.FileDialogTitles().back(), "Load Organ");
     ASSERT_EQ(m_view->ChestCount(), 4);
     EXPECT_EQ((*m_view->g_chests)[1].m_file_name, "recit.dat");
@@ -92,8 +93,8 @@ TEST_F(ViewTest, OpenDocumentOpensOrgansAndChestsByTheirEnding) {
 
 TEST_F(ViewTest, SavedOrganIsByteForByteTheChestsThenTheFreeBarsAndPipes) {
     ExampleOrgan();
-    ASSERT_TRUE(RunWithFile(32795, "orgue.org"));
-    RunWithFile(57604, "copie.org");
+    ASSERT_TRUE(RunWithFile(kOpenOrgan, "orgue.org"));
+    RunWithFile(kSaveOrganAs, "copie.org");
     EXPECT_EQ(m_ui.FileDialogTitles().back(), "Save Organ as ?");
     EXPECT_EQ(m_folder.Read("copie.org"), "SOMMIER grand-orgue.dat 0 0 1000 1 0 0 \r\n"
                                           "SOMMIER recit.dat 0 1400 2600 1 0 0 \r\n"
@@ -103,67 +104,67 @@ TEST_F(ViewTest, SavedOrganIsByteForByteTheChestsThenTheFreeBarsAndPipes) {
                                           "TUYAU 60 60 2000 -600 1800 200 \r\n");
     // A name without '.' gets ".org" rather than replacing a file of that name.
     m_folder.Write("organ", "keep me");
-    RunWithFile(57604, "organ");
+    RunWithFile(kSaveOrganAs, "organ");
     EXPECT_EQ(m_folder.Read("organ"), "keep me");
     EXPECT_EQ(m_folder.Read("organ.org"), m_folder.Read("copie.org"));
 }
 
 TEST_F(ViewTest, SaveOrganAfterOpenChestWritesTheOrgFileOfTheChest) {
     Example("grand-orgue.dat");
-    RunCommand(*m_view, 57603);
+    RunCommand(*m_view, kSaveOrgan);
     EXPECT_EQ(m_ui.Messages().back().text, "File Name NULL");
-    RunWithFile(57601, "grand-orgue.dat");
+    RunWithFile(kOpenChest, "grand-orgue.dat");
     // Cancel in the question writes nothing.
     m_ui.QueueAnswer(MessageAnswer::Cancel);
-    RunCommand(*m_view, 57603);
+    RunCommand(*m_view, kSaveOrgan);
     EXPECT_EQ(m_ui.Messages().back().text, "Chest :grand-orgue.dat will be saved as .org file");
     EXPECT_FALSE(std::filesystem::exists(m_folder / "grand-orgue.org"));
     m_ui.QueueAnswer(MessageAnswer::Ok);
-    RunCommand(*m_view, 57603);
+    RunCommand(*m_view, kSaveOrgan);
     EXPECT_EQ(m_folder.Read("grand-orgue.org"), "SOMMIER grand-orgue.dat 0 0 0 1 0 0 \r\n");
 }
 
 TEST_F(ViewTest, AChestOpenedAloneIsSavedWithoutTheBarsOfTheLastOrgan) {
     ExampleOrgan();
-    ASSERT_TRUE(RunWithFile(32795, "orgue.org"));
-    ASSERT_TRUE(RunWithFile(57601, "recit.dat"));
-    RunWithFile(57604, "recit.org");
+    ASSERT_TRUE(RunWithFile(kOpenOrgan, "orgue.org"));
+    ASSERT_TRUE(RunWithFile(kOpenChest, "recit.dat"));
+    RunWithFile(kSaveOrganAs, "recit.org");
     EXPECT_EQ(m_folder.Read("recit.org").find("BARRE"), std::string::npos);
 }
 
 TEST_F(ViewTest, AFailedOrganWriteSaysSo) {
     ExampleOrgan();
-    ASSERT_TRUE(RunWithFile(32795, "orgue.org"));
+    ASSERT_TRUE(RunWithFile(kOpenOrgan, "orgue.org"));
     const size_t messages = m_ui.Messages().size();
     m_ui.QueueFile(m_folder / "no-such-folder" / "x.org");
-    RunCommand(*m_view, 57604);
+    RunCommand(*m_view, kSaveOrganAs);
     EXPECT_EQ(m_ui.Messages().size(), messages + 1);
     EXPECT_FALSE(std::filesystem::exists(m_folder / "no-such-folder"));
     // Quit does not end the program when its organ could not be written.
     m_ui.QueueFile(m_folder / "no-such-folder" / "x.org");
-    RunCommand(*m_view, 57665);
+    RunCommand(*m_view, kQuit);
     EXPECT_FALSE(m_host.m_ended);
 }
 
 TEST_F(ViewTest, SaveAllChestsReadsEveryChestBeforeWriting) {
     ExampleOrgan();
-    ASSERT_TRUE(RunWithFile(32795, "orgue.org"));
+    ASSERT_TRUE(RunWithFile(kOpenOrgan, "orgue.org"));
     std::string expected;
     for (const char *name : {"grand-orgue.dat", "recit.dat", "pedale.dat", "tourelle.dat"})
         expected += m_folder.Read(name);
     // The first chest's own file chosen as the output.
-    RunWithFile(32849, "grand-orgue.dat");
+    RunWithFile(kSaveAllChests, "grand-orgue.dat");
     EXPECT_EQ(m_folder.Read("grand-orgue.dat"), expected);
 }
 
 TEST_F(ViewTest, AddChestStopsAtThirty) {
     Example("recit.dat");
     for (int i = 0; i < ChestTable::kMaxChests; ++i)
-        ASSERT_TRUE(RunWithFile(32806, "recit.dat"));
+        ASSERT_TRUE(RunWithFile(kAddChest, "recit.dat"));
     EXPECT_EQ(m_view->ChestCount(), 30);
     EXPECT_TRUE(m_view->g_scene->m_display3D);
     const size_t messages = m_ui.Messages().size();
-    RunWithFile(32806, "recit.dat");
+    RunWithFile(kAddChest, "recit.dat");
     EXPECT_EQ(m_view->ChestCount(), 30);
     ASSERT_EQ(m_ui.Messages().size(), messages + 1);
     EXPECT_NE(m_ui.Messages().back().text.find("30 chests"), std::string::npos);
@@ -171,9 +172,9 @@ TEST_F(ViewTest, AddChestStopsAtThirty) {
 
 TEST_F(ViewTest, NewTwiceLeavesThirtyEmptyRecordsAndAnEmptyScene) {
     ExampleOrgan();
-    ASSERT_TRUE(RunWithFile(32795, "orgue.org"));
-    RunCommand(*m_view, 57600);
-    RunCommand(*m_view, 57600);
+    ASSERT_TRUE(RunWithFile(kOpenOrgan, "orgue.org"));
+    RunCommand(*m_view, kNew);
+    RunCommand(*m_view, kNew);
     ASSERT_TRUE(m_view->g_chests);
     EXPECT_EQ(m_view->g_chests->chests.size(), 30u);
     EXPECT_EQ(m_view->ChestCount(), 0);
@@ -186,11 +187,11 @@ TEST_F(ViewTest, NewTwiceLeavesThirtyEmptyRecordsAndAnEmptyScene) {
 
 TEST_F(ViewTest, QuitCancelledByItsDialogThenQuitSaving) {
     ExampleOrgan();
-    ASSERT_TRUE(RunWithFile(32795, "orgue.org"));
-    RunCancelled(57665);
+    ASSERT_TRUE(RunWithFile(kOpenOrgan, "orgue.org"));
+    RunCancelled(kQuit);
     EXPECT_FALSE(m_host.m_ended);
     EXPECT_TRUE(m_view->g_scene);
-    RunWithFile(57665, "fin.org");
+    RunWithFile(kQuit, "fin.org");
     EXPECT_TRUE(m_host.m_ended);
     EXPECT_EQ(m_host.m_exitCode, 0);
     EXPECT_FALSE(m_folder.Read("fin.org").empty());
@@ -198,7 +199,7 @@ TEST_F(ViewTest, QuitCancelledByItsDialogThenQuitSaving) {
 
 TEST_F(ViewTest, EscapeEndsAtOnceWithoutWriting) {
     ExampleOrgan();
-    ASSERT_TRUE(RunWithFile(32795, "orgue.org"));
+    ASSERT_TRUE(RunWithFile(kOpenOrgan, "orgue.org"));
     const auto before = std::distance(std::filesystem::directory_iterator(m_folder.Path()),
                                       std::filesystem::directory_iterator());
     m_view->OnKeyDown(kKeyEscape);
@@ -215,9 +216,80 @@ TEST_F(ViewTest, EscapeEndsAtOnceWithoutWriting) {
 }
 
 TEST_F(ViewTest, ExitWithoutSave) {
-    RunCommand(*m_view, 32831);
+    RunCommand(*m_view, kExitWithoutSave);
     EXPECT_TRUE(m_host.m_ended);
     EXPECT_EQ(m_host.m_exitCode, 0);
+}
+
+TEST_F(ViewTest, AStopFileIsShownWithoutBecomingAChestOfTheOrgan) {
+    Example("basse.stop");
+    for (const bool afterNew : {false, true}) {
+        if (afterNew)
+            RunCommand(*m_view, kNew);
+        ASSERT_TRUE(RunWithFile(kStop, "basse.stop"));
+        ASSERT_NE(m_view->g_currentChest, nullptr);
+        EXPECT_GT(m_view->g_currentChest->StopCount(), 0);
+        EXPECT_EQ(m_view->ChestCount(), 0);
+        ASSERT_TRUE(RunWithFile(kSaveOrganAs, "saved.org"));
+        ASSERT_TRUE(std::filesystem::exists(m_folder / "saved.org"));
+        EXPECT_EQ(m_folder.Read("saved.org"), "");
+        // "Save all Chests" has nothing to concatenate and so no file to miss.
+        ASSERT_TRUE(RunWithFile(kSaveAllChests, "all.dat"));
+        EXPECT_EQ(m_folder.Read("all.dat"), "");
+        for (const std::string &text : MessageTexts())
+            EXPECT_EQ(text.find("ABSENT"), std::string::npos) << text;
+    }
+    // After "Open Chest" the stop is added to the chest the organ holds.
+    Example("grand-orgue.dat");
+    ASSERT_TRUE(RunWithFile(kOpenChest, "grand-orgue.dat"));
+    const int stops = m_view->g_currentChest->StopCount();
+    ASSERT_TRUE(RunWithFile(kStop, "basse.stop"));
+    EXPECT_EQ(m_view->ChestCount(), 1);
+    EXPECT_EQ((*m_view->g_chests)[0].StopCount(), stops + 1);
+}
+
+TEST_F(ViewTest, ARepaintWhileAnOrganLoadsNeverPaintsWhatTheLoadReplaced) {
+    ExampleOrgan();
+    Example("trous.cir");
+    // An organ beyond the scene's room: its refusal is a message box shown during the load.
+    std::string crowded = "SOMMIER grand-orgue.dat 0 0 0 1 0 0 \r\n";
+    for (int i = 0; i <= Scene::kCapacity; ++i)
+        crowded += "BARRE 10 10 10 0 0 0 \r\n";
+    m_folder.Write("crowded.org", crowded);
+    RecordingCanvas canvas;
+    int paints = 0;
+    m_ui.WhileMessageShown([&] {
+        m_view->Paint2D(canvas);
+        ++paints;
+    });
+    // The view shows a chest of the table, then the circle chest outside it.
+    for (const int first : {kOpenChest, kOpenCircles}) {
+        ASSERT_TRUE(RunWithFile(first, first == kOpenChest ? "grand-orgue.dat" : "trous.cir"));
+        const int before = paints;
+        RunWithFile(kOpenOrgan, "crowded.org");
+        EXPECT_GT(paints, before);
+        ASSERT_NE(m_view->g_currentChest, nullptr);
+        EXPECT_EQ(m_view->g_currentChest, &(*m_view->g_chests)[0]);
+        m_view->Paint2D(canvas);
+    }
+}
+
+TEST_F(ViewTest, OpenOrganKeepsTheChestRecordsSoClicksStillPick) {
+    ExampleOrgan();
+    ASSERT_TRUE(RunWithFile(kOpenChest, "grand-orgue.dat"));
+    RunCommand(*m_view, kEditPipePositions);
+    CWindchest *first = &(*m_view->g_chests)[0];
+    first->m_show_registers = true;
+    ASSERT_TRUE(RunWithFile(kOpenOrgan, "orgue.org"));
+    CWindchest &chest = (*m_view->g_chests)[0];
+    EXPECT_EQ(&chest, first);
+    EXPECT_TRUE(chest.m_pick_mode);
+    EXPECT_TRUE(chest.m_show_registers);
+    const std::string before = m_ui.LastStatus();
+    m_view->OnLeftDown({chest.Stop(0).X(3), chest.Stop(0).Y(3)});
+    m_view->OnLeftUp();
+    EXPECT_NE(m_ui.LastStatus(), before);
+    EXPECT_EQ(m_ui.LastStatus().rfind("Pipe ", 0), 0u) << m_ui.LastStatus();
 }
 
 } // namespace

@@ -9,7 +9,7 @@ namespace {
 
 TEST_F(ViewTest, CirclesBecomeAChestOutsideTheTableAndADxf) {
     m_folder.Write("trous.cir", "3\n0 0 5\n100 0 5\n200 0 10\n");
-    RunWithFile(32842, "trous.cir");
+    RunWithFile(kOpenCircles, "trous.cir");
     EXPECT_EQ(m_ui.FileDialogTitles().back(), "Load X Y R CIRCLES");
     ASSERT_NE(m_view->g_currentChest, nullptr);
     EXPECT_EQ(m_view->ChestCount(), 0);
@@ -26,12 +26,12 @@ TEST_F(ViewTest, CirclesBecomeAChestOutsideTheTableAndADxf) {
 
 TEST_F(ViewTest, PipeBoardsAreShownInsteadOfTheChestUntilNew) {
     Example("grand-orgue.dat");
-    RunWithFile(57601, "grand-orgue.dat");
+    RunWithFile(kOpenChest, "grand-orgue.dat");
     m_folder.Write("p.pipe", "PIPENUMBER 1\n10 1000 80 150 60\n");
-    RunWithFile(32837, "p.pipe");
+    RunWithFile(kOpenPipe, "p.pipe");
     EXPECT_EQ(m_ui.FileDialogTitles().back(), "Load Pipe Dimensions");
     ASSERT_TRUE(m_view->g_pipeBoards);
-    RunCommand(*m_view, 32784);
+    RunCommand(*m_view, kDisplay3D);
     EXPECT_FALSE(m_view->Shows3D());
     RecordingCanvas canvas;
     m_view->Paint2D(canvas);
@@ -41,13 +41,13 @@ TEST_F(ViewTest, PipeBoardsAreShownInsteadOfTheChestUntilNew) {
     EXPECT_EQ(boards[0].c, 10 + 80 / 3);
     EXPECT_EQ(boards[0].d, 790 / 3);
     EXPECT_EQ(boards[2].c, 200 + 70 / 3);
-    RunCommand(*m_view, 57600);
+    RunCommand(*m_view, kNew);
     EXPECT_FALSE(m_view->g_pipeBoards);
 }
 
 TEST_F(ViewTest, StopFileBecomesTheFirstChestsStop) {
     Example("basse.stop");
-    RunWithFile(32840, "basse.stop");
+    RunWithFile(kStop, "basse.stop");
     ASSERT_NE(m_view->g_currentChest, nullptr);
     EXPECT_EQ(m_view->g_currentChest, &(*m_view->g_chests)[0]);
     EXPECT_EQ(m_view->g_currentChest->StopCount(), 1);
@@ -59,18 +59,18 @@ TEST_F(ViewTest, StopFileBecomesTheFirstChestsStop) {
 
 TEST_F(ViewTest, ExportDxfWritesThePlatesOfTheCurrentChest) {
     Example("grand-orgue.dat");
-    RunCommand(*m_view, 32790);
-    RunWithFile(57601, "grand-orgue.dat");
-    RunCommand(*m_view, 32790);
+    RunCommand(*m_view, kExportDxf);
+    RunWithFile(kOpenChest, "grand-orgue.dat");
+    RunCommand(*m_view, kExportDxf);
     EXPECT_TRUE(std::filesystem::exists(m_folder / "grand-orgue_som.dxf"));
 }
 
 TEST_F(ViewTest, TextureRebuildsTheOrganIn3D) {
     ExampleOrgan();
-    RunWithFile(32795, "orgue.org");
+    RunWithFile(kOpenOrgan, "orgue.org");
     m_view->g_scene->m_translation = {5, 6, 7};
     m_folder.Write("bois.jpg", "not really a picture");
-    RunWithFile(32794, "bois.jpg");
+    RunWithFile(kTexture, "bois.jpg");
     EXPECT_EQ(m_ui.FileDialogTitles().back(), "File to load");
     EXPECT_EQ(m_view->g_pipeTexture, (m_folder / "bois.jpg").string());
     EXPECT_EQ(m_view->g_scene->m_pipeTexture, m_view->g_pipeTexture);
@@ -82,8 +82,8 @@ TEST_F(ViewTest, TextureRebuildsTheOrganIn3D) {
 
 TEST_F(ViewTest, EditPipePositionsThenAClickPicksThePipeUnderTheCursor) {
     Example("grand-orgue.dat");
-    RunWithFile(57601, "grand-orgue.dat");
-    RunCommand(*m_view, 32830);
+    RunWithFile(kOpenChest, "grand-orgue.dat");
+    RunCommand(*m_view, kEditPipePositions);
     ASSERT_NE(m_host.m_pipeDialog, nullptr);
     CWindchest &chest = (*m_view->g_chests)[0];
     EXPECT_TRUE(chest.m_pick_mode);

@@ -2,6 +2,7 @@
 #include "PictureFile.h"
 #include "PainterCanvas.h"
 #include "platform/AtomicFile.h"
+#include "platform/LowerCase.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -10,7 +11,6 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
-#include <cctype>
 
 namespace ventrel {
 namespace {
@@ -25,9 +25,7 @@ void PaintOn(QPaintDevice &device, const Painting &paint) {
 } // namespace
 
 std::optional<PictureKind> PictureKindOf(const std::filesystem::path &path) {
-    std::string ending = path.extension().string();
-    std::transform(ending.begin(), ending.end(), ending.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string ending = LowerExtension(path);
     if (ending == ".png")
         return PictureKind::Png;
     if (ending == ".pdf")
