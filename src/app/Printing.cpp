@@ -6,11 +6,22 @@
 #include "platform/Canvas.h"
 #include "platform/Ui.h"
 
+#include <algorithm>
+
 namespace ventrel {
 
 void CVentrelView::BeginPrinting() {
     m_drawing.SetPrinting(true);
     m_savedLineWidth = m_drawing.g_lineWidth;
+}
+
+std::vector<int> CVentrelView::PagesToPrint(int from, int to) {
+    const int first = from > 0 ? from : 1;
+    const int last = to > 0 ? std::min(to, kPrintPages) : kPrintPages;
+    std::vector<int> pages;
+    for (int page = first; page <= last; ++page)
+        pages.push_back(page);
+    return pages;
 }
 
 void CVentrelView::PrintPage(Canvas &canvas, int page, int pageWidth, int pageHeight) {

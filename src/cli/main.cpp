@@ -1,5 +1,7 @@
 // ventrel-cli: batch access to the windchest core for organ builders' scripts and for tests.
 #include "Commands.h"
+#include "Version.h"
+
 #include "platform/FatalInputError.h"
 
 namespace ventrel::cli {

@@ -1,6 +1,8 @@
 // The About box: the program's name and version.
 #pragma once
 
+#include "Version.h"
+
 #include <string>
 
 namespace ventrel {
@@ -8,9 +10,9 @@ namespace ventrel {
 struct AboutBox {
     static constexpr const char *kTitle = "About Ventrel";
     static constexpr const char *kProgram = "Ventrel";
-    static constexpr const char *kVersion = "1.10";
+    static constexpr const char *kVersion = VENTREL_VERSION;
 
-    // "Ventrel Version 1.10" and a line on what the program is for.
+    // "Ventrel Version <version>" and a line on what the program is for.
     static std::string Text();
 };
 

@@ -29,11 +29,11 @@ void MousePress(CVentrelView &view, QMouseEvent *event) {
         view.OnRightDown(p);
 }
 
-void MouseRelease(CVentrelView &view, QMouseEvent *event) {
+void MouseRelease(CVentrelView &view, QMouseEvent *event, qreal pixelRatio) {
     if (event->button() == Qt::LeftButton)
         view.OnLeftUp();
     else if (event->button() == Qt::RightButton)
-        view.OnRightUp(Point(event->position()));
+        view.OnRightUp(Point(event->position() * pixelRatio));
 }
 
 void MouseMove(CVentrelView &view, QMouseEvent *event) {

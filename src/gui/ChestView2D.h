@@ -13,7 +13,8 @@ class QtUi;
 // Mouse, wheel and key events of a view widget, as the view's window messages.
 namespace ViewInput {
 void MousePress(CVentrelView &view, QMouseEvent *event);
-void MouseRelease(CVentrelView &view, QMouseEvent *event);
+// `pixelRatio` turns the click's logical pixels into the device pixels a 3D pick reads.
+void MouseRelease(CVentrelView &view, QMouseEvent *event, qreal pixelRatio = 1);
 void MouseMove(CVentrelView &view, QMouseEvent *event);
 void Wheel(CVentrelView &view, QWheelEvent *event);
 // False for keys the view leaves to the window.

@@ -38,9 +38,11 @@ void MainWindow::PrintTo(QPrinter &printer) {
         return;
     }
     view.BeginPrinting();
-    for (int page = 1; page <= CVentrelView::kPrintPages; ++page) {
-        if (page > 1)
+    bool first = true;
+    for (const int page : CVentrelView::PagesToPrint(printer.fromPage(), printer.toPage())) {
+        if (!first)
             printer.newPage();
+        first = false;
         PainterCanvas canvas(painter);
         view.PrintPage(canvas, page, printer.width(), printer.height());
     }

@@ -59,7 +59,8 @@ void OrganView3D::mousePressEvent(QMouseEvent *event) {
     ViewInput::MousePress(m_view, event);
 }
 void OrganView3D::mouseReleaseEvent(QMouseEvent *event) {
-    ViewInput::MouseRelease(m_view, event);
+    // The scene's frame, which a right click picks from, is in device pixels.
+    ViewInput::MouseRelease(m_view, event, devicePixelRatioF());
 }
 void OrganView3D::mouseMoveEvent(QMouseEvent *event) {
     ViewInput::MouseMove(m_view, event);

@@ -5,6 +5,7 @@
 #include "RecentFiles.h"
 #include "StartupTiming.h"
 #include "ToolbarIcons.h"
+#include "Version.h"
 
 #include <CLI/CLI.hpp>
 #include <QApplication>

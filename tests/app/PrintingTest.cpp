@@ -10,7 +10,7 @@ constexpr int kWidth = 1000, kHeight = 1400;
 
 TEST_F(ViewTest, FivePagesOfStripsNumberedPageN) {
     Example("grand-orgue.dat");
-    RunWithFile(57601, "grand-orgue.dat");
+    RunWithFile(kOpenChest, "grand-orgue.dat");
     m_view->m_drawing.g_scale2D = 2.0f;
     m_view->m_drawing.g_lineWidth = 1;
 
@@ -48,7 +48,7 @@ TEST_F(ViewTest, FivePagesOfStripsNumberedPageN) {
 }
 
 TEST_F(ViewTest, PrintingThe3DFramePutsItsPictureOnTheFirstPage) {
-    RunCommand(*m_view, 32784);
+    RunCommand(*m_view, kDisplay3D);
     m_view->m_printFrame.width = 2;
     m_view->m_printFrame.height = 1;
     m_view->m_printFrame.rgba = {255, 0, 0, 255, 0, 0, 255, 255};
@@ -62,6 +62,16 @@ TEST_F(ViewTest, PrintingThe3DFramePutsItsPictureOnTheFirstPage) {
     EXPECT_EQ(image[0].a, 0);
     EXPECT_EQ(image[0].c, 2);
     EXPECT_EQ(page2.OfKind(CanvasOp::Kind::Image)[0].a, -kWidth);
+}
+
+TEST(PrintRange, PagesFollowTheRangeChosenInThePrintDialog) {
+    EXPECT_EQ(CVentrelView::PagesToPrint(0, 0), (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(CVentrelView::PagesToPrint(2, 3), (std::vector<int>{2, 3}));
+    EXPECT_EQ(CVentrelView::PagesToPrint(4, 9), (std::vector<int>{4, 5}));
+    EXPECT_EQ(CVentrelView::PagesToPrint(0, 2), (std::vector<int>{1, 2}));
+    EXPECT_EQ(CVentrelView::PagesToPrint(3, 0), (std::vector<int>{3, 4, 5}));
+    EXPECT_TRUE(CVentrelView::PagesToPrint(6, 8).empty());
+    EXPECT_TRUE(CVentrelView::PagesToPrint(3, 2).empty());
 }
 
 } // namespace

@@ -1,4 +1,6 @@
-// The example chests drawn as pictures, compared with reference images under a tolerance.
+// The example chests drawn as pictures, compared with their reference images.
+#include "PictureCheck.h"
+
 #include "chest/CWindchest.h"
 #include "chest/ChestDrawing.h"
 #include "chest/Drawing2D.h"
@@ -11,20 +13,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <vector>
 
 namespace ventrel {
 namespace {
 
+using test::MatchesReference;
+
 namespace fs = std::filesystem;
 
 constexpr int kSize = 300;
-// A pixel differs when one of its channels is off by more than this; a picture matches when at
-// most kMaxDiffering of its pixels differ (fonts and their hinting vary between machines).
-constexpr int kChannelTolerance = 48;
-constexpr double kMaxDiffering = 0.02;
 
 fs::path Examples() {
     return fs::path(VENTREL_SOURCE_DIR) / "examples";
@@ -52,32 +51,6 @@ QImage DrawChest(const CWindchest &chest, const ValveCounters &counters) {
     });
 }
 
-double DifferingShare(const QImage &a, const QImage &b) {
-    if (a.size() != b.size())
-        return 1.0;
-    long differing = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
-            differing += std::abs(p.red() - q.red()) > kChannelTolerance ||
-                         std::abs(p.green() - q.green()) > kChannelTolerance ||
-                         std::abs(p.blue() - q.blue()) > kChannelTolerance;
-        }
-    return static_cast<double>(differing) / (a.width() * a.height());
-}
-
-QImage Difference(const QImage &a, const QImage &b) {
-    QImage diff(a.size(), QImage::Format_RGB32);
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
-            diff.setPixelColor(x, y,
-                               QColor(std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
-                                      std::abs(p.blue() - q.blue())));
-        }
-    return diff;
-}
-
 TEST(DrawPictures, ExampleChestsMatchTheirReferences) {
     EnsureGuiApplication();
     std::vector<fs::path> chests;
@@ -86,10 +59,6 @@ TEST(DrawPictures, ExampleChestsMatchTheirReferences) {
             chests.push_back(entry.path());
     std::sort(chests.begin(), chests.end());
     ASSERT_FALSE(chests.empty());
-    // VENTREL_UPDATE_REFERENCES=1 writes the pictures as new references, to be looked at.
-    const bool update = std::getenv("VENTREL_UPDATE_REFERENCES") != nullptr;
-    const fs::path outFolder = fs::temp_directory_path() / "ventrel-draw-pictures";
-    fs::create_directories(outFolder);
     int drawn = 0;
     for (const fs::path &path : chests) {
         SCOPED_TRACE(path.filename().string());
@@ -101,25 +70,9 @@ TEST(DrawPictures, ExampleChestsMatchTheirReferences) {
         chest.Layout();
         ValveCounters counters;
         chest.SizeValves(counters);
-        const QImage image = DrawChest(chest, counters);
-        const std::string name = path.stem().string() + ".png";
-        const QString reference = QString::fromStdString((References() / name).string());
         ++drawn;
-        if (update) {
-            ASSERT_TRUE(image.save(reference, "PNG"));
-            continue;
-        }
-        QImage expected;
-        ASSERT_TRUE(expected.load(reference)) << "no reference " << name;
-        const double share = DifferingShare(image, expected.convertToFormat(QImage::Format_RGB32));
-        if (share > kMaxDiffering) {
-            image.save(
-                QString::fromStdString((outFolder / (path.stem().string() + ".out.png")).string()));
-            Difference(image, expected)
-                .save(QString::fromStdString(
-                    (outFolder / (path.stem().string() + ".diff.png")).string()));
-        }
-        EXPECT_LE(share, kMaxDiffering) << "see " << outFolder;
+        EXPECT_TRUE(MatchesReference(DrawChest(chest, counters),
+                                     References() / (path.stem().string() + ".png")));
     }
     EXPECT_GE(drawn, 1);
 }

@@ -97,24 +97,26 @@ void MainWindowTest::menusAndToolbarsComeFromTheCommandTable() {
     QList<int> ids;
     for (QAction *action : main->actions())
         ids << (action->isSeparator() ? 0 : action->data().toInt());
-    QCOMPARE(ids, QList<int>({57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 57664, 32799,
-                              0, 32800, 0, 32801, 32802, 32803, 32804}));
+    QCOMPARE(ids, QList<int>({kNew, kOpenChest, kSaveOrgan, 0, kCut, kCopy, kPaste, 0, kPrint,
+                              kAbout, kRotationStepDown, 0, kRotationStepUp, 0,
+                              kTranslationStepDown, kTranslationStepUp, kNoAction, kPickObjects}));
     QCOMPARE(m_window->Toolbar(kSecondToolbar)->actions().size(), 5);
-    for (int id : {32822, 57635, 57634, 57637, 32777, 32778, 32827, 32820, 32819, 32803, 32812})
+    for (int id : {kCancel, kCut, kCopy, kPaste, kFontSize14, kFontSize18, kViewBottom,
+                   kLineVertical, kArc, kNoAction, kSecondBar1})
         QVERIFY2(!m_window->Action(id)->isEnabled(), qPrintable(QString::number(id)));
-    QCOMPARE(m_window->Action(32788)->text(), QString("Toogle Rotation Axis "));
-    QCOMPARE(m_window->Action(57601)->text(), QString("&Open Chest"));
-    QCOMPARE(m_window->Action(57601)->shortcut(), QKeySequence("Ctrl+O"));
-    QCOMPARE(m_window->Action(32790)->shortcut(), QKeySequence("Ctrl+D"));
-    QVERIFY(!m_window->Action(32796)->isChecked());
-    Trigger(32796);
-    QVERIFY(m_window->Action(32796)->isChecked());
+    QCOMPARE(m_window->Action(kToggleRotationAxis)->text(), QString("Toogle Rotation Axis "));
+    QCOMPARE(m_window->Action(kOpenChest)->text(), QString("&Open Chest"));
+    QCOMPARE(m_window->Action(kOpenChest)->shortcut(), QKeySequence("Ctrl+O"));
+    QCOMPARE(m_window->Action(kExportDxf)->shortcut(), QKeySequence("Ctrl+D"));
+    QVERIFY(!m_window->Action(kGrid)->isChecked());
+    Trigger(kGrid);
+    QVERIFY(m_window->Action(kGrid)->isChecked());
     QCOMPARE(m_window->windowTitle(), QString("Ventrel"));
 }
 
 void MainWindowTest::openChestZoomPanAndPick() {
     AnswerFileDialog(File("grand-orgue.dat"));
-    Trigger(57601);
+    Trigger(kOpenChest);
     QCOMPARE(View().ChestCount(), 1);
     QCOMPARE(m_window->windowTitle(), File("grand-orgue.dat"));
     ChestView2D *view2D = m_window->View2D();
@@ -138,7 +140,7 @@ void MainWindowTest::openChestZoomPanAndPick() {
     QCOMPARE(View().m_drawing.g_pan.x, 5);
     QCOMPARE(View().m_drawing.g_pan.y, -3);
 
-    Trigger(32830);
+    Trigger(kEditPipePositions);
     QVERIFY(m_window->PipeWindow() && m_window->PipeWindow()->isVisible());
     const CStop &stop = (*View().g_chests)[0].Stop(0);
     const QPoint pipe(View().m_drawing.ScreenX(stop.X(2)), View().m_drawing.ScreenY(stop.Y(2)));
@@ -152,31 +154,31 @@ void MainWindowTest::openChestZoomPanAndPick() {
 
 void MainWindowTest::openOrganShows3DAndTurnsWithTheMouse() {
     AnswerFileDialog(File("orgue.org"));
-    Trigger(32795);
+    Trigger(kOpenOrgan);
     QCOMPARE(View().ChestCount(), 4);
     OrganView3D *view3D = m_window->View3D();
     QTRY_VERIFY(view3D->isVisible());
     QTRY_VERIFY(view3D->Ready());
-    QVERIFY(m_window->Action(32784)->isChecked());
+    QVERIFY(m_window->Action(kDisplay3D)->isChecked());
     const float x = View().g_scene->m_translation.x;
     QTest::mousePress(view3D, Qt::LeftButton, {}, QPoint(200, 200));
     QTest::mouseMove(view3D, QPoint(210, 200));
     QTest::mouseRelease(view3D, Qt::LeftButton, {}, QPoint(210, 200));
     QCOMPARE(View().g_scene->m_translation.x, x + 10 * View().g_scene->m_translateStep);
     // Back to 2D with "Display 3D".
-    Trigger(32784);
+    Trigger(kDisplay3D);
     QTRY_VERIFY(m_window->View2D()->isVisible());
 }
 
 void MainWindowTest::rightClickNamesTheObjectWhilePickingIsOn() {
     AnswerFileDialog(File("orgue.org"));
-    Trigger(32795);
+    Trigger(kOpenOrgan);
     OrganView3D *view3D = m_window->View3D();
     QTRY_VERIFY(view3D->Ready());
     QTest::mouseClick(view3D, Qt::RightButton, {}, QPoint(10, 10));
     QCOMPARE(m_window->StatusPane()->text(), QString("ERREUR DESIGNATION"));
-    Trigger(32804);
-    QVERIFY(m_window->Action(32804)->isChecked());
+    Trigger(kPickObjects);
+    QVERIFY(m_window->Action(kPickObjects)->isChecked());
     FitCamera(*View().g_scene, StandardView::Front);
     view3D->update();
     QTest::qWait(100);
@@ -184,11 +186,16 @@ void MainWindowTest::rightClickNamesTheObjectWhilePickingIsOn() {
     QTest::mouseClick(view3D, Qt::RightButton, {}, centre);
     const QString status = m_window->StatusPane()->text();
     QVERIFY2(status.startsWith("Objet: "), qPrintable(status));
+    // Beside the organ, in the bottom right corner, nothing is picked, whatever the screen's
+    // pixel ratio (the click is in logical pixels, the frame in device pixels).
+    QTest::mouseClick(view3D, Qt::RightButton, {},
+                      QPoint(view3D->width() - 3, view3D->height() - 3));
+    QCOMPARE(m_window->StatusPane()->text(), QString("ERREUR DESIGNATION"));
 }
 
 void MainWindowTest::printsFivePagesToPdf() {
     AnswerFileDialog(File("grand-orgue.dat"));
-    Trigger(57601);
+    Trigger(kOpenChest);
     const QString pdf = File("print.pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -203,13 +210,23 @@ void MainWindowTest::printsFivePagesToPdf() {
         ++count;
     QCOMPARE(count, 5);
     QCOMPARE(View().m_drawing.g_textColour, 15);
+    // The range chosen in the print dialog: pages 2 to 3 only.
+    printer.setFromTo(2, 3);
+    m_window->PrintTo(printer);
+    const QString range =
+        QString::fromLatin1(QByteArray::fromStdString(ReadFile(pdf.toStdString())));
+    count = 0;
+    for (auto it = QRegularExpression("/Type\\s*/Page[^s]").globalMatch(range); it.hasNext();
+         it.next())
+        ++count;
+    QCOMPARE(count, 2);
 }
 
 void MainWindowTest::newTwice() {
     AnswerFileDialog(File("orgue.org"));
-    Trigger(32795);
-    Trigger(57600);
-    Trigger(57600);
+    Trigger(kOpenOrgan);
+    Trigger(kNew);
+    Trigger(kNew);
     QCOMPARE(View().ChestCount(), 0);
     QCOMPARE(View().g_chests->chests.size(), size_t(30));
     QCOMPARE(View().g_scene->m_nbobject, 0);
@@ -218,9 +235,9 @@ void MainWindowTest::newTwice() {
 
 void MainWindowTest::savedOrganIsByteForByte() {
     AnswerFileDialog(File("orgue.org"));
-    Trigger(32795);
+    Trigger(kOpenOrgan);
     AnswerFileDialog(File("copie.org"));
-    Trigger(57604);
+    Trigger(kSaveOrganAs);
     const QByteArray expected("SOMMIER grand-orgue.dat 0 0 1000 1 0 0 \r\n"
                               "SOMMIER recit.dat 0 1400 2600 1 0 0 \r\n"
                               "SOMMIER pedale.dat -2200 600 0 1 0 0 \r\n"
@@ -231,13 +248,13 @@ void MainWindowTest::savedOrganIsByteForByte() {
     // "Save Organ" asks first, then writes under the last chosen name.
     std::filesystem::remove(File("copie.org").toStdString());
     AnswerMessageBox(QMessageBox::Ok);
-    Trigger(57603);
+    Trigger(kSaveOrgan);
     QCOMPARE(QByteArray::fromStdString(ReadFile(File("copie.org").toStdString())), expected);
 }
 
 void MainWindowTest::electrosDialogRefreshAndOk() {
     AnswerFileDialog(File("grand-orgue.dat"));
-    Trigger(57601);
+    Trigger(kOpenChest);
     QString result;
     WhenModal<ElectrosDialogWidget>([&result](ElectrosDialogWidget *dialog) {
         dialog->findChild<QPushButton *>("Refresh")->click();
@@ -245,14 +262,14 @@ void MainWindowTest::electrosDialogRefreshAndOk() {
         dialog->Edit(1006)->setText("14");
         dialog->findChild<QPushButton *>("OK")->click();
     });
-    Trigger(32786);
+    Trigger(kDisplayInfos);
     QCOMPARE(result, QString("DIAMETRES ELECTROS OK"));
     QCOMPARE((*View().g_chests)[0].m_min_gap, 14);
 }
 
 void MainWindowTest::quitCancelledByItsDialogAndEscape() {
     AnswerFileDialog(QString());
-    Trigger(57665);
+    Trigger(kQuit);
     QCOMPARE(m_endCode, -1);
     QTest::keyClick(m_window->View2D(), Qt::Key_Escape);
     QCOMPARE(m_endCode, 0);

@@ -1,5 +1,7 @@
 // The scene's combined display lists against each object's own list: the same picture, the same
 // picks, and a changed object drawn as it is now.
+#include "GlRequirement.h"
+
 #include "platform/egl/EglContext.h"
 #include "render/FaceSender.h"
 #include "render/Placement.h"
@@ -23,7 +25,7 @@ protected:
         std::string error;
         context = EglContext::Create(kSize, kSize, &error);
         if (!context)
-            GTEST_SKIP() << error;
+            VENTREL_WITHOUT_GL(error);
         scene = std::make_unique<Scene>();
         scene->InitGl();
         scene->Reshape(kSize, kSize);

@@ -1,4 +1,6 @@
 // The scene drawn through OpenGL in an offscreen context: picking, textures, order, vector mode.
+#include "GlRequirement.h"
+
 #include "platform/egl/EglContext.h"
 #include "render/Scene.h"
 
@@ -15,7 +17,7 @@ protected:
         std::string error;
         context = EglContext::Create(64, 64, &error);
         if (!context)
-            GTEST_SKIP() << error;
+            VENTREL_WITHOUT_GL(error);
         scene = std::make_unique<Scene>();
         scene->InitGl();
         scene->Reshape(64, 64);

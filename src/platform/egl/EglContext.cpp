@@ -178,19 +178,3 @@ std::string EglContext::Description() const {
 }
 
 } // namespace ventrel
-
-// Mesa's software renderer keeps a few blocks of LLVM's one-time set-up until the process ends;
-// the leak checker of sanitizer builds is told that they are not ours. Weak, so that a program
-// with a list of its own (the Qt back-end has one) links; that list must then name these too.
-#if defined(__SANITIZE_ADDRESS__)
-#define VENTREL_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VENTREL_ASAN 1
-#endif
-#endif
-#ifdef VENTREL_ASAN
-extern "C" __attribute__((weak)) const char *__lsan_default_suppressions() {
-    return "leak:libLLVM\nleak:swrast_dri\nleak:libgallium\nleak:libEGL_mesa\nleak:libfontconfig\n";
-}
-#endif

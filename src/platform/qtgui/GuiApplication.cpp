@@ -35,12 +35,3 @@ void EnsureGuiApplication() {
 }
 
 } // namespace ventrel
-
-#if defined(__SANITIZE_ADDRESS__)
-// Fontconfig keeps a few caches for the whole process that the leak checker would report. Weak,
-// and listing the OpenGL driver's one-time allocations too, because the offscreen OpenGL context
-// declares the same hook and a program linking both gets only one of them.
-extern "C" __attribute__((weak)) const char *__lsan_default_suppressions() {
-    return "leak:libfontconfig\nleak:libLLVM\nleak:swrast_dri\nleak:libgallium\nleak:libEGL_mesa\n";
-}
-#endif
