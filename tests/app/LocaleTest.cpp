@@ -17,7 +17,7 @@ TEST_F(ViewTest, ACommaLocaleSessionReadsTheTurretOutlinesOfAChest) {
     if (!comma.Active())
         GTEST_SKIP() << comma.Why();
 
-    ASSERT_TRUE(RunWithFile(57601, "tourelle.dat"));
+    ASSERT_TRUE(RunWithFile(kOpenChest, "tourelle.dat"));
     const CWindchest &chest = *m_view->g_currentChest;
     const CLoft *turret = nullptr;
     for (int s = 0; s < chest.StopCount() && !turret; ++s)
