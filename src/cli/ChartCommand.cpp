@@ -1,6 +1,7 @@
 // ventrel-cli chart: the scale chart of a chest's stops, written as SVG, PNG or PDF.
 #include "ChestInput.h"
 #include "Commands.h"
+#include "PairArgument.h"
 
 #include "scale/Footage.h"
 #include "scale/ScaleChart.h"
@@ -13,7 +14,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
 #include <map>
 
 namespace ventrel::cli {
@@ -22,7 +22,7 @@ namespace {
 struct ChartOptions {
     ChestOptions chest;
     std::string output;
-    std::string size = "1000x600";
+    PictureSize size{1000, 600};
     std::vector<std::string> footages;
     bool json = false;
 };
@@ -35,17 +35,14 @@ void AddChartCommand(CLI::App &app, Run &run) {
     auto options = std::make_shared<ChartOptions>();
     options->chest.AddTo(*command, false);
     command->add_option("-o", options->output, "Picture to write: .svg, .png or .pdf");
-    command->add_option("--size", options->size, "Picture size WxH in pixels (default 1000x600)");
+    AddSizeOption(*command, options->size, "Picture size WxH in pixels (default 1000x600)",
+                  {200, 150});
     command->add_option("--footage", options->footages,
                         "A stop's footage, NAME=F (as 2 2/3); otherwise guessed from its name or "
                         "its first pipe's length");
     command->add_flag("--json", options->json, "Print each stop's footage and deviations as JSON");
     command->callback([&run, options] {
-        int width = 0, height = 0;
-        char x = 0, rest = 0;
-        if (std::sscanf(options->size.c_str(), "%d%c%d%c", &width, &x, &height, &rest) != 3 ||
-            x != 'x' || width < 200 || height < 150 || width > 20000 || height > 20000)
-            throw CLI::ValidationError("--size", "expected WxH between 200x150 and 20000x20000");
+        const auto [width, height] = options->size;
         std::map<std::string, double> footages;
         for (const std::string &given : options->footages) {
             const size_t equals = given.find('=');
@@ -59,7 +56,7 @@ void AddChartCommand(CLI::App &app, Run &run) {
         if (options->output.empty() && !options->json)
             throw CLI::ValidationError("-o", "give the picture to write (-o) or --json");
         auto chest = std::make_unique<CWindchest>();
-        if (!ReadChest(options->chest, *chest, run.ui)) {
+        if (!options->chest.Read(*chest, run.ui)) {
             run.status = 1;
             return;
         }

@@ -17,6 +17,13 @@ DocumentFile ChestOptions::File() const {
     return DocumentFile::At(path, outputFolder);
 }
 
+bool ChestOptions::Read(CWindchest &chest, Ui &ui) const {
+    if (partitions.empty())
+        return ReadChest(chest, File(), ui);
+    const DocumentFile partitionFile = DocumentFile::At(partitions, outputFolder);
+    return ReadChest(chest, File(), ui, &partitionFile);
+}
+
 ChestOpened ChestOptions::Open(CWindchest &chest, ValveCounters &valves, Ui &ui) const {
     if (partitions.empty())
         return OpenChest(chest, File(), valves, ui);

@@ -18,6 +18,8 @@ struct ChestOptions {
     void AddTo(CLI::App &command, bool writesFiles);
     // The chest file, read beside itself; outputs go to -C (the current folder by default).
     DocumentFile File() const;
+    // The chest file read into `chest`, the partition file (if any) first; no layout.
+    bool Read(CWindchest &chest, Ui &ui) const;
     // "Open Chest" on the chest file, the partition file (if any) read first.
     ChestOpened Open(CWindchest &chest, ValveCounters &valves, Ui &ui) const;
 };

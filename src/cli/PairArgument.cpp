@@ -17,17 +17,20 @@ bool ParsePair(const std::string &text, char separator, int &first, int &second)
            sep == separator;
 }
 
-CLI::Option *AddSizeOption(CLI::App &command, PictureSize &size, const std::string &help) {
+CLI::Option *AddSizeOption(CLI::App &command, PictureSize &size, const std::string &help,
+                           PictureSize minimum) {
     return command
         .add_option_function<std::string>(
             "--size",
-            [&size](const std::string &text) {
+            [&size, minimum](const std::string &text) {
                 int width = 0, height = 0;
-                if (!ParsePair(text, 'x', width, height) || width < 1 || height < 1 ||
-                    width > kMaxPictureSide || height > kMaxPictureSide)
-                    throw CLI::ValidationError("--size", "expected WxH between 1x1 and " +
-                                                             std::to_string(kMaxPictureSide) + "x" +
-                                                             std::to_string(kMaxPictureSide));
+                if (!ParsePair(text, 'x', width, height) || width < minimum.width ||
+                    height < minimum.height || width > kMaxPictureSide || height > kMaxPictureSide)
+                    throw CLI::ValidationError(
+                        "--size", "expected WxH between " + std::to_string(minimum.width) + "x" +
+                                      std::to_string(minimum.height) + " and " +
+                                      std::to_string(kMaxPictureSide) + "x" +
+                                      std::to_string(kMaxPictureSide));
                 size = {width, height};
             },
             help)

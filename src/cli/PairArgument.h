@@ -15,7 +15,9 @@ struct PictureSize {
     int height = 0;
 };
 
-// Adds --size WxH, checked while the arguments are parsed (a bad size is a usage error).
-CLI::Option *AddSizeOption(CLI::App &command, PictureSize &size, const std::string &help);
+// Adds --size WxH, checked while the arguments are parsed (a bad size is a usage error); a picture
+// that needs room for its content asks for a larger minimum.
+CLI::Option *AddSizeOption(CLI::App &command, PictureSize &size, const std::string &help,
+                           PictureSize minimum = {1, 1});
 
 } // namespace ventrel::cli

@@ -1,14 +1,13 @@
 // ventrel-cli scale: a stop's pipes computed from its scale, as a .dat section, a .stop file or
 // JSON.
 #include "Commands.h"
+#include "PairArgument.h"
 
 #include "platform/AtomicFile.h"
 #include "scale/Footage.h"
 #include "scale/ScaleText.h"
 
 #include <nlohmann/json.hpp>
-
-#include <cstdio>
 
 namespace ventrel::cli {
 namespace {
@@ -33,10 +32,7 @@ bool ParseTable(const std::string &text, std::vector<std::pair<int, int>> &table
     while (start <= text.size()) {
         const size_t comma = std::min(text.find(',', start), text.size());
         int diameter = 0, hole = 0;
-        char colon = 0, rest = 0;
-        const std::string item = text.substr(start, comma - start);
-        if (std::sscanf(item.c_str(), "%d%c%d%c", &diameter, &colon, &hole, &rest) != 3 ||
-            colon != ':')
+        if (!ParsePair(text.substr(start, comma - start), ':', diameter, hole))
             return false;
         table.emplace_back(diameter, hole);
         start = comma + 1;
@@ -151,10 +147,7 @@ void AddScaleCommand(CLI::App &app, Run &run) {
     command->add_option("-o", o->output, "Write to this file instead of the standard output");
     command->callback([&run, o] {
         StopPlacement placement;
-        char comma = 0, rest = 0;
-        if (std::sscanf(o->origin.c_str(), "%d%c%d%c", &placement.x0, &comma, &placement.y0,
-                        &rest) != 3 ||
-            comma != ',')
+        if (!ParsePair(o->origin, ',', placement.x0, placement.y0))
             throw CLI::ValidationError("--origin", "origin: expected X,Y, for example 20,40");
         placement.incx = o->incx;
         std::string error = BuildScale(*o);
