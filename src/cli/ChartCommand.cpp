@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "PairArgument.h"
 
+#include "chest/CWindchest.h"
 #include "scale/Footage.h"
 #include "scale/ScaleChart.h"
 #include "scale/StopDeviation.h"
