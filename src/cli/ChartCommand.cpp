@@ -43,7 +43,6 @@ void AddChartCommand(CLI::App &app, Run &run) {
                         "its first pipe's length");
     command->add_flag("--json", options->json, "Print each stop's footage and deviations as JSON");
     command->callback([&run, options] {
-        const auto [width, height] = options->size;
         std::map<std::string, double> footages;
         for (const std::string &given : options->footages) {
             const size_t equals = given.find('=');
@@ -88,6 +87,7 @@ void AddChartCommand(CLI::App &app, Run &run) {
             return;
         }
 #if VENTREL_HAVE_QTGUI
+        const auto [width, height] = options->size;
         const auto kind = PictureKindOf(options->output);
         if (!kind)
             throw CLI::ValidationError("-o", "the picture must end in .svg, .png or .pdf");
