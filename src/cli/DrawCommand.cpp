@@ -44,8 +44,8 @@ void AddDrawCommand(CLI::App &app, Run &run) {
         int panX = 0, panY = 0;
         if (!ParsePair(options->pan, ',', panX, panY))
             throw CLI::ValidationError("--pan", "expected X,Y, for example 20,-40");
-        const auto [width, height] = options->size;
 #if VENTREL_HAVE_QTGUI
+        const auto [width, height] = options->size;
         const auto kind = PictureKindOf(options->output);
         if (!kind)
             throw CLI::ValidationError("-o", "the picture must end in .svg, .png or .pdf");
