@@ -1,6 +1,7 @@
 // The loft editor's preview in the scene: its two outlines in slots 0 and 1, the loft in slot 2.
 #include "organ3d/LoftPreview.h"
 
+#include "organ3d/Primitives.h"
 #include "outline/L_2D_Drawing.h"
 #include "render/Scene.h"
 
@@ -44,8 +45,8 @@ CObject3D *ShowLoftOutline(Scene &scene, int slot, const L_2D_Drawing &outline) 
 
 CObject3D *ShowLoft(Scene &scene, const L_2D_Drawing &couple, const L_2D_Drawing &forme) {
     auto loft = std::make_unique<CObject3D>();
-    loft->MakeLoft(scene, "loft1", couple.m_points, forme.m_points, couple.PointCount(),
-                   forme.PointCount(), 1, "motif.jpg");
+    MakeLoft(*loft, scene, "loft1", couple.m_points, forme.m_points, couple.PointCount(),
+             forme.PointCount(), 1, "motif.jpg");
     loft->ComputeLocalBounds();
     return PutInSlot(scene, 2, std::move(loft));
 }

@@ -13,9 +13,6 @@
 namespace ventrel::test {
 namespace {
 
-constexpr int kPolyline = 32798, kLoft = 32829, kTower = 32808, kExtrude = 32847, kTurret = 32848,
-              kEditChestPosition = 32844, kDisplayChests = 32807, kAddChest = 32806;
-
 int CountNamed(const Scene &scene, const std::string &name) {
     int count = 0;
     for (int i = 0; i < scene.m_nbobject; ++i)
@@ -120,7 +117,7 @@ TEST_F(ViewTest, TowerTwiceAppendsTwoTowersAndDrawsItsOutlinesIn2D) {
 
 TEST_F(ViewTest, LoftEditorPreviewsInTheSceneAndLeavesItEmpty) {
     ExampleOrgan();
-    RunWithFile(32795, "orgue.org");
+    RunWithFile(kOpenOrgan, "orgue.org");
     ASSERT_GT(m_view->g_scene->m_nbobject, 3);
     ASSERT_TRUE(RunCommand(*m_view, kLoft));
     LoftEditor *editor = m_host.m_loftEditor;
@@ -170,7 +167,7 @@ TEST_F(ViewTest, ChestDialogOpensFromItsCommandsAndAfterAddChest) {
     EXPECT_EQ(m_host.m_chestDialogShows, 3);
     EXPECT_EQ(m_view->m_inspector.get(), &dialog);
 
-    RunWithFile(57601, "recit.dat"); // "Open Chest" refills the lists
+    RunWithFile(kOpenChest, "recit.dat"); // "Open Chest" refills the lists
     EXPECT_EQ(dialog.Lines(ChestPositionDialog::kChests),
               std::vector<std::string>{"   0 recit.dat"});
     EXPECT_FALSE(dialog.Lines(ChestPositionDialog::kStops).empty());

@@ -29,9 +29,6 @@ using namespace ventrel::test;
 
 namespace {
 
-constexpr int kPolyline = 32798, kLoft = 32829, kTower = 32808, kAddChest = 32806,
-              kOpenChest = 57601, kEditPipePositions = 32830, kEditChestPosition = 32844;
-
 // Replaces the text of an edit as a user would: select everything, type.
 void Type(QLineEdit *edit, const QString &text) {
     QVERIFY(edit);
@@ -118,8 +115,9 @@ void EditorWindowsTest::cleanup() {
 }
 
 void EditorWindowsTest::everyCommandButTheGreyedOnesIsLive() {
-    const QList<int> greyed = {32822, 57635, 57634, 57637, 32777, 32778, 32827, 32820,
-                               32819, 32803, 32812, 32817, 32813, 32814, 32816};
+    const QList<int> greyed = {kCancel,     kCut,        kCopy,         kPaste,      kFontSize14,
+                               kFontSize18, kViewBottom, kLineVertical, kArc,        kNoAction,
+                               kSecondBar1, kSecondBar2, kSecondBar3,   kSecondBar4, kSecondBar5};
     for (const Command &command : Commands()) {
         QAction *action = m_window->Action(command.id);
         QVERIFY2(action, qPrintable(QString::number(command.id)));
@@ -193,7 +191,7 @@ void EditorWindowsTest::polylineOfClicksSnapUndoAndQuartersIsSaved() {
 
 void EditorWindowsTest::loftEditorMakesALoftFromTwoOutlines() {
     AnswerFileDialog(File("orgue.org"));
-    Trigger(32795);
+    Trigger(kOpenOrgan);
     QVERIFY(View().g_scene->m_nbobject > 3);
     Trigger(kLoft);
     LoftEditorWindow *editor = m_window->LoftWindow();
@@ -252,7 +250,7 @@ void EditorWindowsTest::towerTwice() {
     View().m_drawing.g_pan = {400, 400};
     m_window->Sync();
     Shot(m_window->View2D(), "tower-outlines");
-    Trigger(32784);
+    Trigger(kDisplay3D);
     View().g_scene->SetView(StandardView::Front);
     View().g_scene->ComputeBounds();
     m_window->Sync();
