@@ -13,14 +13,6 @@
 namespace ventrel::test {
 namespace {
 
-int CountNamed(const Scene &scene, const std::string &name) {
-    int count = 0;
-    for (int i = 0; i < scene.m_nbobject; ++i)
-        if (const CObject3D *object = scene.Object(i))
-            count += object->m_name == name;
-    return count;
-}
-
 TEST_F(ViewTest, PolylineClicksGoToTheEditorInsteadOfPanningAndArePainted) {
     m_view->g_scene->m_display3D = true;
     ASSERT_TRUE(RunCommand(*m_view, kPolyline));
