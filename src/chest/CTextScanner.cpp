@@ -57,12 +57,14 @@ void CTextScanner::SkipToWord() {
 }
 
 int CTextScanner::ReadInt() {
+    m_numberStart = std::string_view::npos;
     if (!AtEnd() && m_text[m_cursor] == '/')
         NextLine();
     while (!AtEnd() && !IsDigit(m_text[m_cursor]) && m_text[m_cursor] != '-')
         ++m_cursor;
     if (AtEnd())
         return 0;
+    m_numberStart = m_cursor;
     bool negative = false;
     if (m_text[m_cursor] == '-') {
         negative = true;

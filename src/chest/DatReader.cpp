@@ -2,6 +2,7 @@
 #include "CTextScanner.h"
 #include "CWindchest.h"
 #include "DatKeywords.h"
+#include "DatSourceMap.h"
 
 #include "platform/FatalInputError.h"
 #include "platform/Ui.h"
@@ -21,15 +22,26 @@ constexpr double kSemitoneRatios[11] = {1.0535,  1.1174,  1.18518, 1.25283, 1.33
 
 class DatReader {
 public:
-    DatReader(CWindchest &chest, const std::string &text, const WorkFolder &folder, Ui &ui)
-        : m_chest(chest), m_scan(text, ui), m_folder(folder), m_ui(ui) {}
+    DatReader(CWindchest &chest, const std::string &text, const WorkFolder &folder, Ui &ui,
+              DatSourceMap *map)
+        : m_chest(chest), m_scan(text, ui), m_folder(folder), m_ui(ui), m_map(map) {}
 
     void Read();
+    // Read, noting where a fault stopped it.
+    void ReadRecorded();
 
 private:
     std::string_view Kw(DatKeyword keyword) const { return Keyword(keyword, m_language); }
     int ReadValue();
-    void ReadList(CStop::PipeArray &values, int count);
+    void ReadList(CStop::PipeArray &values, int count, DatSourceMap::List list);
+    // The source record of the stop being read (null when not recording).
+    DatSourceMap::StopSource *Source() {
+        return m_map && !m_map->stops.empty() ? &m_map->stops.back() : nullptr;
+    }
+    // Starts the source record of a stop whose keyword was just matched.
+    void BeginSource(size_t start, std::string_view keyword);
+    // The offset of the keyword just found or matched.
+    size_t KeywordAt(std::string_view word) const { return m_scan.Cursor() - word.size(); }
     int ReadPipeCount(CStop &stop, int largest);
     bool StartStop(int &s);
 
@@ -48,9 +60,32 @@ private:
     CTextScanner m_scan;
     const WorkFolder &m_folder;
     Ui &m_ui;
+    DatSourceMap *m_map;
     DatLanguage m_language = DatLanguage::French;
     bool m_clampReported = false;
 };
+
+void DatReader::BeginSource(size_t start, std::string_view keyword) {
+    if (!m_map)
+        return;
+    DatSourceMap::StopSource source;
+    source.start = start;
+    source.name = KeywordAt(keyword);
+    m_map->stops.push_back(std::move(source));
+}
+
+void DatReader::ReadRecorded() {
+    if (!m_map) {
+        Read();
+        return;
+    }
+    try {
+        Read();
+    } catch (const FatalInputError &) {
+        m_map->fault = m_scan.Cursor();
+        throw;
+    }
+}
 
 int DatReader::ReadValue() {
     const int value = m_scan.ReadInt();
@@ -65,9 +100,14 @@ int DatReader::ReadValue() {
 }
 
 // Reads `count` numbers, keeping the ones that fit in the table.
-void DatReader::ReadList(CStop::PipeArray &values, int count) {
+void DatReader::ReadList(CStop::PipeArray &values, int count, DatSourceMap::List list) {
+    DatSourceMap::StopSource *source = Source();
+    if (source)
+        source->listStart[list] = m_scan.Cursor();
     for (int k = 0; k < count && !m_scan.AtEnd(); ++k) {
         const int value = ReadValue();
+        if (source && m_scan.LastNumberStart() != DatSourceMap::kNone)
+            source->numbers[list].push_back(m_scan.LastNumberStart());
         if (k < CStop::kMaxPipes)
             values[static_cast<size_t>(k)] = value;
     }
@@ -105,10 +145,14 @@ void DatReader::Read() {
     }
     const size_t start = m_scan.Cursor();
     if (m_scan.Find("BARRAGES")) {
+        if (m_map)
+            m_map->partitions = true;
         ReadPartitions();
         return;
     }
     if (m_scan.Find("UTenUT")) {
+        if (m_map)
+            m_map->octave = true;
         m_scan.NextLine();
         ReadOctaves();
         return;
@@ -135,7 +179,10 @@ void DatReader::ReadPartitions() {
     for (;;) {
         m_scan.NextLine();
         CRectangle read;
+        const size_t line = m_scan.Cursor();
         if (m_scan.Match("RECT")) {
+            if (m_map)
+                m_map->rects.push_back(line);
             read.x1 = ReadValue();
             read.x2 = ReadValue();
             read.y1 = ReadValue();
@@ -145,6 +192,8 @@ void DatReader::ReadPartitions() {
             else
                 reportFull("rectangles", CWindchest::kMaxRects);
         } else if (m_scan.Match("LINE")) {
+            if (m_map)
+                m_map->lines.push_back(line);
             read.x1 = ReadValue();
             read.y1 = ReadValue();
             read.x2 = ReadValue();
@@ -174,6 +223,7 @@ void DatReader::ReadStops() {
 bool DatReader::ReadStop(int s, bool &firstMixture) {
     CStop &stop = m_chest.Stop(s);
     stop.Reset();
+    const size_t start = m_scan.Cursor();
     if (m_scan.Match(Kw(kInterPipes)))
         stop.m_gap = ReadValue();
     m_scan.SkipToWord();
@@ -188,18 +238,23 @@ bool DatReader::ReadStop(int s, bool &firstMixture) {
     }
     if (!m_scan.Match(Kw(kStop)))
         return false;
+    BeginSource(start, Kw(kStop));
     const int written = ReadStopHead(s, stop, Section::Stop);
     if (written < 0)
         return false;
-    ReadList(stop.m_diameter, written);
-    ReadList(stop.m_hole, written);
-    ReadList(stop.m_foot, written);
+    ReadList(stop.m_diameter, written, DatSourceMap::kDiameters);
+    ReadList(stop.m_hole, written, DatSourceMap::kHoles);
+    ReadList(stop.m_foot, written, DatSourceMap::kFeet);
     if (!m_scan.Find(Kw(kHeights))) {
         // Whoever catches the error shows its text, once.
         throw FatalInputError(-1, Format("Wrong HEIGHTS keyword; Stop :%s", stop.m_name.c_str()));
     }
-    ReadList(stop.m_length, written);
+    if (DatSourceMap::StopSource *source = Source())
+        source->heights = KeywordAt(Kw(kHeights));
+    ReadList(stop.m_length, written, DatSourceMap::kLengths);
     ReadTurrets(stop);
+    if (DatSourceMap::StopSource *source = Source())
+        source->complete = true;
     return true;
 }
 
@@ -227,10 +282,17 @@ int DatReader::ReadStopHead(int s, CStop &stop, Section section) {
         m_scan.NextLine();
     }
     if (!locate(Kw(kPipeCount))) {
+        if (m_map)
+            m_map->fault = m_scan.Cursor();
         m_ui.StatusMessage("Erreur lecture fichier .dat");
         return -1;
     }
+    DatSourceMap::StopSource *source = Source();
+    if (source)
+        source->pipeCount = KeywordAt(Kw(kPipeCount));
     const int written = ReadPipeCount(stop, stopFile ? CStop::kMaxPipes : kMaxOctavePipes);
+    if (source)
+        source->written = written;
     m_scan.NextLine();
     m_scan.Find(Kw(kFirstPipe));
     stop.m_first_pipe = ReadValue();
@@ -258,7 +320,9 @@ void DatReader::ReadShape(CStop &stop) {
 }
 
 void DatReader::ReadOrigin(CStop &stop) {
-    m_scan.Find(Kw(kOrigin));
+    if (m_scan.Find(Kw(kOrigin)))
+        if (DatSourceMap::StopSource *source = Source())
+            source->origin = KeywordAt(Kw(kOrigin));
     m_scan.SkipToWord();
     stop.m_x0 = ReadValue();
     stop.m_y0 = ReadValue();
@@ -267,6 +331,8 @@ void DatReader::ReadOrigin(CStop &stop) {
 
 void DatReader::ReadTurrets(CStop &stop) {
     while (m_scan.Find(Kw(kTurret))) {
+        if (DatSourceMap::StopSource *source = Source())
+            source->turrets.push_back(KeywordAt(Kw(kTurret)));
         m_scan.SkipToWord();
         const std::string couple = m_scan.ReadWord().substr(0, CLoft::kNameLength);
         m_scan.SkipToWord();
@@ -313,14 +379,23 @@ void DatReader::ReadOctaves() {
 bool DatReader::ReadOctaveStop(int s) {
     CStop &stop = m_chest.Stop(s);
     stop.Reset();
+    BeginSource(m_scan.Cursor() - Kw(kStop).size(), Kw(kStop));
     const int written = ReadStopHead(s, stop, Section::Octave);
     if (written < 0)
         return false;
+    DatSourceMap::StopSource *source = Source();
+    if (source)
+        source->listStart[DatSourceMap::kDiameters] = m_scan.Cursor();
     // One group of four for each C, plus the C above the last octave.
     const int groups = written / 12 + 2;
     for (int g = 0; g < groups && !m_scan.AtEnd(); ++g) {
-        const int diameter = ReadValue(), foot = ReadValue(), hole = ReadValue(),
-                  length = ReadValue();
+        int group[4];
+        for (int &value : group) {
+            value = ReadValue();
+            if (source && m_scan.LastNumberStart() != DatSourceMap::kNone)
+                source->numbers[DatSourceMap::kDiameters].push_back(m_scan.LastNumberStart());
+        }
+        const int diameter = group[0], foot = group[1], hole = group[2], length = group[3];
         const int p = 12 * g;
         if (p >= CStop::kMaxPipes)
             continue;
@@ -330,13 +405,16 @@ bool DatReader::ReadOctaveStop(int s) {
         stop.m_hole[slot] = hole;
         stop.m_length[slot] = length;
     }
+    if (source)
+        source->complete = true;
     return true;
 }
 
 } // namespace
 
-void CWindchest::ReadDat(const std::string &text, const WorkFolder &folder, Ui &ui) {
-    DatReader(*this, text, folder, ui).Read();
+void CWindchest::ReadDat(const std::string &text, const WorkFolder &folder, Ui &ui,
+                         DatSourceMap *map) {
+    DatReader(*this, text, folder, ui, map).ReadRecorded();
 }
 
 bool CWindchest::ReadDatFile(const std::string &name, const WorkFolder &folder, Ui &ui) {

@@ -31,5 +31,6 @@ void AddDrawCommand(CLI::App &app, Run &run);
 void AddPedalboardCommand(CLI::App &app, Run &run);
 void AddScaleCommand(CLI::App &app, Run &run);
 void AddChartCommand(CLI::App &app, Run &run);
+void AddCheckCommand(CLI::App &app, Run &run);
 
 } // namespace ventrel::cli

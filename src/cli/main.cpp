@@ -10,7 +10,7 @@ using AddCommand = void (*)(CLI::App &, Run &);
 constexpr AddCommand kCommands[] = {
     AddRenderCommand,  AddTowerCommand,      AddLayoutCommand, AddExportCommand, AddOrganCommand,
     AddCirclesCommand, AddStopCommand,       AddBoardsCommand, AddPolyCommand,   AddImageCommand,
-    AddDrawCommand,    AddPedalboardCommand, AddScaleCommand,  AddChartCommand,
+    AddDrawCommand,    AddPedalboardCommand, AddScaleCommand,  AddChartCommand,  AddCheckCommand,
 };
 
 int Main(int argc, char **argv) {
