@@ -1,7 +1,12 @@
-// The text of a chest at full capacity (100 stops of 80 pipes, every placement rule).
+// The text of a chest at full capacity (100 stops of 80 pipes, every placement rule), shared by
+// the benchmarks that read one.
 #pragma once
 
+#include "platform/HeadlessUi.h"
+
 #include <algorithm>
+#include <filesystem>
+#include <stdlib.h>
 #include <string>
 
 namespace ventrel::bench {
@@ -44,6 +49,24 @@ inline std::string FullChestText() {
             Stop("Jeu" + std::to_string(s), "", slider, incx[s % 4], shapes[(s / 4) % 2], next());
     }
     return text;
+}
+
+// The full chest's text, a silent Ui and a temporary folder for what the benchmarks write.
+struct Fixture {
+    std::string text = FullChestText();
+    HeadlessUi ui;
+    std::filesystem::path folder;
+    Fixture() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "ventrel-bench-XXXXXX").string();
+        folder = mkdtemp(pattern.data());
+    }
+    ~Fixture() { std::filesystem::remove_all(folder); }
+};
+
+inline Fixture &Shared() {
+    static Fixture fixture;
+    return fixture;
 }
 
 } // namespace ventrel::bench

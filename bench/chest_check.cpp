@@ -2,33 +2,14 @@
 #include "FullChestText.h"
 #include "check/ChestCheck.h"
 #include "chest/CWindchest.h"
-#include "platform/HeadlessUi.h"
 #include "platform/WorkFolder.h"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <stdlib.h>
-
 namespace ventrel {
 namespace {
 
-struct Fixture {
-    std::string text = bench::FullChestText();
-    HeadlessUi ui;
-    std::filesystem::path folder;
-    Fixture() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "ventrel-bench-XXXXXX").string();
-        folder = mkdtemp(pattern.data());
-    }
-    ~Fixture() { std::filesystem::remove_all(folder); }
-};
-
-Fixture &Shared() {
-    static Fixture fixture;
-    return fixture;
-}
+using bench::Shared;
 
 // The baseline: read, lay out, write the four plate drawings and the cut list.
 void BM_ExportFullChest(benchmark::State &state) {

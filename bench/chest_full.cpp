@@ -1,33 +1,14 @@
 // A chest at full capacity (100 stops of 80 pipes, every placement rule) from text to files.
 #include "FullChestText.h"
 #include "chest/CWindchest.h"
-#include "platform/HeadlessUi.h"
 #include "platform/WorkFolder.h"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <stdlib.h>
-
 namespace ventrel {
 namespace {
 
-struct Fixture {
-    std::string text = bench::FullChestText();
-    HeadlessUi ui;
-    std::filesystem::path folder;
-    Fixture() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "ventrel-bench-XXXXXX").string();
-        folder = mkdtemp(pattern.data());
-    }
-    ~Fixture() { std::filesystem::remove_all(folder); }
-};
-
-Fixture &Shared() {
-    static Fixture fixture;
-    return fixture;
-}
+using bench::Shared;
 
 void BM_Read(benchmark::State &state) {
     auto chest = std::make_unique<CWindchest>();
