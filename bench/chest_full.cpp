@@ -1,7 +1,15 @@
-// A chest at full capacity (100 stops of 80 pipes, every placement rule) from text to files.
+// A chest at full capacity (100 stops of 80 pipes, every placement rule) from text to files, and
+// the workshop's checks and report of it, measured against its export in the same run.
 #include "FullChestText.h"
+#include "check/ChestCheck.h"
 #include "chest/CWindchest.h"
 #include "platform/WorkFolder.h"
+#include "report/WorkshopReport.h"
+
+#if VENTREL_HAVE_QTGUI
+#include "platform/qtgui/GuiApplication.h"
+#include "platform/qtgui/PdfPages.h"
+#endif
 
 #include <benchmark/benchmark.h>
 
@@ -69,6 +77,42 @@ void BM_EndToEnd(benchmark::State &state) {
     state.SetBytesProcessed(state.iterations() * WrittenBytes(Shared().folder));
 }
 
+// What `ventrel-cli check` does after reading the file: read with the source map, lay out, size
+// the valves and run every check.
+void BM_Check(benchmark::State &state) {
+    const CheckSource source{"plein.dat", Shared().text};
+    size_t findings = 0;
+    for (auto _ : state) {
+        const CheckResult result =
+            CheckChest(source, nullptr, WorkFolder::Both(Shared().folder), CheckOptions{});
+        findings = result.findings.size();
+    }
+    state.counters["findings"] = static_cast<double>(findings);
+}
+
+#if VENTREL_HAVE_QTGUI
+// What `ventrel-cli report` does after reading the file: check, then every page into a PDF.
+void BM_Report(benchmark::State &state) {
+    EnsureGuiApplication();
+    const CheckSource source{"plein.dat", Shared().text};
+    ReportOptions options;
+    options.date = "2026-12-08";
+    std::string error;
+    for (auto _ : state) {
+        const CheckResult checked =
+            CheckChest(source, nullptr, WorkFolder::Both(Shared().folder), CheckOptions{});
+        WritePdfPages(
+            Shared().folder / "plein.pdf", options.paper.width_mm, options.paper.height_mm, "plein",
+            [&](CanvasPages &pages) { PaintWorkshopReport(checked, "plein.dat", options, pages); },
+            error);
+    }
+    state.counters["bytes"] =
+        static_cast<double>(std::filesystem::file_size(Shared().folder / "plein.pdf"));
+}
+BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond);
+#endif
+
+BENCHMARK(BM_Check)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Read)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Layout)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SizeValves)->Unit(benchmark::kMillisecond);

@@ -1,8 +1,6 @@
 // ventrel-cli check: the findings of the chest checker, as compiler messages or one JSON document.
-#include "ChestInput.h"
+#include "CheckInput.h"
 #include "Commands.h"
-
-#include "check/ChestCheck.h"
 
 #include <nlohmann/json.hpp>
 
@@ -47,20 +45,12 @@ void AddCheckCommand(CLI::App &app, Run &run) {
                      "Least wood between holes and to the plate's edge, in mm (default 3)")
         ->check(CLI::NonNegativeNumber);
     command->callback([&run, options, json, checks] {
-        const InputFile input(options->path, "");
-        CheckSource chest{options->path, ""};
-        if (!input.ReadText(chest.text, run.ui)) {
+        const std::optional<CheckResult> checked = CheckChestFile(*options, *checks, run.ui);
+        if (!checked) {
             run.status = 1;
             return;
         }
-        CheckSource partitions{options->partitions, ""};
-        if (!options->partitions.empty() &&
-            !InputFile(options->partitions, "").ReadText(partitions.text, run.ui)) {
-            run.status = 1;
-            return;
-        }
-        const CheckResult result = CheckChest(
-            chest, options->partitions.empty() ? nullptr : &partitions, input.folder, *checks);
+        const CheckResult &result = *checked;
         if (*json) {
             std::cout << FindingsJson(result).dump(2) << "\n";
         } else {

@@ -1,5 +1,5 @@
 // ventrel-cli report: the workshop report of a chest as a PDF.
-#include "ChestInput.h"
+#include "CheckInput.h"
 #include "Commands.h"
 
 #include "report/WorkshopReport.h"
@@ -50,21 +50,13 @@ void AddReportCommand(CLI::App &app, Run &run) {
         ->check(CLI::NonNegativeNumber);
     command->callback([&run, options] {
 #if VENTREL_HAVE_QTGUI
-        const InputFile input(options->chest.path, "");
-        CheckSource chest{options->chest.path, ""};
-        if (!input.ReadText(chest.text, run.ui)) {
+        const std::optional<CheckResult> checked =
+            CheckChestFile(options->chest, options->checks, run.ui);
+        if (!checked) {
             run.status = 1;
             return;
         }
-        CheckSource partitions{options->chest.partitions, ""};
-        if (!options->chest.partitions.empty() &&
-            !InputFile(options->chest.partitions, "").ReadText(partitions.text, run.ui)) {
-            run.status = 1;
-            return;
-        }
-        const CheckResult checked =
-            CheckChest(chest, options->chest.partitions.empty() ? nullptr : &partitions,
-                       input.folder, options->checks);
+        const std::string name = InputFile(options->chest.path, "").name;
         ReportOptions report;
         report.paper = (options->paper == "a4" || options->paper == "A4") ? kA4 : kA3;
         report.scale = options->scale;
@@ -73,10 +65,8 @@ void AddReportCommand(CLI::App &app, Run &run) {
         std::string error;
         if (!WritePdfPages(
                 options->output, report.paper.width_mm, report.paper.height_mm,
-                "Workshop report: " + input.name,
-                [&](CanvasPages &pages) {
-                    PaintWorkshopReport(checked, input.name, report, pages);
-                },
+                "Workshop report: " + name,
+                [&](CanvasPages &pages) { PaintWorkshopReport(*checked, name, report, pages); },
                 error)) {
             run.ui.MessageBox(
                 Format("Cannot write %s: %s", options->output.c_str(), error.c_str()));

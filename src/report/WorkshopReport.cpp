@@ -1,5 +1,6 @@
 // The workshop report of a chest, laid out on paper pages through the canvas.
 #include "WorkshopReport.h"
+#include "SheetCanvas.h"
 
 #include "chest/ChestDrawing.h"
 #include "chest/Drawing2D.h"
@@ -226,8 +227,13 @@ void Summary(const CheckResult &checked, const std::string &file, const ReportOp
     if (checked.findings.empty())
         flow.Line("No finding: the lists hold one number per pipe, the runs are regular, and every "
                   "hole has its wood.");
-    for (const Finding &finding : checked.findings)
-        flow.Line(FindingLine(finding));
+    // A chest gone wrong may give thousands; the report shows the first ones.
+    constexpr size_t kShown = 200;
+    for (size_t i = 0; i < std::min(kShown, checked.findings.size()); ++i)
+        flow.Line(FindingLine(checked.findings[i]));
+    if (checked.findings.size() > kShown)
+        flow.Line("... and " + std::to_string(checked.findings.size() - kShown) +
+                  " more findings: ventrel-cli check lists them all.");
 }
 
 // A nice model length for the scale bar: 40 to 100 mm long on paper.
@@ -295,7 +301,10 @@ void PlateSheets(const CheckResult &checked, const std::string &file, const Repo
         for (int column = 0; column < tiling.columns; ++column) {
             Canvas &canvas = pages.NewPage();
             canvas.FillRect(0, 0, pageWidth, pageHeight, kWhite);
-            Drawing2D drawing(&canvas);
+            // Labels run right of their point: a stop's label may be 80 mm long on paper.
+            SheetCanvas sheet(canvas, area.left, area.top, area.left + area.width,
+                              area.top + area.height, 80 * kU);
+            Drawing2D drawing(&sheet);
             drawing.SetPrinting(true);
             drawing.g_scale2D = unitsPerMm;
             drawing.g_hideDimensions = true;
@@ -308,7 +317,7 @@ void PlateSheets(const CheckResult &checked, const std::string &file, const Repo
             drawing.BeginPaint();
             chest.Draw(drawing);
             DrawPartitions(drawing, chest);
-            Dimensions(drawing, canvas, chest.m_plate, options.scale);
+            Dimensions(drawing, sheet, chest.m_plate, options.scale);
             // What the drawing spilled outside its area belongs to the neighbouring sheets.
             canvas.FillRect(0, 0, pageWidth, area.top, kWhite);
             canvas.FillRect(0, area.top + area.height, pageWidth, pageHeight, kWhite);

@@ -1,4 +1,4 @@
-// ventrel-cli check: exit statuses, compiler-style lines and the JSON document.
+// ventrel-cli check and report: exit statuses, compiler-style lines, the JSON document, the PDF.
 #include "CliRun.h"
 #include "TestFolder.h"
 
@@ -78,6 +78,37 @@ TEST(CheckCli, JsonDocumentAndOptions) {
     const auto walls =
         Cli("check " + Example("grand-orgue.dat") + " --partitions " + Example("barrages.dat"));
     EXPECT_EQ(walls.status, 0) << walls.out;
+}
+
+} // namespace
+} // namespace ventrel
+
+namespace ventrel {
+namespace {
+
+TEST(ReportCli, WritesASelectablePdfAndKeepsAnOldOneOnFailure) {
+    test::TestFolder folder;
+    const std::string pdf = (folder / "pedale.pdf").string();
+    const auto written = test::Cli("report " + test::Example("pedale.dat") + " -o " + pdf +
+                                   " --paper a4 --date 2026-12-08");
+    ASSERT_EQ(written.status, 0);
+    EXPECT_EQ(folder.Read("pedale.pdf").substr(0, 5), "%PDF-");
+    FILE *pipe = popen(("pdftotext " + pdf + " - 2>/dev/null").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string words;
+    char buffer[4096];
+    size_t count;
+    while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        words.append(buffer, count);
+    pclose(pipe);
+    for (const char *expected : {"Soubasse16", "Cut list", "Scale 1:10", "2026-12-08"})
+        EXPECT_NE(words.find(expected), std::string::npos) << expected;
+
+    folder.Write("old.pdf", "old");
+    const auto failed = test::Cli("report " + test::Example("pedale.dat") + " -o " +
+                                  (folder / "missing" / "old.pdf").string());
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(folder.Read("old.pdf"), "old");
 }
 
 } // namespace
