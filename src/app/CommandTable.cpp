@@ -187,6 +187,7 @@ std::vector<Command> BuildTable() {
         Item(32848, "TURRET", [](View &v) { v.CreateTurret(); }),
         Item(32845, "Create Pedalboard", [](View &v) { v.CreatePedalboard(); }),
         Item(32846, "Write PEDALBOARD DXF", [](View &v) { v.WritePedalboardDxf(); }),
+        Item(57670, "User Guide\tF1", [](View &v) { v.Host().ShowGuide(); }),
         Item(57664, "&About Ventrel...", [](View &v) { v.Host().ShowAbout(); }),
         Button(32799, "Rotation step - (x 0.8)", ScaleStep(true, 0.8f)),
         Button(32800, "Rotation step + (x 1.2)", ScaleStep(true, 1.2f)),
@@ -241,7 +242,7 @@ const std::vector<Menu> &Menus() {
         {"C&reate",
          {32841, 32798, 32829, 32828, 32808, 32797, kSeparator, 32818, 32820, 32819, kSeparator,
           32847, 32848, kSeparator, 32845, 32846}},
-        {"&Help", {57664}},
+        {"&Help", {57670, kSeparator, 57664}},
     };
     return menus;
 }

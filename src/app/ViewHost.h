@@ -31,6 +31,8 @@ public:
     virtual bool RunElectros(ElectrosDialog &dialog) = 0;
     virtual bool RunValueDialog(ValueDialog &dialog) = 0;
     virtual void ShowAbout() = 0;
+    // The user guide, in a window of its own; nothing where there is no window to show it in.
+    virtual void ShowGuide() {}
     // Shows the modeless pipe-position window over this model (kept by the view).
     virtual void ShowPipePositions(PipePositionDialog &dialog) = 0;
     // The other modeless windows, each over its model (kept by the view until it says otherwise).

@@ -4,6 +4,7 @@
 #include "ChestView2D.h"
 #include "DialogWidgets.h"
 #include "EditorWindows.h"
+#include "GuideWindow.h"
 #include "OrganView3D.h"
 #include "QtUi.h"
 

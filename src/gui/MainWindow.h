@@ -24,6 +24,7 @@ namespace ventrel {
 class CVentrelView;
 class ChestPositionWindow;
 class ChestView2D;
+class GuideWindow;
 class LoftEditorWindow;
 class OrganView3D;
 class PipePositionWindow;
@@ -53,6 +54,7 @@ public:
     PolylineWindow *PolylineEditor() const { return m_polylineWindow.get(); }
     LoftEditorWindow *LoftWindow() const { return m_loftWindow.get(); }
     ChestPositionWindow *ChestWindow() const { return m_chestWindow.get(); }
+    GuideWindow *Guide() const { return m_guideWindow.get(); }
     QMenu *RecentMenuAnchor() const { return m_fileMenu; }
 
     // Opens a file named on the command line or dropped on the window.
@@ -73,6 +75,7 @@ public:
     bool RunElectros(ElectrosDialog &dialog) override;
     bool RunValueDialog(ValueDialog &dialog) override;
     void ShowAbout() override;
+    void ShowGuide() override;
     void ShowPipePositions(PipePositionDialog &dialog) override;
     void ShowPolylineDialog(PolylineDialog &dialog) override;
     void ShowLoftEditor(LoftEditor &editor) override;
@@ -116,6 +119,7 @@ private:
     std::unique_ptr<PolylineWindow> m_polylineWindow;
     std::unique_ptr<LoftEditorWindow> m_loftWindow;
     std::unique_ptr<ChestPositionWindow> m_chestWindow;
+    std::unique_ptr<GuideWindow> m_guideWindow;
     bool m_syncing = false;
     bool m_noOpenGl = false;
 };

@@ -6,6 +6,7 @@
 #include "app/VentrelView.h"
 #include "gui/ChestView2D.h"
 #include "gui/DialogWidgets.h"
+#include "gui/GuideWindow.h"
 #include "gui/MainWindow.h"
 #include "gui/OrganView3D.h"
 #include "gui/RecentFiles.h"
@@ -62,6 +63,7 @@ private slots:
     void electrosDialogRefreshAndOk();
     void quitCancelledByItsDialogAndEscape();
     void commandLineDropAndRecentFiles();
+    void f1OpensTheUserGuide();
 
 private:
     void Trigger(int id) { test::Trigger(*m_window, id); }
@@ -284,6 +286,25 @@ void MainWindowTest::commandLineDropAndRecentFiles() {
     QCOMPARE(list.Files(),
              QStringList({File("c.dat"), File("e.dat"), File("d.dat"), File("b.dat")}));
     QCOMPARE(RecentFiles().Files(), list.Files());
+}
+
+void MainWindowTest::f1OpensTheUserGuide() {
+    QVERIFY(!m_window->Guide());
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window->View2D(), Qt::Key_F1);
+    GuideWindow *guide = m_window->Guide();
+    QVERIFY(guide);
+    QVERIFY(guide->isVisible());
+    QCOMPARE(guide->windowTitle(), QString(GuideWindow::kCaption));
+    // The Markdown is rendered (no heading marks left) from the copy the build tree holds.
+    const QString text = guide->toPlainText();
+    QVERIFY(text.contains("A first chest in ten minutes"));
+    QVERIFY(!text.contains("## 1."));
+    QVERIFY(guide->source().toLocalFile().endsWith("share/doc/ventrel/docs/guide.md"));
+    // Asking again shows the same window.
+    Trigger(57670);
+    QCOMPARE(m_window->Guide(), guide);
 }
 
 int main(int argc, char **argv) {
