@@ -38,6 +38,8 @@ public:
     // Where the number the last ReadInt converted begins (its '-' or first digit); npos when it
     // met the end of the text instead.
     size_t LastNumberStart() const { return m_numberStart; }
+    // The line of the cursor, from 1 (for messages; counts the line feeds before the cursor).
+    int Line() const;
 
 private:
     std::string_view m_text;

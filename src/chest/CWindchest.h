@@ -49,9 +49,9 @@ public:
     // the largest class (or none above 0).
     bool SizeValves(ValveCounters &counters);
     // Layout, cut list, valves (the cut list is written into folder.output). Returns the valve
-    // sizing's result.
+    // sizing's result; `written` tells whether the cut list was written.
     bool Refresh(const std::string &fileName, const WorkFolder &folder, ValveCounters &counters,
-                 Ui &ui);
+                 Ui &ui, bool *written = nullptr);
 
     // --- Workshop files (defined with the fabrication outputs) ---
     bool ExportDxf(const std::string &fileName, const WorkFolder &folder, Ui &ui);

@@ -9,6 +9,7 @@
 #include "platform/WorkFolder.h"
 
 #include <cmath>
+#include <map>
 
 namespace ventrel {
 namespace {
@@ -33,7 +34,11 @@ public:
 private:
     std::string_view Kw(DatKeyword keyword) const { return Keyword(keyword, m_language); }
     int ReadValue();
-    void ReadList(CStop::PipeArray &values, int count, DatSourceMap::List list);
+    void ReadList(const CStop &stop, CStop::PipeArray &values, int count, DatSourceMap::List list,
+                  const char *what);
+    int ReadSize(const CStop &stop, int pipe, const char *what);
+    [[noreturn]] void Fail(int status, const std::string &text) const;
+    const L_2D_Drawing &Outline(const std::string &name);
     // The source record of the stop being read (null when not recording).
     DatSourceMap::StopSource *Source() {
         return m_map && !m_map->stops.empty() ? &m_map->stops.back() : nullptr;
@@ -63,6 +68,11 @@ private:
     DatSourceMap *m_map;
     DatLanguage m_language = DatLanguage::French;
     bool m_clampReported = false;
+    // Turrets beyond a stop's table, counted for one message at the end.
+    int m_turretsIgnored = 0;
+    std::string m_turretsIgnoredStop;
+    // Each outline file named by the turrets is read once per chest.
+    std::map<std::string, L_2D_Drawing> m_outlines;
 };
 
 void DatReader::BeginSource(size_t start, std::string_view keyword) {
@@ -87,6 +97,19 @@ void DatReader::ReadRecorded() {
     }
 }
 
+void DatReader::Fail(int status, const std::string &text) const {
+    throw FatalInputError(status, text, m_scan.Line());
+}
+
+const L_2D_Drawing &DatReader::Outline(const std::string &name) {
+    auto found = m_outlines.find(name);
+    if (found == m_outlines.end()) {
+        found = m_outlines.emplace(name, L_2D_Drawing()).first;
+        found->second.L_2D_savepoints(m_folder.In(name), PolyFile::Input, m_ui);
+    }
+    return found->second;
+}
+
 int DatReader::ReadValue() {
     const int value = m_scan.ReadInt();
     if (value == LimitMillimetres(value))
@@ -99,13 +122,23 @@ int DatReader::ReadValue() {
     return LimitMillimetres(value);
 }
 
+// A diameter, hole or length: a negative one would give the drawings negative radii.
+int DatReader::ReadSize(const CStop &stop, int pipe, const char *what) {
+    const int value = ReadValue();
+    if (value < 0)
+        Fail(1, Format("Stop %s: pipe %d has a negative %s (%d)", stop.m_name.c_str(), pipe + 1,
+                       what, value));
+    return value;
+}
+
 // Reads `count` numbers, keeping the ones that fit in the table.
-void DatReader::ReadList(CStop::PipeArray &values, int count, DatSourceMap::List list) {
+void DatReader::ReadList(const CStop &stop, CStop::PipeArray &values, int count,
+                         DatSourceMap::List list, const char *what) {
     DatSourceMap::StopSource *source = Source();
     if (source)
         source->listStart[list] = m_scan.Cursor();
     for (int k = 0; k < count && !m_scan.AtEnd(); ++k) {
-        const int value = ReadValue();
+        const int value = ReadSize(stop, k, what);
         if (source && m_scan.LastNumberStart() != DatSourceMap::kNone)
             source->numbers[list].push_back(m_scan.LastNumberStart());
         if (k < CStop::kMaxPipes)
@@ -164,6 +197,11 @@ void DatReader::Read() {
         m_scan.NextLine();
     }
     ReadStops();
+    if (m_turretsIgnored > 0)
+        m_ui.MessageBox(Format("%s%sStop %s: more than %d turrets; %d turret line%s ignored",
+                               m_chest.m_file_name.c_str(), m_chest.m_file_name.empty() ? "" : ": ",
+                               m_turretsIgnoredStop.c_str(), CStop::kMaxTurrets, m_turretsIgnored,
+                               m_turretsIgnored == 1 ? " is" : "s are"));
 }
 
 void DatReader::ReadPartitions() {
@@ -242,16 +280,27 @@ bool DatReader::ReadStop(int s, bool &firstMixture) {
     const int written = ReadStopHead(s, stop, Section::Stop);
     if (written < 0)
         return false;
-    ReadList(stop.m_diameter, written, DatSourceMap::kDiameters);
-    ReadList(stop.m_hole, written, DatSourceMap::kHoles);
-    ReadList(stop.m_foot, written, DatSourceMap::kFeet);
+    const size_t listStart = m_scan.Cursor();
+    ReadList(stop, stop.m_diameter, written, DatSourceMap::kDiameters, "diameter");
+    ReadList(stop, stop.m_hole, written, DatSourceMap::kHoles, "plate hole");
+    ReadList(stop, stop.m_foot, written, DatSourceMap::kFeet, "foot hole");
     if (!m_scan.Find(Kw(kHeights))) {
-        // Whoever catches the error shows its text, once.
-        throw FatalInputError(-1, Format("Wrong HEIGHTS keyword; Stop :%s", stop.m_name.c_str()));
+        // Whoever catches the error shows its text, once; the next line says what went wrong.
+        const std::string heights(Kw(kHeights));
+        const size_t listEnd = m_scan.Cursor();
+        m_scan.SetCursor(listStart);
+        const bool overran = m_scan.Find(heights) && m_scan.Cursor() <= listEnd;
+        m_scan.SetCursor(listEnd);
+        const std::string why =
+            overran ? Format("%d pipes announced, but the lists before %s hold fewer values",
+                             written, heights.c_str())
+                    : Format("no %s after the %d diameters, plate holes and foot holes",
+                             heights.c_str(), written);
+        Fail(-1, Format("Wrong HEIGHTS keyword; Stop :%s\n%s", stop.m_name.c_str(), why.c_str()));
     }
     if (DatSourceMap::StopSource *source = Source())
         source->heights = KeywordAt(Kw(kHeights));
-    ReadList(stop.m_length, written, DatSourceMap::kLengths);
+    ReadList(stop, stop.m_length, written, DatSourceMap::kLengths, "length");
     ReadTurrets(stop);
     if (DatSourceMap::StopSource *source = Source())
         source->complete = true;
@@ -312,10 +361,9 @@ void DatReader::ReadShape(CStop &stop) {
     } else if (m_scan.Match(Kw(kSquare))) {
         stop.m_square = true;
     } else {
-        throw FatalInputError(
-            197, Format("Stop %s: no pipe shape: %s must be followed directly by %s or %s",
-                        stop.m_name.c_str(), std::string(Kw(kShape)).c_str(),
-                        std::string(Kw(kRound)).c_str(), std::string(Kw(kSquare)).c_str()));
+        Fail(197, Format("Stop %s: no pipe shape: %s must be followed directly by %s or %s",
+                         stop.m_name.c_str(), std::string(Kw(kShape)).c_str(),
+                         std::string(Kw(kRound)).c_str(), std::string(Kw(kSquare)).c_str()));
     }
 }
 
@@ -345,15 +393,15 @@ void DatReader::ReadTurrets(CStop &stop) {
         rotation.y = static_cast<float>(ReadValue());
         rotation.z = static_cast<float>(ReadValue());
         if (stop.m_turret_count >= CStop::kMaxTurrets) {
-            m_ui.MessageBox(Format("Stop %s: more than %d turrets; the others are ignored",
-                                   stop.m_name.c_str(), CStop::kMaxTurrets));
+            if (m_turretsIgnored++ == 0)
+                m_turretsIgnoredStop = stop.m_name;
         } else {
             CLoft &turret = stop.Turret(stop.m_turret_count);
             turret = CLoft();
             turret.m_couple_name = couple;
             turret.m_forme_name = forme;
-            turret.m_couple.L_2D_savepoints(m_folder.In(couple), PolyFile::Input, m_ui);
-            turret.m_forme.L_2D_savepoints(m_folder.In(forme), PolyFile::Input, m_ui);
+            turret.m_couple = Outline(couple);
+            turret.m_forme = Outline(forme);
             turret.m_offset = offset;
             turret.m_rotation = rotation;
             ++stop.m_turret_count;
@@ -389,9 +437,11 @@ bool DatReader::ReadOctaveStop(int s) {
     // One group of four for each C, plus the C above the last octave.
     const int groups = written / 12 + 2;
     for (int g = 0; g < groups && !m_scan.AtEnd(); ++g) {
+        const int p0 = 12 * g;
+        const char *what[4] = {"diameter", "foot hole", "plate hole", "length"};
         int group[4];
-        for (int &value : group) {
-            value = ReadValue();
+        for (int i = 0; i < 4; ++i) {
+            group[i] = ReadSize(stop, p0, what[i]);
             if (source && m_scan.LastNumberStart() != DatSourceMap::kNone)
                 source->numbers[DatSourceMap::kDiameters].push_back(m_scan.LastNumberStart());
         }
@@ -418,14 +468,18 @@ void CWindchest::ReadDat(const std::string &text, const WorkFolder &folder, Ui &
 }
 
 bool CWindchest::ReadDatFile(const std::string &name, const WorkFolder &folder, Ui &ui) {
-    std::string text;
+    std::string text, reason;
     const auto path = folder.In(name);
-    if (!ReadWholeFile(path, text)) {
-        ui.MessageBox(Format("FICHIER %s ABSENT\n", path.string().c_str()));
+    if (!ReadWholeFile(path, text, &reason)) {
+        ui.MessageBox(MissingFileText(path, reason));
         return false;
     }
     m_file_name = name.substr(0, kMaxFileName);
-    ReadDat(text, folder, ui);
+    try {
+        ReadDat(text, folder, ui);
+    } catch (const FatalInputError &error) {
+        throw error.In(path.string());
+    }
     return true;
 }
 

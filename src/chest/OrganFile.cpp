@@ -59,14 +59,14 @@ int LoadOrganChests(const OrganFile &organ, ChestTable &table, const WorkFolder 
         chest.m_file_name = item.file;
         chest.m_stop_count = 0;
         try {
-            std::string text;
-            if (ReadWholeFile(folder.In(item.file), text))
+            std::string text, reason;
+            if (ReadWholeFile(folder.In(item.file), text, &reason))
                 chest.ReadDat(text, folder, ui);
             else
-                ui.MessageBox(Format("FICHIER %s ABSENT\n", folder.In(item.file).string().c_str()));
+                ui.MessageBox(MissingFileText(folder.In(item.file), reason));
         } catch (const FatalInputError &error) {
             // The chest keeps the stops read before the fault; the rest of the organ still loads.
-            ui.MessageBox(Format("%s: %s", item.file.c_str(), error.what()));
+            ui.MessageBox(error.In(folder.In(item.file).string()).Located());
         }
         chest.Layout();
         for (int i = 0; i < 3; ++i)

@@ -29,12 +29,16 @@ std::string CutListText(const CWindchest &chest, const std::string &fileName) {
     return text;
 }
 
+std::string CutListName(const std::string &fileName) {
+    return DerivedName(fileName, "_commande.wri");
+}
+
 bool CWindchest::WriteCommande(const std::string &fileName, const WorkFolder &folder, Ui &ui) {
     if (fileName.empty())
         return false;
     std::string error;
-    if (!WriteFileAtomically(folder.Out(DerivedName(fileName, "_commande.wri")),
-                             CutListText(*this, fileName), &error)) {
+    if (!WriteFileAtomically(folder.Out(CutListName(fileName)), CutListText(*this, fileName),
+                             &error)) {
         ui.MessageBox("Cannot write the cut list " + error);
         return false;
     }
@@ -42,9 +46,11 @@ bool CWindchest::WriteCommande(const std::string &fileName, const WorkFolder &fo
 }
 
 bool CWindchest::Refresh(const std::string &fileName, const WorkFolder &folder,
-                         ValveCounters &counters, Ui &ui) {
+                         ValveCounters &counters, Ui &ui, bool *written) {
     Layout();
-    WriteCommande(fileName, folder, ui);
+    const bool cutList = WriteCommande(fileName, folder, ui);
+    if (written)
+        *written = cutList;
     return SizeValves(counters);
 }
 

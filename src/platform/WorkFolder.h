@@ -1,6 +1,8 @@
 // The folders in which bare file names are opened and written.
 #pragma once
 
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -19,7 +21,21 @@ struct WorkFolder {
     static WorkFolder Both(const std::filesystem::path &folder) { return {folder, folder}; }
 };
 
-// Reads a whole file; false when it cannot be opened or read.
-bool ReadWholeFile(const std::filesystem::path &path, std::string &bytes);
+// The largest text input (chest, organ, outline and side files): beyond it a file is refused rather
+// than read into memory.
+inline constexpr std::uintmax_t kTextFileLimit = std::uintmax_t(64) << 20;
+
+// Reads a whole regular file of at most `limit` bytes; false when it cannot be opened or read, is
+// not a regular file (a directory, a FIFO, a device) or is larger, with the reason in `reason`.
+bool ReadWholeFile(const std::filesystem::path &path, std::string &bytes,
+                   std::string *reason = nullptr, std::uintmax_t limit = kTextFileLimit);
+
+// Opens a regular file for reading ("rb"); null with the reason for anything else, at once (a FIFO
+// is not waited for).
+std::FILE *OpenInputFile(const std::filesystem::path &path, std::string *reason = nullptr);
+
+// "FICHIER %s ABSENT\n", followed on the next line by the reason when the file exists but cannot be
+// read (a directory, a FIFO, too large, no permission).
+std::string MissingFileText(const std::filesystem::path &path, const std::string &reason);
 
 } // namespace ventrel

@@ -128,6 +128,7 @@ private:
     void Status(const std::string &text);
     long m_faceTotal = 0;
     bool m_fullReported = false;
+    std::vector<std::string> m_unreadableTextures;
 };
 
 } // namespace ventrel
