@@ -44,7 +44,8 @@ OrganFile OrganFile::Parse(const std::string &text, Ui &ui) {
     return organ;
 }
 
-int LoadOrganChests(const OrganFile &organ, ChestTable &table, const WorkFolder &folder, Ui &ui) {
+int LoadOrganChests(const OrganFile &organ, ChestTable &table, const WorkFolder &folder, Ui &ui,
+                    std::vector<std::string> *unread) {
     table.count = 0;
     for (const OrganFile::Item &item : organ.items) {
         if (item.kind != OrganFile::Kind::Chest)
@@ -60,13 +61,18 @@ int LoadOrganChests(const OrganFile &organ, ChestTable &table, const WorkFolder 
         chest.m_stop_count = 0;
         try {
             std::string text, reason;
-            if (ReadWholeFile(folder.In(item.file), text, &reason))
+            if (ReadWholeFile(folder.In(item.file), text, &reason)) {
                 chest.ReadDat(text, folder, ui);
-            else
+            } else {
                 ui.MessageBox(MissingFileText(folder.In(item.file), reason));
+                if (unread)
+                    unread->push_back(item.file);
+            }
         } catch (const FatalInputError &error) {
             // The chest keeps the stops read before the fault; the rest of the organ still loads.
             ui.MessageBox(error.In(folder.In(item.file).string()).Located());
+            if (unread)
+                unread->push_back(item.file);
         }
         chest.Layout();
         for (int i = 0; i < 3; ++i)

@@ -24,6 +24,8 @@ struct WorkFolder {
 // The largest text input (chest, organ, outline and side files): beyond it a file is refused rather
 // than read into memory.
 inline constexpr std::uintmax_t kTextFileLimit = std::uintmax_t(64) << 20;
+// Scene files (VRML, meshes, terrains) may be larger.
+inline constexpr std::uintmax_t kSceneFileLimit = std::uintmax_t(1) << 30;
 
 // Reads a whole regular file of at most `limit` bytes; false when it cannot be opened or read, is
 // not a regular file (a directory, a FIFO, a device) or is larger, with the reason in `reason`.

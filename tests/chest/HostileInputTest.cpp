@@ -3,6 +3,7 @@
 #include "ChestText.h"
 #include "TestFolder.h"
 
+#include "chest/OrganFile.h"
 #include "chest/StopFile.h"
 #include "platform/FatalInputError.h"
 
@@ -138,6 +139,29 @@ TEST_F(HostileInput, ChestThatIsNotARegularFileIsRefusedAtOnceWithTheReason) {
     EXPECT_FALSE(chest->ReadDatFile("fifo.dat", work, ui));
     EXPECT_EQ(ui.Messages().back().text,
               "FICHIER " + (folder / "fifo.dat").string() + " ABSENT\nnot a regular file\n");
+}
+
+TEST_F(HostileInput, OrganNamesTheChestsItCouldNotReadAndWhereTheyFailed) {
+    folder.Write("a.dat", StopText(StopSpec{}));
+    std::string text = StopText(StopSpec{});
+    text.replace(text.find("FORME:ROND"), 10, "FORME: ROND");
+    folder.Write("bad.dat", text);
+    std::filesystem::create_directory(folder / "dir.dat");
+    const OrganFile organ =
+        OrganFile::Parse("SOMMIER a.dat 0 0 0 1 0 0
+                         SOMMIER bad.dat 0 0 0 1 0 0 "
+                                                     "SOMMIER dir.dat 0 0 0 1 0 0
+                                                     ",
+                         ui);
+    auto table = std::make_unique<ChestTable>();
+    std::vector<std::string> unread;
+    EXPECT_EQ(LoadOrganChests(organ, *table, work, ui, &unread), 3);
+    EXPECT_EQ(unread, (std::vector<std::string>{"bad.dat", "dir.dat"}));
+    ASSERT_EQ(ui.Messages().size(), 2u);
+    EXPECT_TRUE(ui.Messages()[0].text.starts_with((folder / "bad.dat").string() + ":5: Stop "))
+        << ui.Messages()[0].text;
+    EXPECT_EQ(ui.Messages()[1].text,
+              "FICHIER " + (folder / "dir.dat").string() + " ABSENT\nIs a directory\n");
 }
 
 } // namespace
