@@ -147,12 +147,10 @@ TEST_F(HostileInput, OrganNamesTheChestsItCouldNotReadAndWhereTheyFailed) {
     text.replace(text.find("FORME:ROND"), 10, "FORME: ROND");
     folder.Write("bad.dat", text);
     std::filesystem::create_directory(folder / "dir.dat");
-    const OrganFile organ =
-        OrganFile::Parse("SOMMIER a.dat 0 0 0 1 0 0
-                         SOMMIER bad.dat 0 0 0 1 0 0 "
-                                                     "SOMMIER dir.dat 0 0 0 1 0 0
-                                                     ",
-                         ui);
+    const OrganFile organ = OrganFile::Parse("SOMMIER a.dat 0 0 0 1 0 0\n"
+                                             "SOMMIER bad.dat 0 0 0 1 0 0\n"
+                                             "SOMMIER dir.dat 0 0 0 1 0 0\n",
+                                             ui);
     auto table = std::make_unique<ChestTable>();
     std::vector<std::string> unread;
     EXPECT_EQ(LoadOrganChests(organ, *table, work, ui, &unread), 3);
