@@ -17,9 +17,21 @@ bool ReadChest(const ChestOptions &options, CWindchest &chest, Ui &ui) {
         const InputFile partitions(options.partitions, options.outputFolder);
         if (!chest.ReadDatFile(partitions.name, partitions.folder, ui))
             return false;
+        if (chest.m_rect_count == 0 && chest.m_line_count == 0) {
+            ui.MessageBox(Format("%s: no partition (no BARRAGES file with RECT or LINE lines)",
+                                 options.partitions.c_str()));
+            return false;
+        }
     }
     const InputFile input(options.path, options.outputFolder);
     return chest.ReadDatFile(input.name, input.folder, ui);
+}
+
+bool SaidNoStop(const CWindchest &chest, const std::string &path, Ui &ui) {
+    if (chest.StopCount() > 0 || chest.m_rect_count > 0 || chest.m_line_count > 0)
+        return false;
+    ui.MessageBox(Format("%s: no stop in this chest", path.c_str()));
+    return true;
 }
 
 } // namespace ventrel::cli

@@ -4,6 +4,7 @@
 
 #include "chest/CWindchest.h"
 #include "fabrication/CircleDxf.h"
+#include "platform/FatalInputError.h"
 
 namespace ventrel::cli {
 
@@ -22,7 +23,16 @@ void AddCirclesCommand(CLI::App &app, Run &run) {
             return;
         }
         auto chest = std::make_unique<CWindchest>();
-        chest->ReadCircles(text, run.ui);
+        try {
+            chest->ReadCircles(text, run.ui);
+        } catch (const FatalInputError &error) {
+            throw error.In(input.folder.In(input.name).string());
+        }
+        if (chest->m_circle_count == 0) {
+            run.ui.MessageBox(Format("%s: no circle: nothing is written", path->c_str()));
+            run.status = 1;
+            return;
+        }
         run.status = WriteCirclesDxf(*chest, input.name, input.folder, run.ui) ? 0 : 1;
     });
 }

@@ -10,7 +10,9 @@
 #include "platform/qtgui/PictureFile.h"
 #endif
 
-#include <cstdio>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
 
 namespace ventrel::cli {
 namespace {
@@ -26,11 +28,18 @@ struct DrawOptions {
 };
 
 // "X,Y" or "WxH": two integers with the given separator.
+// Each number within ±1000000 (beyond, no picture makes sense and sums could overflow).
 bool ParsePair(const std::string &text, char separator, int &first, int &second) {
-    char sep = 0;
-    char rest = 0;
-    return std::sscanf(text.c_str(), "%d%c%d%c", &first, &sep, &second, &rest) == 3 &&
-           sep == separator;
+    const char *end = text.data() + text.size();
+    auto number = [end](const char *from, int &value) -> const char * {
+        const auto [next, error] = std::from_chars(from, end, value);
+        return error == std::errc() && value >= -1000000 && value <= 1000000 ? next : nullptr;
+    };
+    const char *at = number(text.data(), first);
+    if (!at || at == end || *at != separator)
+        return false;
+    at = number(at + 1, second);
+    return at == end;
 }
 
 } // namespace
@@ -41,9 +50,20 @@ void AddDrawCommand(CLI::App &app, Run &run) {
     auto options = std::make_shared<DrawOptions>();
     options->chest.AddTo(*command, false);
     command->add_option("-o", options->output, "Picture to write: .svg, .png or .pdf")->required();
-    command->add_option("--scale", options->scale, "Pixels per millimetre (the view's zoom)")
-        ->check(CLI::PositiveNumber);
-    command->add_option("--pan", options->pan, "Pan offset X,Y in pixels");
+    command
+        ->add_option("--scale", options->scale,
+                     "Pixels per millimetre (the view's zoom), 0.0001 to 1000")
+        ->check(CLI::Validator(
+            [](std::string &text) {
+                char *end = nullptr;
+                const double value = std::strtod(text.c_str(), &end);
+                return end != text.c_str() && *end == '\0' && std::isfinite(value) &&
+                               value >= 1e-4 && value <= 1e3
+                           ? std::string()
+                           : "the scale is a number from 0.0001 to 1000";
+            },
+            "0.0001 ... 1000"));
+    command->add_option("--pan", options->pan, "Pan offset X,Y in pixels, each within ±1000000");
     command->add_option("--size", options->size, "Picture size WxH in pixels");
     command->add_flag("--hide-dimensions", options->hideDimensions,
                       "Leave out the per-pipe dimensions (\"Masq dimensions\")");
@@ -51,7 +71,7 @@ void AddDrawCommand(CLI::App &app, Run &run) {
     command->callback([&run, options] {
         int panX = 0, panY = 0, width = 0, height = 0;
         if (!ParsePair(options->pan, ',', panX, panY))
-            throw CLI::ValidationError("--pan", "expected X,Y, for example 20,-40");
+            throw CLI::ValidationError("--pan", "expected X,Y within ±1000000, for example 20,-40");
         if (!ParsePair(options->size, 'x', width, height) || width <= 0 || height <= 0 ||
             width > 20000 || height > 20000)
             throw CLI::ValidationError("--size", "expected WxH between 1x1 and 20000x20000");
@@ -91,7 +111,7 @@ void AddDrawCommand(CLI::App &app, Run &run) {
             run.status = 1;
             return;
         }
-        run.status = 0;
+        run.status = SaidNoStop(*chest, options->chest.path, run.ui) ? 1 : 0;
 #else
         run.ui.MessageBox("This ventrel-cli was built without the Qt drawing back-end.");
         run.status = 1;

@@ -3,6 +3,7 @@
 #include "Commands.h"
 
 #include "fabrication/CamExport.h"
+#include "fabrication/PlateExport.h"
 
 namespace ventrel::cli {
 
@@ -23,12 +24,18 @@ void AddExportCommand(CLI::App &app, Run &run) {
         }
         const InputFile input(options->path, options->outputFolder);
         ValveCounters counters;
-        chest->Refresh(input.name, input.folder, counters, run.ui);
-        // As "Export DXF" after opening: then the cut list again, naming the DXF files.
-        const bool exported = (*cam ? ExportCamDxf(*chest, input.name, input.folder, run.ui)
-                                    : chest->ExportDxf(input.name, input.folder, run.ui)) &&
-                              chest->WriteCommande(input.name, input.folder, run.ui);
-        run.status = exported ? 0 : 1;
+        if (*cam) {
+            chest->Refresh(input.name, input.folder, counters, run.ui);
+            const bool exported = ExportCamDxf(*chest, input.name, input.folder, run.ui) &&
+                                  chest->WriteCommande(input.name, input.folder, run.ui);
+            run.status = exported ? 0 : 1;
+            return;
+        }
+        chest->Layout();
+        chest->SizeValves(counters);
+        // What "Open Chest" then "Export DXF" leave: the drawings and the cut list naming them,
+        // written as one set so that a failure leaves the previous set whole.
+        run.status = ExportPlateFiles(*chest, input.name, input.folder, run.ui, true) ? 0 : 1;
     });
 }
 

@@ -28,6 +28,8 @@ void AddLayoutCommand(CLI::App &app, Run &run) {
                       << chest->m_valve_count << " valves, plate " << chest->m_plate.x2 << " x "
                       << chest->m_plate.y2 << " mm" << (ok ? "" : ", valves too large") << "\n";
         }
+        if (SaidNoStop(*chest, options->path, run.ui))
+            run.status = 1;
     });
 }
 

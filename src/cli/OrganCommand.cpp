@@ -40,7 +40,8 @@ void AddOrganCommand(CLI::App &app, Run &run) {
         }
         const OrganFile organ = OrganFile::Parse(text, run.ui);
         auto table = std::make_unique<ChestTable>();
-        LoadOrganChests(organ, *table, input.folder, run.ui);
+        std::vector<std::string> unread;
+        LoadOrganChests(organ, *table, input.folder, run.ui, &unread);
         Json chests = Json::array();
         for (int i = 0; i < table->count; ++i) {
             const CWindchest &chest = (*table)[i];
@@ -68,6 +69,14 @@ void AddOrganCommand(CLI::App &app, Run &run) {
             for (const auto &chest : chests)
                 std::cout << chest["file"].get<std::string>() << " at " << chest["position"].dump()
                           << ", " << chest["stops"] << " stops\n";
+        }
+        if (!unread.empty()) {
+            std::string names;
+            for (const std::string &name : unread)
+                names += (names.empty() ? "" : ", ") + name;
+            run.ui.MessageBox(
+                Format("%s: chests not read whole: %s", path->c_str(), names.c_str()));
+            run.status = 1;
         }
     });
 }

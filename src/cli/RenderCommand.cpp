@@ -43,21 +43,25 @@ bool IsOrganFile(const std::string &name) {
 }
 
 // Fills the scene as "Open Organ" or "Open Chest" would, without writing any file.
-bool BuildInput(const InputFile &input, Scene &scene, ChestTable &table, Ui &ui) {
+// `unread` receives what could not be read whole: the organ's chests, or the chest with no stop.
+bool BuildInput(const InputFile &input, Scene &scene, ChestTable &table, Ui &ui,
+                std::vector<std::string> &unread) {
     if (IsOrganFile(input.name)) {
-        std::string text;
-        if (!ReadWholeFile(input.folder.In(input.name), text)) {
-            ui.MessageBox(Format("FICHIER %s ABSENT\n", input.name.c_str()));
+        std::string text, reason;
+        if (!ReadWholeFile(input.folder.In(input.name), text, &reason)) {
+            ui.MessageBox(MissingFileText(input.folder.In(input.name), reason));
             return false;
         }
         const OrganFile organ = OrganFile::Parse(text, ui);
-        LoadOrganChests(organ, table, input.folder, ui);
+        LoadOrganChests(organ, table, input.folder, ui, &unread);
         return BuildOrgan3D(scene, organ, table, &ui);
     }
     if (!table[0].ReadDatFile(input.name, input.folder, ui))
         return false;
     table.count = 1;
     table[0].Layout();
+    if (table[0].StopCount() == 0)
+        unread.push_back(input.name + " (no stop)");
     return BuildChests3D(scene, table, &ui);
 }
 
@@ -75,7 +79,7 @@ bool WritePng(const std::vector<std::uint8_t> &rgba, int width, int height, cons
     std::string error;
     if (!WriteFileAtomically(
             path, std::string(bytes.constData(), static_cast<size_t>(bytes.size())), &error)) {
-        ui.MessageBox(Format("Cannot write %s: %s", path.c_str(), error.c_str()));
+        ui.MessageBox("Cannot write " + error);
         return false;
     }
     return true;
@@ -89,7 +93,17 @@ void AddRenderCommand(CLI::App &app, Run &run) {
     auto options = std::make_shared<RenderOptions>();
     command->add_option("input", options->input, "Organ file (.org) or chest file (.dat)")
         ->required();
-    command->add_option("-o", options->output, "PNG file to write")->required();
+    command->add_option("-o", options->output, "PNG file to write")
+        ->required()
+        ->check(CLI::Validator(
+            [](std::string &name) {
+                std::string ending = name.size() >= 4 ? name.substr(name.size() - 4) : "";
+                for (char &c : ending)
+                    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+                return ending == ".png" ? std::string()
+                                        : "the picture is written as PNG: its name ends in .png";
+            },
+            "FILE.png"));
     command->add_option("--size", options->size, "Picture size WxH (default 800x600)");
     command->add_option("--view", options->view, "front, left, right or top")
         ->check(CLI::IsMember({"front", "left", "right", "top"}));
@@ -118,12 +132,21 @@ void AddRenderCommand(CLI::App &app, Run &run) {
         auto table = std::make_unique<ChestTable>();
         Scene scene(&run.ui);
         scene.m_readTexture = TextureFileReader(input.folder.input, run.ui);
-        if (!BuildInput(input, scene, *table, run.ui)) {
+        std::vector<std::string> unread;
+        if (!BuildInput(input, scene, *table, run.ui, unread)) {
             run.status = 1;
             return;
         }
         PaintSnapshot(scene, width, height, views.at(options->view), options->vector);
         run.status = WritePng(context->ReadRgba(), width, height, options->output, run.ui) ? 0 : 1;
+        if (!unread.empty()) {
+            std::string names;
+            for (const std::string &name : unread)
+                names += (names.empty() ? "" : ", ") + name;
+            run.ui.MessageBox(
+                Format("%s: not read whole: %s", options->input.c_str(), names.c_str()));
+            run.status = 1;
+        }
     });
 }
 

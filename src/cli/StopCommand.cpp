@@ -25,9 +25,14 @@ void AddStopCommand(CLI::App &app, Run &run) {
             return;
         }
         auto chest = std::make_unique<CWindchest>();
-        ReadStopFile(*chest, text, run.ui);
+        if (!ReadStopFile(*chest, text, run.ui)) {
+            run.status = 1;
+            return;
+        }
         ValveCounters counters;
-        const bool ok = chest->Refresh(input.name, input.folder, counters, run.ui);
+        bool written = false;
+        const bool ok = chest->Refresh(input.name, input.folder, counters, run.ui, &written);
+        run.status = written ? 0 : 1;
         if (*json)
             std::cout << LayoutJson(*chest, ok, counters).dump(2) << "\n";
         else

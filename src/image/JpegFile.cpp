@@ -116,7 +116,7 @@ std::vector<std::uint8_t> ReadRows(Ui &ui, const std::string &name, int &width, 
     std::string reason;
     File file(OpenInputFile(name, &reason));
     if (!file) {
-        ui.MessageBox(Format("JPEG :\nCan't open %s\n%s\n", name.c_str(), reason.c_str()));
+        ui.MessageBox(WithReason(Format("JPEG :\nCan't open %s\n", name.c_str()), reason));
         return {};
     }
     Decoder d(ui, file.get());
@@ -193,7 +193,7 @@ int ReadJpegSize(Ui &ui, const std::string &name, int &width, int &height) {
     std::string reason;
     File file(OpenInputFile(name, &reason));
     if (!file) {
-        ui.MessageBox(Format("JPEG :\nCan't open %s\n%s\n", name.c_str(), reason.c_str()));
+        ui.MessageBox(WithReason(Format("JPEG :\nCan't open %s\n", name.c_str()), reason));
         return 0;
     }
     Decoder d(ui, file.get());

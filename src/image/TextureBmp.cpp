@@ -41,7 +41,7 @@ int CTexture::ReadFileBMP(const std::string &name) {
     std::string reason;
     File file(OpenInputFile(name, &reason));
     if (!file) {
-        Message(Format("Unable to open file for reading %s\n%s", name.c_str(), reason.c_str()));
+        Message(WithReason("Unable to open file for reading " + name, reason));
         return 0;
     }
     std::uint8_t fileHeader[kFileHeaderBytes];
@@ -129,8 +129,7 @@ int CTexture::SaveFileBMP(const std::string &name) {
 
     AtomicFile file;
     if (!file.Open(name)) {
-        Message(
-            Format("Unable to open file for writing %s\n%s", name.c_str(), file.Error().c_str()));
+        Message("Unable to open file for writing " + file.Error());
         return 0;
     }
     if (!file.Write(fileHeader, sizeof fileHeader)) {

@@ -70,7 +70,7 @@ int CTexture::ReadFileRAW(const std::string &name, int width, int height, int de
     std::string reason;
     std::unique_ptr<std::FILE, FileCloser> file(OpenInputFile(name, &reason));
     if (!file) {
-        Message(Format("Unable to open file for reading %s\n%s", name.c_str(), reason.c_str()));
+        Message(WithReason("Unable to open file for reading " + name, reason));
         return 0;
     }
     if (!Alloc(width, height, depth))
@@ -120,8 +120,7 @@ int CTexture::SaveFileRAW(const std::string &name) {
     // The whole file is replaced, so a shorter image leaves nothing of a longer previous file.
     AtomicFile file;
     if (!file.Open(name)) {
-        Message(
-            Format("Unable to open file for writing %s\n%s", name.c_str(), file.Error().c_str()));
+        Message("Unable to open file for writing " + file.Error());
         return 0;
     }
     const std::size_t packed = std::size_t(m_width) * m_depth / 8;

@@ -95,12 +95,15 @@ std::FILE *OpenInputFile(const std::filesystem::path &path, std::string *reason)
     return file;
 }
 
+std::string WithReason(const std::string &text, const std::string &reason) {
+    if (reason.empty() || reason == std::strerror(ENOENT))
+        return text;
+    return text + (text.ends_with('\n') ? "" : "\n") + reason + (text.ends_with('\n') ? "\n" : "");
+}
+
 std::string MissingFileText(const std::filesystem::path &path, const std::string &reason) {
-    std::string text = Format("FICHIER %s ABSENT\n", path.string().c_str());
     // "ABSENT" says it all for a file that is not there; any other fault is named.
-    if (!reason.empty() && reason != std::strerror(ENOENT))
-        text += reason + "\n";
-    return text;
+    return WithReason(Format("FICHIER %s ABSENT\n", path.string().c_str()), reason);
 }
 
 } // namespace ventrel

@@ -36,6 +36,10 @@ bool ReadWholeFile(const std::filesystem::path &path, std::string &bytes,
 // is not waited for).
 std::FILE *OpenInputFile(const std::filesystem::path &path, std::string *reason = nullptr);
 
+// The text, then on the next line the reason, unless the file simply does not exist (the text says
+// so already) or no reason is known.
+std::string WithReason(const std::string &text, const std::string &reason);
+
 // "FICHIER %s ABSENT\n", followed on the next line by the reason when the file exists but cannot be
 // read (a directory, a FIFO, too large, no permission).
 std::string MissingFileText(const std::filesystem::path &path, const std::string &reason);
