@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <stdlib.h>
 #include <string>
@@ -24,7 +25,13 @@ namespace {
 const std::filesystem::path &Folder() {
     static const std::filesystem::path folder = [] {
         std::string pattern = "/tmp/ventrel-fuzz-road-XXXXXX";
-        return std::filesystem::path(mkdtemp(pattern.data()) ? pattern : "/tmp");
+        if (!mkdtemp(pattern.data()))
+            return std::filesystem::path("/tmp");
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(Folder(), ignored);
+        });
+        return std::filesystem::path(pattern);
     }();
     return folder;
 }
