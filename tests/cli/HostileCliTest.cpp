@@ -19,7 +19,7 @@ const char *kStop = "JEU Montre8\nNTUYAUX 2\nTUYAU1 1\nINCX 1\nFORME:ROND\nXY0 0
 
 // The exit status and everything printed, standard error included.
 test::Result CliAll(const std::string &arguments) {
-    return test::Cli(arguments + " 2>&1");
+    return test::Cli(arguments, "", true);
 }
 
 size_t FileCount(const std::filesystem::path &folder) {
