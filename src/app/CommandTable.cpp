@@ -186,6 +186,8 @@ std::vector<Command> BuildTable() {
         Item(32847, "Extrude", [](View &v) { v.Extrude(); }),
         Item(32848, "TURRET", [](View &v) { v.CreateTurret(); }),
         Item(32845, "Create Pedalboard", [](View &v) { v.CreatePedalboard(); }),
+        Item(32850, "Stop from Scale...", [](View &v) { v.StopFromScale(); }),
+        Item(32851, "Scale Chart", [](View &v) { v.ShowScaleChart(); }),
         Item(32846, "Write PEDALBOARD DXF", [](View &v) { v.WritePedalboardDxf(); }),
         Item(57670, "User Guide\tF1", [](View &v) { v.Host().ShowGuide(); }),
         Item(57664, "&About Ventrel...", [](View &v) { v.Host().ShowAbout(); }),
@@ -238,10 +240,11 @@ const std::vector<Menu> &Menus() {
         {"&View",
          {59392, 59393, kSeparator, 32784, 32807, 32793, 32833, 32785, 32788, kSeparator, 32823,
           32824, 32825, 32826, 32827, kSeparator, 32809}},
-        {"&Chest", {32786, 32789, 32792, 32836, 32834, kSeparator, 32794, 32805, 32796, 32843}},
+        {"&Chest",
+         {32786, 32789, 32792, 32836, 32834, kSeparator, 32794, 32805, 32796, 32843, 32851}},
         {"C&reate",
          {32841, 32798, 32829, 32828, 32808, 32797, kSeparator, 32818, 32820, 32819, kSeparator,
-          32847, 32848, kSeparator, 32845, 32846}},
+          32847, 32848, kSeparator, 32845, 32846, kSeparator, 32850}},
         {"&Help", {57670, kSeparator, 57664}},
     };
     return menus;

@@ -168,6 +168,12 @@ public:
     // ---- small commands ----
     void EditPipePositions();
     void DisplayInfos();
+    // "Stop from Scale...": the stop appended to the current chest, laid out, drawn again.
+    void StopFromScale();
+    // "Scale Chart": the chart of the current chest's stops.
+    void ShowScaleChart();
+    // A stop chosen on the chart: its first pipe picked in the 2D view, as a click would.
+    void SelectStop(int stop);
     void PrintingScaleDialog();
     void LineWidthDialog();
     void ChooseColour();

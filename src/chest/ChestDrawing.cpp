@@ -98,7 +98,9 @@ void CWindchest::Draw(Drawing2D &drawing) const {
             if (!stop.IsPresent(k))
                 continue;
             const int x = stop.X(k), y = stop.Y(k), w = stop.m_diameter[static_cast<size_t>(k)];
-            drawing.SelectColour(k == stop.m_selected_pipe ? 1 : 4);
+            const bool selected =
+                k == stop.m_selected_pipe || stop.m_selected_pipe == CStop::kWholeStop;
+            drawing.SelectColour(selected ? 1 : 4);
             if (stop.m_square)
                 drawing.FrameBox(x - w / 2, y - w / 2, x + w / 2, y + w / 2);
             else

@@ -7,6 +7,7 @@
 #include "GuideWindow.h"
 #include "OrganView3D.h"
 #include "QtUi.h"
+#include "ScaleWidgets.h"
 
 #include "app/CommandTable.h"
 #include "app/VentrelView.h"
@@ -290,6 +291,22 @@ bool MainWindow::RunElectros(ElectrosDialog &dialog) {
 bool MainWindow::RunValueDialog(ValueDialog &dialog) {
     ValueDialogWidget widget(dialog, *m_ui, this);
     return widget.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::RunScaleDialog(ScaleDialog &dialog) {
+    ScaleDialogWidget widget(dialog, this);
+    return widget.exec() == QDialog::Accepted;
+}
+
+void MainWindow::ShowScaleChart(std::vector<ChartLine> lines, const std::string &chestName) {
+    if (!m_chartWindow) {
+        m_chartWindow = std::make_unique<ScaleChartWindow>();
+        m_chartWindow->onStop = [this](int stop) {
+            m_view->SelectStop(stop);
+            Sync();
+        };
+    }
+    m_chartWindow->Show(std::move(lines), chestName);
 }
 
 void MainWindow::ToggleBar(int id) {

@@ -29,6 +29,7 @@ class LoftEditorWindow;
 class OrganView3D;
 class PipePositionWindow;
 class PolylineWindow;
+class ScaleChartWindow;
 class QtUi;
 
 class MainWindow : public QMainWindow, public ViewHost {
@@ -55,6 +56,7 @@ public:
     LoftEditorWindow *LoftWindow() const { return m_loftWindow.get(); }
     ChestPositionWindow *ChestWindow() const { return m_chestWindow.get(); }
     GuideWindow *Guide() const { return m_guideWindow.get(); }
+    ScaleChartWindow *ChartWindow() const { return m_chartWindow.get(); }
     QMenu *RecentMenuAnchor() const { return m_fileMenu; }
 
     // Opens a file named on the command line or dropped on the window.
@@ -81,6 +83,8 @@ public:
     void ShowLoftEditor(LoftEditor &editor) override;
     void ShowChestPositions(ChestPositionDialog &dialog) override;
     void LoftEditorClosed() override;
+    bool RunScaleDialog(ScaleDialog &dialog) override;
+    void ShowScaleChart(std::vector<ChartLine> lines, const std::string &chestName) override;
     void Print() override;
     void PrintPreview() override;
     void ToggleBar(int id) override;
@@ -120,6 +124,7 @@ private:
     std::unique_ptr<LoftEditorWindow> m_loftWindow;
     std::unique_ptr<ChestPositionWindow> m_chestWindow;
     std::unique_ptr<GuideWindow> m_guideWindow;
+    std::unique_ptr<ScaleChartWindow> m_chartWindow;
     bool m_syncing = false;
     bool m_noOpenGl = false;
 };
