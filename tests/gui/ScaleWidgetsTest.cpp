@@ -1,4 +1,5 @@
 // The "Stop from Scale" dialog and the scale chart window, driven by Qt Test on an X server.
+#include "GuiTestSupport.h"
 #include "TestFolder.h"
 
 #include "app/VentrelView.h"
@@ -43,6 +44,7 @@ private slots:
     void dialogPreviewsTheLineAndRefusesABadField();
     void cancelLeavesTheChestAndOkAppendsTheStop();
     void chartWindowSelectsTheClickedStop();
+    void stopFromScaleMenuAppendsToTheOpenChest();
 
 private:
     std::unique_ptr<CWindchest> Chest() {
@@ -123,7 +125,7 @@ void ScaleWidgetsTest::chartWindowSelectsTheClickedStop() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.View().OpenDocument(Examples() / "grand-orgue.dat"));
-    window.Action(32851)->trigger();
+    test::Trigger(window, 32851);
     ScaleChartWindow *chart = window.ChartWindow();
     QVERIFY(chart && chart->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(chart));
@@ -148,6 +150,34 @@ void ScaleWidgetsTest::chartWindowSelectsTheClickedStop() {
     chart->grab().save(QString::fromStdString(
         (std::filesystem::temp_directory_path() / "ventrel-scale-chart.png").string()));
     chart->close();
+}
+
+void ScaleWidgetsTest::stopFromScaleMenuAppendsToTheOpenChest() {
+    MainWindow window;
+    window.resize(1000, 700);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.View().OpenDocument(Examples() / "pedale.dat"));
+    const CWindchest &chest = *window.View().g_currentChest;
+    const int before = chest.m_stop_count;
+    test::WhenModal<ScaleDialogWidget>([](ScaleDialogWidget *dialog) {
+        Retype(dialog->Field(ScaleDialog::kName), "Octave4");
+        Retype(dialog->Field(ScaleDialog::kFootage), "4");
+        Retype(dialog->Field(ScaleDialog::kPipes), "30");
+        dialog->findChild<QPushButton *>("OK")->click();
+    });
+    test::Trigger(window, 32850);
+    QCOMPARE(chest.m_stop_count, before + 1);
+    QCOMPARE(chest.Stop(before).m_name, std::string("Octave4"));
+    QVERIFY(chest.m_plate.y2 > chest.Stop(before).m_y0); // laid out: the plate holds it
+    QVERIFY2(window.StatusPane()->text().startsWith("Stop Octave4 added: 30 pipes"),
+             qPrintable(window.StatusPane()->text()));
+    test::WhenModal<ScaleDialogWidget>([](ScaleDialogWidget *dialog) {
+        Retype(dialog->Field(ScaleDialog::kName), "Never");
+        dialog->findChild<QPushButton *>("Cancel")->click();
+    });
+    test::Trigger(window, 32850);
+    QCOMPARE(chest.m_stop_count, before + 1);
 }
 
 QTEST_MAIN(ScaleWidgetsTest)
