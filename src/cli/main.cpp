@@ -8,10 +8,10 @@ namespace {
 using AddCommand = void (*)(CLI::App &, Run &);
 
 constexpr AddCommand kCommands[] = {
-    AddRenderCommand, AddTowerCommand,   AddLayoutCommand, AddExportCommand,
-    AddOrganCommand,  AddCirclesCommand, AddStopCommand,   AddBoardsCommand,
-    AddPolyCommand,   AddImageCommand,   AddDrawCommand,   AddPedalboardCommand,
-    AddScaleCommand,  AddChartCommand,   AddCheckCommand,  AddReportCommand,
+    AddRenderCommand,  AddTowerCommand,      AddLayoutCommand, AddExportCommand, AddOrganCommand,
+    AddCirclesCommand, AddStopCommand,       AddBoardsCommand, AddPolyCommand,   AddImageCommand,
+    AddDrawCommand,    AddPedalboardCommand, AddScaleCommand,  AddChartCommand,  AddCheckCommand,
+    AddReportCommand,  AddSceneCommand,
 };
 
 int Main(int argc, char **argv) {
