@@ -31,6 +31,8 @@ int V_Lib::ReadMeshScene(Scene &scene) {
     indexes.clear();
     const std::string fileName = m_fileName.filename().string();
     const auto overflow = [&](const char *what, int limit) {
+        if (Session().reported.count(what))
+            return;
         Session().ReportOnce(what, Format("The scene file %s holds more than %d %s in one object; "
                                           "the rest of them is left out.",
                                           fileName.c_str(), limit, what));

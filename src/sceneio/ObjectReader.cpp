@@ -48,6 +48,7 @@ int ObjectReader::ReadNumbers(int group, int limitGroups, const char *what) {
     std::vector<float> &numbers = lib.Session().numbers;
     numbers.clear();
     const std::size_t limit = static_cast<std::size_t>(limitGroups) * group;
+    bool full = false;
     for (;;) {
         const std::string_view word = Next();
         if (word.empty() || IsClose(word))
@@ -55,14 +56,17 @@ int ObjectReader::ReadNumbers(int group, int limitGroups, const char *what) {
         if (numbers.size() < limit)
             numbers.push_back(V_Lib::ToFloat(word));
         else
-            Overflow(what, limitGroups);
+            full = true;
     }
+    if (full)
+        Overflow(what, limitGroups);
     return static_cast<int>(numbers.size()) / group;
 }
 
 int ObjectReader::ReadIntegers(const char *what) {
     std::vector<int> &indexes = lib.Session().indexes;
     indexes.clear();
+    bool full = false;
     for (;;) {
         const std::string_view word = Next();
         if (word.empty() || IsClose(word))
@@ -71,8 +75,10 @@ int ObjectReader::ReadIntegers(const char *what) {
             indexes.push_back(static_cast<int>(
                 std::clamp<long>(V_Lib::ToLong(word), -2147483647L - 1, 2147483647L)));
         else
-            Overflow(what, kSceneIndexScratch);
+            full = true;
     }
+    if (full)
+        Overflow(what, kSceneIndexScratch);
     return static_cast<int>(indexes.size());
 }
 
