@@ -9,6 +9,7 @@
 #include "platform/egl/EglContext.h"
 #include "render/Snapshot.h"
 #include "render/TextureFileReader.h"
+#include "sceneio/SceneImport.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -24,7 +25,17 @@ struct RenderOptions {
     std::string size = "800x600";
     std::string view = "front";
     bool vector = false;
+    std::vector<std::string> scenery;
 };
+
+// Scene files (VRML, text meshes, footprints, terrain grids) are imported rather than built.
+bool IsSceneFile(const std::string &name) {
+    const auto dot = name.rfind('.');
+    std::string ending = dot == std::string::npos ? "" : name.substr(dot);
+    for (char &c : ending)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ending == ".wrl" || ending == ".x" || ending == ".txt";
+}
 
 bool ParseSize(const std::string &text, int &width, int &height) {
     char tail = 0;
@@ -91,7 +102,9 @@ void AddRenderCommand(CLI::App &app, Run &run) {
     auto *command =
         app.add_subcommand("render", "Draw the 3D view of an organ or a chest into a PNG");
     auto options = std::make_shared<RenderOptions>();
-    command->add_option("input", options->input, "Organ file (.org) or chest file (.dat)")
+    command
+        ->add_option("input", options->input,
+                     "Organ file (.org), chest file (.dat) or scene file (.wrl, .x, .txt)")
         ->required();
     command->add_option("-o", options->output, "PNG file to write")
         ->required()
@@ -108,6 +121,7 @@ void AddRenderCommand(CLI::App &app, Run &run) {
     command->add_option("--view", options->view, "front, left, right or top")
         ->check(CLI::IsMember({"front", "left", "right", "top"}));
     command->add_flag("--vector", options->vector, "Draw every object as lines");
+    command->add_option("--scene", options->scenery, "Scene file shown around the input");
     command->callback([&run, options] {
         int width = 0, height = 0;
         if (!ParseSize(options->size, width, height)) {
@@ -133,10 +147,20 @@ void AddRenderCommand(CLI::App &app, Run &run) {
         Scene scene(&run.ui);
         scene.m_readTexture = TextureFileReader(input.folder.input, run.ui);
         std::vector<std::string> unread;
-        if (!BuildInput(input, scene, *table, run.ui, unread)) {
+        if (IsSceneFile(options->input)) {
+            if (!ImportScene(scene, options->input, &run.ui).read) {
+                run.status = 1;
+                return;
+            }
+        } else if (!BuildInput(input, scene, *table, run.ui, unread)) {
             run.status = 1;
             return;
         }
+        for (const std::string &scenery : options->scenery)
+            if (!ImportScene(scene, scenery, &run.ui).read) {
+                run.status = 1;
+                return;
+            }
         PaintSnapshot(scene, width, height, views.at(options->view), options->vector);
         run.status = WritePng(context->ReadRgba(), width, height, options->output, run.ui) ? 0 : 1;
         if (!unread.empty()) {
