@@ -80,6 +80,7 @@ std::vector<Command> BuildTable() {
         Item(32790, "&Export DXF\tCTRL+D", [](View &v) { v.ExportDxf(); }),
         Item(32837, "Open Pipe", [](View &v) { v.OpenPipe(); }),
         Item(32842, "Open X Y R Circles", [](View &v) { v.OpenCircles(); }),
+        Item(32901, "Import Scenery...", [](View &v) { v.ImportScenery(); }),
         Item(57607, "&Print...\tCtrl+P", [](View &v) { v.Host().Print(); }),
         Item(32771, "Printing scale", [](View &v) { v.PrintingScaleDialog(); }),
         Item(57609, "Print Preview", [](View &v) { v.Host().PrintPreview(); }),
@@ -232,9 +233,9 @@ const Command *FindCommand(int id) {
 const std::vector<Menu> &Menus() {
     static const std::vector<Menu> menus = {
         {"&File",
-         {57600,      57601, 32806,      32849,        kSeparator, 32795,      57603, 57604,
-          kSeparator, 32790, 32837,      32842,        32840,      kSeparator, 57607, 32771,
-          57609,      57606, kSeparator, kRecentFiles, kSeparator, 57665,      32831}},
+         {57600,      57601, 32806, 32849,      kSeparator,   32795,      57603,      57604,
+          kSeparator, 32790, 32837, 32842,      32901,        32840,      kSeparator, 57607,
+          32771,      57609, 57606, kSeparator, kRecentFiles, kSeparator, 57665,      32831}},
         {"&Edit", {32822, 57643, kSeparator, 57635, 57634, 57637, kSeparator, 32830, 32844}},
         {"F&onts", {32780, 32774, 32773, 32779, kSeparator, 32776, 32777, 32778}},
         {"&View",

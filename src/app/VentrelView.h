@@ -145,6 +145,11 @@ public:
     void ExportDxf();
     void OpenStop();
     void OpenCircles();
+    // "Import Scenery...": a scene file's objects appended to the 3D scene, shown in 3D. The kind
+    // is the file's own (header, then extension) unless one is given. False, with the scene as it
+    // was, when the file is refused or the import cancelled.
+    void ImportScenery();
+    bool ImportSceneryFile(const std::filesystem::path &path, int type = 0);
     void OpenPipe();
     void ChooseTexture();
     // The same without the file dialog, for a path already chosen.

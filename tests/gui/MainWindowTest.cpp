@@ -18,6 +18,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
@@ -31,6 +32,7 @@
 #include <QToolBar>
 
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <memory>
 
@@ -64,6 +66,7 @@ private slots:
     void quitCancelledByItsDialogAndEscape();
     void commandLineDropAndRecentFiles();
     void f1OpensTheUserGuide();
+    void importSceneryAroundTheOrgan();
 
 private:
     void Trigger(int id) { test::Trigger(*m_window, id); }
@@ -315,6 +318,66 @@ int main(int argc, char **argv) {
     QApplication application(argc, argv);
     MainWindowTest test;
     return QTest::qExec(&test, argc, argv);
+}
+
+void MainWindowTest::importSceneryAroundTheOrgan() {
+    AnswerFileDialog(File("orgue.org"));
+    Trigger(32795);
+    const int organ = View().g_scene->m_nbobject;
+    QVERIFY(organ > 0);
+
+    // A big file shows a progress bar; its Cancel leaves the scene as it was.
+    std::string big = "#VRML V1.0 ascii\n";
+    while (big.size() < (6u << 20))
+        big += "DEF Part Separator { Coordinate3 { point [ 0 0 0, 1 0 0, 1 1 0 ] } }\n";
+    {
+        std::ofstream out(File("big.wrl").toStdString(), std::ios::binary);
+        out << big;
+    }
+    auto *canceller = new QTimer(m_window.get());
+    auto cancelled = std::make_shared<bool>(false);
+    QObject::connect(canceller, &QTimer::timeout, [this, cancelled, canceller] {
+        if (auto *cancel = m_window->findChild<QPushButton *>("progressCancel")) {
+            cancel->click();
+            *cancelled = true;
+            canceller->stop();
+        }
+    });
+    canceller->start(5);
+    AnswerFileDialog(File("big.wrl"));
+    Trigger(32901);
+    QVERIFY(*cancelled);
+    QCOMPARE(View().g_scene->m_nbobject, organ);
+    QVERIFY(!m_window->findChild<QPushButton *>("progressCancel"));
+    QVERIFY(m_window->menuBar()->isEnabled());
+
+    // The church around the organ, shown in 3D.
+    AnswerFileDialog(File("eglise.wrl"));
+    Trigger(32901);
+    QCOMPARE(View().g_scene->m_nbobject, organ + 16);
+    QCOMPARE(QString::fromStdString(View().g_scene->Object(organ)->m_name), QString("Floor"));
+    QVERIFY(View().g_scene->m_display3D);
+    QTRY_VERIFY(m_window->View3D()->isVisible());
+    if (const char *shot = std::getenv("VENTREL_CHURCH_SCREENSHOT")) {
+        QTest::qWait(500);
+        m_window->grab().save(shot);
+    }
+
+    // "Files of type" decides over the file's own kind.
+    {
+        std::ofstream out(File("grid.wrl").toStdString(), std::ios::binary);
+        out << "0 0 0 0 x\n0 1 0 0 x\n1 0 0 0 x\n1 1 0 0 x\n";
+    }
+    WhenModal<QFileDialog>([this](QFileDialog *dialog) {
+        dialog->selectNameFilter("Terrain grid (*.txt)");
+        dialog->selectFile(File("grid.wrl"));
+        if (auto *name = dialog->findChild<QLineEdit *>("fileNameEdit"))
+            name->setText(File("grid.wrl"));
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    Trigger(32901);
+    QCOMPARE(View().g_scene->m_nbobject, organ + 17);
+    QCOMPARE(View().g_scene->Object(organ + 16)->nbpts, 4);
 }
 
 #include "MainWindowTest.moc"
