@@ -104,18 +104,8 @@ std::string QtUi::QtFilter(const std::string &filter) {
 
 std::optional<std::filesystem::path> QtUi::AskFileName(const std::string &filter,
                                                        const std::string &title) {
-    QFileDialog dialog(m_parent, QString::fromStdString(title),
-                       QString::fromStdString(m_folder.string()),
-                       QString::fromStdString(QtFilter(filter)));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    const std::filesystem::path path = dialog.selectedFiles().front().toStdString();
-    if (path.has_parent_path())
-        m_folder = path.parent_path();
-    return path;
+    int type = 0;
+    return AskFileNameAndType(filter, title, type);
 }
 
 std::optional<std::filesystem::path> QtUi::AskFileNameAndType(const std::string &filter,

@@ -1,6 +1,7 @@
 // The footprint reader: building ("BAT.") and wood ("BOIS") outlines, and their walls.
 #include "platform/Ui.h"
 #include "render/Scene.h"
+#include "sceneio/ObjectReader.h"
 #include "sceneio/SceneLimits.h"
 #include "sceneio/V_Lib.h"
 
@@ -19,15 +20,10 @@ const Vec3 kFootprintColours[5] = {{100, 0, 0}, {0, 100, 0}, {0, 0, 1}, {0, 1, 1
 } // namespace
 
 int V_Lib::ReadFootprintScene(Scene &scene) {
-    if (!scene.HasRoom(2)) {
-        Message("** Scene::read_file : overflow");
+    if (!StartReading(scene, 2))
         return 0;
-    }
-    m_useScan2 = true;
     std::vector<float> &numbers = Session().numbers;
     std::vector<int> &indexes = Session().indexes;
-    numbers.clear();
-    indexes.clear();
     std::vector<int> kinds;
     std::string_view word = ScanWord2();
     while (!word.empty()) {
@@ -68,9 +64,7 @@ int V_Lib::ReadFootprintScene(Scene &scene) {
     auto footprints = std::make_unique<CObject3D>();
     CObject3D &o = *footprints;
     o.nbpts = static_cast<int>(numbers.size() / 3);
-    o.m_vertices.resize(o.nbpts);
-    for (int i = 0; i < o.nbpts; ++i)
-        o.m_vertices[i] = {numbers[3 * i], numbers[3 * i + 1], numbers[3 * i + 2]};
+    o.m_vertices = TriplesOf(numbers, o.nbpts);
     o.m_index.assign(indexes.begin(), indexes.end());
     o.nbindex = static_cast<int>(o.m_index.size());
     o.nbface = static_cast<int>(kinds.size());

@@ -1,6 +1,7 @@
 // The text mesh reader (DirectX-style text files): points, faces, texture name and coordinates.
 #include "platform/Ui.h"
 #include "render/Scene.h"
+#include "sceneio/ObjectReader.h"
 #include "sceneio/SceneLimits.h"
 #include "sceneio/V_Lib.h"
 
@@ -17,22 +18,19 @@ int ToCount(std::string_view word) {
 } // namespace
 
 int V_Lib::ReadMeshScene(Scene &scene) {
-    if (!scene.HasRoom(1)) {
-        Message("** Scene::read_file : overflow");
+    if (!StartReading(scene, 1))
         return 0;
-    }
-    m_useScan2 = true;
     auto object = std::make_unique<CObject3D>();
     std::vector<float> &numbers = Session().numbers; // x, y, z per point
     std::vector<Vec2> &pairs = Session().pairs;
     std::vector<int> &indexes = Session().indexes;
-    numbers.clear();
-    pairs.clear();
-    indexes.clear();
     const std::string fileName = m_fileName.filename().string();
+    bool pointsFull = false, indexesFull = false;
     const auto overflow = [&](const char *what, int limit) {
-        if (Session().reported.count(what))
+        bool &full = what[0] == 'p' ? pointsFull : indexesFull;
+        if (full)
             return;
+        full = true;
         Session().ReportOnce(what, Format("The scene file %s holds more than %d %s in one object; "
                                           "the rest of them is left out.",
                                           fileName.c_str(), limit, what));
@@ -106,9 +104,7 @@ int V_Lib::ReadMeshScene(Scene &scene) {
     }
     CObject3D &o = *object;
     o.nbpts = static_cast<int>(numbers.size() / 3);
-    o.m_vertices.resize(o.nbpts);
-    for (int i = 0; i < o.nbpts; ++i)
-        o.m_vertices[i] = {numbers[3 * i], numbers[3 * i + 1], numbers[3 * i + 2]};
+    o.m_vertices = TriplesOf(numbers, o.nbpts);
     o.m_index.assign(indexes.begin(), indexes.end());
     o.nbindex = static_cast<int>(o.m_index.size());
     o.nbface = static_cast<int>(std::count(o.m_index.begin(), o.m_index.end(), -1));

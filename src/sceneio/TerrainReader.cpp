@@ -1,6 +1,7 @@
 // The terrain grid reader: surveyed points column by column, made into a grid of quadrilaterals.
 #include "platform/Ui.h"
 #include "render/Scene.h"
+#include "sceneio/ObjectReader.h"
 #include "sceneio/SceneLimits.h"
 #include "sceneio/V_Lib.h"
 
@@ -18,13 +19,9 @@ const Vec3 kTerrainColours[5] = {{100, 0, 0}, {0, 100, 0}, {0, 0, 100}, {0, 100,
 } // namespace
 
 int V_Lib::ReadTerrainScene(Scene &scene) {
-    if (!scene.HasRoom(1)) {
-        Message("** Scene::read_file : overflow");
+    if (!StartReading(scene, 1))
         return 0;
-    }
-    m_useScan2 = true;
     std::vector<float> &numbers = Session().numbers;
-    numbers.clear();
     const std::string fileName = m_fileName.filename().string();
     Vec3 origin;
     float previousX = 0;
@@ -76,9 +73,7 @@ int V_Lib::ReadTerrainScene(Scene &scene) {
     CObject3D &o = *object;
     const int points = static_cast<int>(numbers.size() / 3);
     o.nbpts = points;
-    o.m_vertices.resize(points);
-    for (int i = 0; i < points; ++i)
-        o.m_vertices[i] = {numbers[3 * i], numbers[3 * i + 1], numbers[3 * i + 2]};
+    o.m_vertices = TriplesOf(numbers, points);
     // The last column is held to the same rule as those before it.
     if (columns >= 2 && rows != previousRows)
         Message("fichier inhomogene en x");

@@ -94,6 +94,18 @@ std::string V_Lib::Resolve(std::string_view name) const {
     return given;
 }
 
+bool V_Lib::StartReading(Scene &scene, int objects) {
+    if (!scene.HasRoom(objects)) {
+        Message("** Scene::read_file : overflow");
+        return false;
+    }
+    m_useScan2 = true;
+    Session().numbers.clear();
+    Session().pairs.clear();
+    Session().indexes.clear();
+    return true;
+}
+
 void V_Lib::Message(const std::string &text) {
     if (GetUi())
         GetUi()->MessageBox(text);

@@ -95,6 +95,9 @@ public:
 
 private:
     template <bool Two> std::string_view Scan();
+    // The start of the three further readers: room for `objects` more objects (else the overflow
+    // message and false), the second scanner, empty scratch tables.
+    bool StartReading(Scene &scene, int objects);
 
     std::string m_text;
     std::filesystem::path m_fileName;
