@@ -14,7 +14,7 @@ HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "examples"
 
 # The nave: x across, y up, z along the nave towards the people (the organ faces +z).
 X0, X1 = -7000.0, 8000.0      # inner faces of the side walls
-Z0, Z1 = -2500.0, 22000.0     # west wall, end of the nave
+Z0, Z1 = -2500.0, 9000.0      # west wall, end of the nave
 FLOOR = -60.0
 WALL_TOP = 9000.0             # where the vault springs
 THICK = 600.0
