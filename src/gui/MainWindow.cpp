@@ -1,6 +1,8 @@
 // The main window: menus and toolbars from the command table, status bar, the 2D and 3D views.
 #include "MainWindow.h"
 
+#include "ToolbarIcons.h"
+
 #include "ChestView2D.h"
 #include "DialogWidgets.h"
 #include "EditorWindows.h"
@@ -44,6 +46,7 @@ MainWindow::MainWindow() {
 
     BuildMenus();
     BuildToolbars();
+    SetToolbarPictures();
     BuildStatusBar();
     connect(&m_spinTimer, &QTimer::timeout, this, [this] { m_view->OnTimer(kSpinTimer); });
     m_endProgram = [this](int code) {
@@ -183,6 +186,15 @@ void MainWindow::BuildToolbars() {
             bar->addAction(action);
         }
     }
+}
+
+void MainWindow::SetToolbarPictures() {
+    // The buttons keep their tooltips and their short texts (shown where a style shows text).
+    for (int toolbar : {kMainToolbar, kSecondToolbar})
+        for (int id : ToolbarButtons(toolbar))
+            if (const auto action = m_actions.find(id); action != m_actions.end())
+                if (QIcon icon = ToolbarIcon(ToolbarPicture(id)); !icon.isNull())
+                    action->second->setIcon(icon);
 }
 
 void MainWindow::BuildStatusBar() {

@@ -99,6 +99,7 @@ protected:
 private:
     void BuildMenus();
     void BuildToolbars();
+    void SetToolbarPictures();
     void BuildStatusBar();
     void FillRecentFiles();
     void Run(int id);

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include <map>
+
 // The pictures are compiled into the window's static library: linked in only when named here.
 static void LoadIconResources() {
     Q_INIT_RESOURCE(icons);
@@ -30,6 +32,33 @@ QIcon ToolbarIcon(const QString &name) {
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+const char *ToolbarPicture(int id) {
+    // To be carried by each command of the command table, beside its button text.
+    static const std::map<int, const char *> pictures = {
+        {57600, "new"},
+        {57601, "open"},
+        {57603, "save"},
+        {57635, "cut"},
+        {57634, "copy"},
+        {57637, "paste"},
+        {57607, "print"},
+        {57664, "about"},
+        {32799, "rotation-step-down"},
+        {32800, "rotation-step-up"},
+        {32801, "translation-step-down"},
+        {32802, "translation-step-up"},
+        {32803, "no-action"},
+        {32804, "pick"},
+        {32812, "preset-1"},
+        {32817, "preset-2"},
+        {32813, "preset-3"},
+        {32814, "preset-4"},
+        {32816, "preset-5"},
+    };
+    const auto it = pictures.find(id);
+    return it == pictures.end() ? "" : it->second;
 }
 
 } // namespace ventrel

@@ -11,4 +11,7 @@ namespace ventrel {
 // picture exists.
 QIcon ToolbarIcon(const QString &name);
 
+// The name of the picture of a toolbar button, by command id; "" for none.
+const char *ToolbarPicture(int id);
+
 } // namespace ventrel

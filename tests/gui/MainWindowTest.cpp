@@ -105,6 +105,18 @@ void MainWindowTest::menusAndToolbarsComeFromTheCommandTable() {
     QCOMPARE(ids, QList<int>({57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 57664, 32799,
                               0, 32800, 0, 32801, 32802, 32803, 32804}));
     QCOMPARE(m_window->Toolbar(kSecondToolbar)->actions().size(), 5);
+    // Every button shows its own picture, drawn for 1x and 2x, and keeps its tooltip.
+    for (QToolBar *bar : {main, m_window->Toolbar(kSecondToolbar)})
+        for (QAction *action : bar->actions())
+            if (!action->isSeparator()) {
+                const QIcon icon = action->icon();
+                QVERIFY2(!icon.isNull(), qPrintable(action->toolTip()));
+                QVERIFY(icon.availableSizes().contains(QSize(24, 24)));
+                QVERIFY(icon.availableSizes().contains(QSize(48, 48)));
+            }
+    QVERIFY(m_window->Action(32799)->icon().cacheKey() !=
+            m_window->Action(32800)->icon().cacheKey());
+    QCOMPARE(m_window->Action(32799)->toolTip(), QString("Rotation step - (x 0.8)"));
     for (int id : {32822, 57635, 57634, 57637, 32777, 32778, 32827, 32820, 32819, 32803, 32812})
         QVERIFY2(!m_window->Action(id)->isEnabled(), qPrintable(QString::number(id)));
     QCOMPARE(m_window->Action(32788)->text(), QString("Toogle Rotation Axis "));
