@@ -1,74 +1,24 @@
-// A chest at full capacity (100 stops of 80 pipes, every placement rule) from text to files.
+// A chest at full capacity (100 stops of 80 pipes, every placement rule) from text to files, and
+// the workshop's checks and report of it, measured against its export in the same run.
+#include "FullChestText.h"
+#include "check/ChestCheck.h"
 #include "chest/CWindchest.h"
 #include "fabrication/CutList.h"
 #include "fabrication/PlateExport.h"
-#include "platform/HeadlessUi.h"
 #include "platform/WorkFolder.h"
+#include "report/WorkshopReport.h"
+
+#if VENTREL_HAVE_QTGUI
+#include "platform/qtgui/GuiApplication.h"
+#include "platform/qtgui/PdfPages.h"
+#endif
 
 #include <benchmark/benchmark.h>
-
-#include <filesystem>
-#include <stdlib.h>
 
 namespace ventrel {
 namespace {
 
-std::string Numbers(int count, int first, int step, int least) {
-    std::string text;
-    for (int k = 0; k < count; ++k)
-        text += std::to_string(std::max(least, first - step * k / 8)) + (k % 16 == 15 ? "\n" : " ");
-    return text + "\n";
-}
-
-// One stop section; `lines` holds the optional lines after the stop line.
-std::string Stop(const std::string &name, const std::string &before, const std::string &lines,
-                 int incx, const char *shape, int y0) {
-    std::string text = before + "JEU " + name + "\n" + lines + "NTUYAUX 80\nTUYAU1 1\nINCX " +
-                       std::to_string(incx) + "\nFORME:" + shape + "\nXY0 20 " +
-                       std::to_string(y0) + "\n";
-    text += Numbers(80, 90, 6, 12) + Numbers(80, 30, 2, 6) + Numbers(80, 40, 3, 8);
-    text += "HAUTEURS\n" + Numbers(80, 2400, 160, 40);
-    text.pop_back(); // the next section starts right after the last length
-    return text;
-}
-
-// Diatonic lines first (they are searched forward), then a mixture group, a slider master with its
-// sliders, and rows and columns of round and square pipes.
-std::string FullChestText() {
-    std::string text = "TROUCENTRAL 0 500\n";
-    int y = 20;
-    auto next = [&y] { return y += 300; };
-    text += Stop("Montre8", "", "DIATONIQUE 3000\n", 3, "ROND", y);
-    text += Stop("Salicional8", "", "DIATONIQUE 3000\n", 33, "ROND", next());
-    for (int r = 0; r < 5; ++r)
-        text += Stop("Fourniture" + std::to_string(r), "MIXTURE\n", "", 1, "ROND", next());
-    text += Stop("Gedackt8", "", "SLIDER 2\n", 3, "ROND", next());
-    const int incx[] = {1, -1, 2, -2};
-    const char *shapes[] = {"ROND", "CARRE"};
-    for (int s = 8; s < 100; ++s) {
-        const std::string slider = s % 7 == 0 ? "SLIDER 1\n" : "";
-        text +=
-            Stop("Jeu" + std::to_string(s), "", slider, incx[s % 4], shapes[(s / 4) % 2], next());
-    }
-    return text;
-}
-
-struct Fixture {
-    std::string text = FullChestText();
-    HeadlessUi ui;
-    std::filesystem::path folder;
-    Fixture() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "ventrel-bench-XXXXXX").string();
-        folder = mkdtemp(pattern.data());
-    }
-    ~Fixture() { std::filesystem::remove_all(folder); }
-};
-
-Fixture &Shared() {
-    static Fixture fixture;
-    return fixture;
-}
+using bench::Shared;
 
 void BM_Read(benchmark::State &state) {
     auto chest = std::make_unique<CWindchest>();
@@ -129,6 +79,42 @@ void BM_EndToEnd(benchmark::State &state) {
     state.SetBytesProcessed(state.iterations() * WrittenBytes(Shared().folder));
 }
 
+// What `ventrel-cli check` does after reading the file: read with the source map, lay out, size
+// the valves and run every check.
+void BM_Check(benchmark::State &state) {
+    const CheckSource source{"plein.dat", Shared().text};
+    size_t findings = 0;
+    for (auto _ : state) {
+        const CheckResult result =
+            CheckChest(source, nullptr, WorkFolder::Both(Shared().folder), CheckOptions{});
+        findings = result.findings.size();
+    }
+    state.counters["findings"] = static_cast<double>(findings);
+}
+
+#if VENTREL_HAVE_QTGUI
+// What `ventrel-cli report` does after reading the file: check, then every page into a PDF.
+void BM_Report(benchmark::State &state) {
+    EnsureGuiApplication();
+    const CheckSource source{"plein.dat", Shared().text};
+    ReportOptions options;
+    options.date = "2026-12-08";
+    std::string error;
+    for (auto _ : state) {
+        const CheckResult checked =
+            CheckChest(source, nullptr, WorkFolder::Both(Shared().folder), CheckOptions{});
+        WritePdfPages(
+            Shared().folder / "plein.pdf", options.paper.width_mm, options.paper.height_mm, "plein",
+            [&](CanvasPages &pages) { PaintWorkshopReport(checked, "plein.dat", options, pages); },
+            error);
+    }
+    state.counters["bytes"] =
+        static_cast<double>(std::filesystem::file_size(Shared().folder / "plein.pdf"));
+}
+BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond);
+#endif
+
+BENCHMARK(BM_Check)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Read)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Layout)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SizeValves)->Unit(benchmark::kMillisecond);

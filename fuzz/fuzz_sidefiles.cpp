@@ -2,6 +2,7 @@
 #include "chest/CWindchest.h"
 #include "chest/PipeBoards.h"
 #include "chest/StopFile.h"
+#include "platform/FatalInputError.h"
 #include "platform/HeadlessUi.h"
 
 #include <cstddef>
@@ -13,7 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string text(reinterpret_cast<const char *>(data), size);
     ventrel::HeadlessUi ui;
 
-    chest->ReadCircles(text, ui);
+    try {
+        chest->ReadCircles(text, ui);
+    } catch (const ventrel::FatalInputError &) {
+        // A negative radius is refused with the line it stands on.
+    }
 
     chest->m_stop_count = 0;
     ventrel::ReadStopFile(*chest, text, ui);

@@ -1,6 +1,7 @@
 // A fresh temporary folder per test, removed afterwards.
 #include "TestFolder.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdlib.h>
@@ -38,6 +39,10 @@ std::string ReadBytes(const std::filesystem::path &path) {
 
 std::filesystem::path RealData() {
     std::error_code ignored;
+    // A checkout elsewhere (a worktree) names the folder in the environment.
+    if (const char *named = std::getenv("VENTREL_REALDATA"))
+        if (std::filesystem::is_directory(named, ignored))
+            return named;
     return std::filesystem::is_directory(VENTREL_REALDATA, ignored) ? VENTREL_REALDATA : "";
 }
 

@@ -14,6 +14,7 @@ inline constexpr int kSaveOrganAs = 57604;
 inline constexpr int kExportDxf = 32790;
 inline constexpr int kOpenPipe = 32837;
 inline constexpr int kOpenCircles = 32842;
+inline constexpr int kImportScenery = 32901;
 inline constexpr int kStop = 32840;
 inline constexpr int kPrint = 57607;
 inline constexpr int kPrintingScale = 32771;
@@ -66,6 +67,7 @@ inline constexpr int kTexture = 32794;
 inline constexpr int kColor = 32805;
 inline constexpr int kGrid = 32796;
 inline constexpr int kLineWidth = 32843;
+inline constexpr int kScaleChart = 32851;
 
 // Create
 inline constexpr int kKeyboard = 32841;
@@ -81,8 +83,10 @@ inline constexpr int kExtrude = 32847;
 inline constexpr int kTurret = 32848;
 inline constexpr int kCreatePedalboard = 32845;
 inline constexpr int kWritePedalboardDxf = 32846;
+inline constexpr int kStopFromScale = 32850;
 
 // Help
+inline constexpr int kUserGuide = 57670;
 inline constexpr int kAbout = 57664;
 
 // Buttons of the main toolbar without a menu entry.

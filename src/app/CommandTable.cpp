@@ -41,12 +41,9 @@ Command Button(int id, const char *tip, Handler handler, Predicate checked = {})
     return command;
 }
 
-// The command as a toolbar shows it: with a standard picture, or with a short text.
-Command OnToolbar(Command command, ToolIcon icon) {
-    command.icon = icon;
-    return command;
-}
-Command OnToolbar(Command command, const char *buttonText) {
+// The command as a toolbar shows it: its picture, and the short text a style may show.
+Command OnToolbar(Command command, const char *picture, const char *buttonText = "") {
+    command.picture = picture;
     command.buttonText = buttonText;
     return command;
 }
@@ -80,20 +77,18 @@ Handler ScaleStep(bool rotate, float factor) {
 
 std::vector<Command> BuildTable() {
     std::vector<Command> table = {
-        OnToolbar(Item(kNew, "&New\tCtrl+N", [](View &v) { v.Reset(); }), ToolIcon::New),
-        OnToolbar(Item(kOpenChest, "&Open Chest\tCtrl+O", [](View &v) { v.OpenChest(); }),
-                  ToolIcon::Open),
+        OnToolbar(Item(kNew, "&New\tCtrl+N", [](View &v) { v.Reset(); }), "new"),
+        OnToolbar(Item(kOpenChest, "&Open Chest\tCtrl+O", [](View &v) { v.OpenChest(); }), "open"),
         Item(kAddChest, "Add Chest", [](View &v) { v.AddChest(); }),
         Item(kSaveAllChests, "Save all Chests", [](View &v) { v.SaveAllChests(); }),
         Item(kOpenOrgan, "&Open Organ", [](View &v) { v.OpenOrgan(); }),
-        OnToolbar(Item(kSaveOrgan, "&Save Organ\tCtrl+S", [](View &v) { v.SaveOrgan(); }),
-                  ToolIcon::Save),
+        OnToolbar(Item(kSaveOrgan, "&Save Organ\tCtrl+S", [](View &v) { v.SaveOrgan(); }), "save"),
         Item(kSaveOrganAs, "Save Organ as...", [](View &v) { v.SaveOrganAs(); }),
         Item(kExportDxf, "&Export DXF\tCTRL+D", [](View &v) { v.ExportDxf(); }),
         Item(kOpenPipe, "Open Pipe", [](View &v) { v.OpenPipe(); }),
         Item(kOpenCircles, "Open X Y R Circles", [](View &v) { v.OpenCircles(); }),
-        OnToolbar(Item(kPrint, "&Print...\tCtrl+P", [](View &v) { v.Host().Print(); }),
-                  ToolIcon::Print),
+        Item(kImportScenery, "Import Scenery...", [](View &v) { v.ImportScenery(); }),
+        OnToolbar(Item(kPrint, "&Print...\tCtrl+P", [](View &v) { v.Host().Print(); }), "print"),
         Item(kPrintingScale, "Printing scale", [](View &v) { v.PrintingScaleDialog(); }),
         Item(kPrintPreview, "Print Preview", [](View &v) { v.Host().PrintPreview(); }),
         Item(kPrintSetup, "Printing Setup", Nothing),
@@ -103,9 +98,9 @@ std::vector<Command> BuildTable() {
         Item(kUndo, "Undo", Nothing),
         Item(kEditPipePositions, "Edit Pipe positions", [](View &v) { v.EditPipePositions(); }),
         Item(kEditChestPosition, "Edit Chest Position", [](View &v) { v.ShowChestPositions(); }),
-        OnToolbar(Disabled(kCut, "&Cut\tCtrl+X"), "Cut"),
-        OnToolbar(Disabled(kCopy, "&Copy\tCtrl+C"), "Copy"),
-        OnToolbar(Disabled(kPaste, "Paste\tCtrl+V"), "Paste"),
+        OnToolbar(Disabled(kCut, "&Cut\tCtrl+X"), "cut", "Cut"),
+        OnToolbar(Disabled(kCopy, "&Copy\tCtrl+C"), "copy", "Copy"),
+        OnToolbar(Disabled(kPaste, "Paste\tCtrl+V"), "paste", "Paste"),
         Item(kFontArial, "Arial", Font(0)),
         Item(kFontMsSansSerif, "Ms Sans Serif", Font(1)),
         Item(kFontTimes, "Times", Font(2)),
@@ -199,29 +194,33 @@ std::vector<Command> BuildTable() {
         Item(kExtrude, "Extrude", [](View &v) { v.Extrude(); }),
         Item(kTurret, "TURRET", [](View &v) { v.CreateTurret(); }),
         Item(kCreatePedalboard, "Create Pedalboard", [](View &v) { v.CreatePedalboard(); }),
+        Item(kStopFromScale, "Stop from Scale...", [](View &v) { v.StopFromScale(); }),
+        Item(kScaleChart, "Scale Chart", [](View &v) { v.ShowScaleChart(); }),
         Item(kWritePedalboardDxf, "Write PEDALBOARD DXF", [](View &v) { v.WritePedalboardDxf(); }),
+        Item(kUserGuide, "User Guide\tF1", [](View &v) { v.Host().ShowGuide(); }),
         OnToolbar(Item(kAbout, "&About Ventrel...", [](View &v) { v.Host().ShowAbout(); }),
-                  ToolIcon::Help),
+                  "about"),
         OnToolbar(Button(kRotationStepDown, "Rotation step - (x 0.8)", ScaleStep(true, 0.8f)),
-                  "R-"),
-        OnToolbar(Button(kRotationStepUp, "Rotation step + (x 1.2)", ScaleStep(true, 1.2f)), "R+"),
+                  "rotation-step-down", "R-"),
+        OnToolbar(Button(kRotationStepUp, "Rotation step + (x 1.2)", ScaleStep(true, 1.2f)),
+                  "rotation-step-up", "R+"),
         OnToolbar(
             Button(kTranslationStepDown, "Translation step - (x 0.8)", ScaleStep(false, 0.8f)),
-            "T-"),
+            "translation-step-down", "T-"),
         OnToolbar(Button(kTranslationStepUp, "Translation step + (x 1.2)", ScaleStep(false, 1.2f)),
-                  "T+"),
-        OnToolbar(Disabled(kNoAction, "", "(no action)"), "-"),
+                  "translation-step-up", "T+"),
+        OnToolbar(Disabled(kNoAction, "", "(no action)"), "no-action", "-"),
         OnToolbar(Button(
                       kPickObjects, "Pick objects in 3D (right click)",
                       [](View &v) { v.TogglePicking(); },
                       [](const View &v) { return v.g_scene && v.g_scene->m_pickEnabled == 1; }),
-                  "Pick"),
+                  "pick", "Pick"),
         // Toolbar 148: buttons no command of the view handles.
-        OnToolbar(Disabled(kSecondBar1, "", "(no action)"), "1"),
-        OnToolbar(Disabled(kSecondBar2, "", "(no action)"), "2"),
-        OnToolbar(Disabled(kSecondBar3, "", "(no action)"), "3"),
-        OnToolbar(Disabled(kSecondBar4, "", "(no action)"), "4"),
-        OnToolbar(Disabled(kSecondBar5, "", "(no action)"), "5"),
+        OnToolbar(Disabled(kSecondBar1, "", "(no action)"), "preset-1", "1"),
+        OnToolbar(Disabled(kSecondBar2, "", "(no action)"), "preset-2", "2"),
+        OnToolbar(Disabled(kSecondBar3, "", "(no action)"), "preset-3", "3"),
+        OnToolbar(Disabled(kSecondBar4, "", "(no action)"), "preset-4", "4"),
+        OnToolbar(Disabled(kSecondBar5, "", "(no action)"), "preset-5", "5"),
     };
     return table;
 }
@@ -248,11 +247,11 @@ const Command *FindCommand(int id) {
 
 const std::vector<Menu> &Menus() {
     static const std::vector<Menu> menus = {
-        {"&File",
-         {kNew,       kOpenChest,   kAddChest,  kSaveAllChests, kSeparator,      kOpenOrgan,
-          kSaveOrgan, kSaveOrganAs, kSeparator, kExportDxf,     kOpenPipe,       kOpenCircles,
-          kStop,      kSeparator,   kPrint,     kPrintingScale, kPrintPreview,   kPrintSetup,
-          kSeparator, kRecentFiles, kSeparator, kQuit,          kExitWithoutSave}},
+        {"&File", {kNew,         kOpenChest,     kAddChest,      kSaveAllChests,  kSeparator,
+                   kOpenOrgan,   kSaveOrgan,     kSaveOrganAs,   kSeparator,      kExportDxf,
+                   kOpenPipe,    kOpenCircles,   kImportScenery, kStop,           kSeparator,
+                   kPrint,       kPrintingScale, kPrintPreview,  kPrintSetup,     kSeparator,
+                   kRecentFiles, kSeparator,     kQuit,          kExitWithoutSave}},
         {"&Edit",
          {kCancel, kUndo, kSeparator, kCut, kCopy, kPaste, kSeparator, kEditPipePositions,
           kEditChestPosition}},
@@ -265,12 +264,12 @@ const std::vector<Menu> &Menus() {
           kViewTop, kViewBottom, kSeparator, kAxes}},
         {"&Chest",
          {kDisplayInfos, kDisplayMagnetSizes, kMasqDimensions, kMasqMagnets, kRegisterWindchest,
-          kSeparator, kTexture, kColor, kGrid, kLineWidth}},
+          kSeparator, kTexture, kColor, kGrid, kLineWidth, kScaleChart}},
         {"C&reate",
          {kKeyboard, kPolyline, kLoft, kCreateBackground, kTower, kBar, kSeparator, kLineHorizontal,
           kLineVertical, kArc, kSeparator, kExtrude, kTurret, kSeparator, kCreatePedalboard,
-          kWritePedalboardDxf}},
-        {"&Help", {kAbout}},
+          kWritePedalboardDxf, kSeparator, kStopFromScale}},
+        {"&Help", {kUserGuide, kSeparator, kAbout}},
     };
     return menus;
 }

@@ -11,9 +11,6 @@ namespace ventrel {
 
 class CVentrelView;
 
-// The standard pictures a toolbar button may show; the front end draws them.
-enum class ToolIcon { None, New, Open, Save, Print, Help };
-
 struct Command {
     int id = 0;
     // The text as the menu shows it, with '&' before the mnemonic and "\t" before the accelerator;
@@ -21,8 +18,9 @@ struct Command {
     const char *menuText = "";
     // What a toolbar button without menu text says in its tooltip.
     const char *tip = "";
-    // On a toolbar: a standard picture, or else this short text.
-    ToolIcon icon = ToolIcon::None;
+    // On a toolbar: the name of its picture (a drawing the front end has under that name), and
+    // the short text a style may show beside or instead of it.
+    const char *picture = "";
     const char *buttonText = "";
     // Run by the command; a command without one is disabled (greyed out).
     std::function<void(CVentrelView &)> handler;

@@ -6,9 +6,12 @@
 #include "chest/PipeBoards.h"
 #include "chest/StopFile.h"
 #include "chest/ValveSizing.h"
+#include "fabrication/CamExport.h"
 #include "fabrication/CutList.h"
 #include "fabrication/PlateExport.h"
 #include "organ3d/Organ3D.h"
+#include "platform/FatalInputError.h"
+#include "platform/Ui.h"
 
 namespace ventrel {
 
@@ -18,6 +21,11 @@ bool ReadChest(CWindchest &chest, const DocumentFile &file, Ui &ui,
     auto copy = std::make_unique<CWindchest>(chest);
     if (partitions && !copy->ReadDatFile(partitions->name, partitions->folder, ui))
         return false;
+    if (partitions && copy->m_rect_count == 0 && copy->m_line_count == 0) {
+        ui.MessageBox(Format("%s: no partition (no BARRAGES file with RECT or LINE lines)",
+                             partitions->Path().string().c_str()));
+        return false;
+    }
     if (!copy->ReadDatFile(file.name, file.folder, ui))
         return false;
     chest = *copy;
@@ -44,23 +52,27 @@ ChestOpened OpenStop(CWindchest &chest, const DocumentFile &file, ValveCounters 
     return {true, chest.SizeValves(valves)};
 }
 
-bool OpenOrgan(const DocumentFile &file, OrganFile &organ, ChestTable &table, Ui &ui) {
+bool OpenOrgan(const DocumentFile &file, OrganFile &organ, ChestTable &table, Ui &ui,
+               std::vector<std::string> *unread) {
     std::string text;
     if (!file.ReadText(text, ui))
         return false;
     organ = OrganFile::Parse(text, ui);
-    LoadOrganChests(organ, table, file.folder, ui);
+    LoadOrganChests(organ, table, file.folder, ui, unread);
     return true;
 }
 
-bool OpenDocument(const DocumentFile &file, OrganFile &organ, ChestTable &table, Ui &ui) {
+bool OpenDocument(const DocumentFile &file, OrganFile &organ, ChestTable &table, Ui &ui,
+                  std::vector<std::string> *unread) {
     if (file.Kind() == DocumentKind::Organ)
-        return OpenOrgan(file, organ, table, ui);
+        return OpenOrgan(file, organ, table, ui, unread);
     organ.items.clear();
     ValveCounters valves;
     if (!OpenChest(table[0], file, valves, ui).read)
         return false;
     table.count = 1;
+    if (unread && table[0].StopCount() == 0)
+        unread->push_back(file.name + " (no stop)");
     return true;
 }
 
@@ -73,7 +85,11 @@ std::unique_ptr<CWindchest> OpenCircles(const DocumentFile &file, Ui &ui) {
     if (!file.ReadText(text, ui))
         return nullptr;
     auto chest = std::make_unique<CWindchest>();
-    chest->ReadCircles(text, ui);
+    try {
+        chest->ReadCircles(text, ui);
+    } catch (const FatalInputError &error) {
+        throw error.In(file.Path().string());
+    }
     return chest;
 }
 
@@ -86,9 +102,11 @@ std::unique_ptr<PipeBoards> OpenPipeBoards(const DocumentFile &file, Ui &ui) {
     return boards;
 }
 
-bool ExportChest(CWindchest &chest, const DocumentFile &file, Ui &ui) {
-    return ExportDxf(chest, file.name, file.folder, ui) &&
-           WriteCommande(chest, file.name, file.folder, ui);
+bool ExportChest(CWindchest &chest, const DocumentFile &file, Ui &ui, bool forCam) {
+    if (forCam)
+        return ExportCamDxf(chest, file.name, file.folder, ui) &&
+               WriteCommande(chest, file.name, file.folder, ui);
+    return ExportPlateFiles(chest, file.name, file.folder, ui, true);
 }
 
 } // namespace ventrel

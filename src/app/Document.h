@@ -8,6 +8,8 @@
 #include "chest/OrganFile.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace ventrel {
 
@@ -42,12 +44,15 @@ ChestOpened OpenStop(CWindchest &chest, const DocumentFile &file, ValveCounters 
 
 // "Open Organ": the organ file, then its chests into the table from record 0 on, each laid out and
 // placed. The records are reused, so each keeps its settings. False, with the table untouched,
-// when the organ file cannot be read.
-bool OpenOrgan(const DocumentFile &file, OrganFile &organ, ChestTable &table, Ui &ui);
+// when the organ file cannot be read. `unread` collects the chests that could not be read whole.
+bool OpenOrgan(const DocumentFile &file, OrganFile &organ, ChestTable &table, Ui &ui,
+               std::vector<std::string> *unread = nullptr);
 
 // An organ or a chest by its extension; a chest becomes the table's only chest (the organ has no
-// items then). False when it cannot be read.
-bool OpenDocument(const DocumentFile &file, OrganFile &organ, ChestTable &table, Ui &ui);
+// items then). False when it cannot be read. `unread` collects what could not be read whole: the
+// organ's chests, or the chest that has no stop ("NAME (no stop)").
+bool OpenDocument(const DocumentFile &file, OrganFile &organ, ChestTable &table, Ui &ui,
+                  std::vector<std::string> *unread = nullptr);
 
 // The 3D scene of an opened document: the organ's bars and pipes, then every chest of the table.
 // An organ that does not fit in the scene is refused (message shown): false, nothing added.
@@ -60,7 +65,8 @@ std::unique_ptr<CWindchest> OpenCircles(const DocumentFile &file, Ui &ui);
 std::unique_ptr<PipeBoards> OpenPipeBoards(const DocumentFile &file, Ui &ui);
 
 // The files of an opened chest that "Export DXF" leaves in the output folder: the four plate
-// drawings, then the cut list again so that it names them.
-bool ExportChest(CWindchest &chest, const DocumentFile &file, Ui &ui);
+// drawings and the cut list naming them, written as one set so that a failure leaves the previous
+// set whole. `forCam` writes the drawings as complete DXF for CAM, then the cut list.
+bool ExportChest(CWindchest &chest, const DocumentFile &file, Ui &ui, bool forCam = false);
 
 } // namespace ventrel

@@ -11,6 +11,8 @@ DocumentKind KindOf(const std::filesystem::path &path) {
         return DocumentKind::Organ;
     if (ending == ".dat")
         return DocumentKind::Chest;
+    if (ending == ".wrl" || ending == ".x" || ending == ".txt")
+        return DocumentKind::Scene;
     return DocumentKind::Other;
 }
 

@@ -10,8 +10,9 @@ namespace ventrel {
 
 class Ui;
 
-// What kind of document a file holds, by its extension in any case.
-enum class DocumentKind { Organ, Chest, Other };
+// What kind of document a file holds, by its extension in any case: scene files (VRML, text meshes,
+// footprints, terrain grids) are imported rather than built.
+enum class DocumentKind { Organ, Chest, Scene, Other };
 DocumentKind KindOf(const std::filesystem::path &path);
 
 // Bare names the file refers to (turret outlines, an organ's chests, textures) are read in its

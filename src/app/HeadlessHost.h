@@ -32,6 +32,11 @@ public:
         ++m_chestDialogShows;
     }
     void LoftEditorClosed() override { m_loftEditor = nullptr; }
+    bool RunScaleDialog(ScaleDialog &dialog) override { return m_scale && m_scale(dialog); }
+    void ShowScaleChart(std::vector<ChartLine> lines, const std::string &chestName) override {
+        m_chartLines = std::move(lines);
+        m_chartChest = chestName;
+    }
     void Print() override { ++m_prints; }
     void PrintPreview() override { ++m_previews; }
     void ToggleBar(int id) override { m_bars[id] = !BarVisible(id); }
@@ -52,6 +57,9 @@ public:
     LoftEditor *m_loftEditor = nullptr;
     ChestPositionDialog *m_chestDialog = nullptr;
     int m_chestDialogShows = 0;
+    std::function<bool(ScaleDialog &)> m_scale;
+    std::vector<ChartLine> m_chartLines;
+    std::string m_chartChest;
     int m_abouts = 0;
     int m_prints = 0;
     int m_previews = 0;

@@ -159,6 +159,7 @@ bool CVentrelView::OpenDocument(const std::filesystem::path &path) {
         return OpenOrganFile(path);
     case DocumentKind::Chest:
         return OpenChestFile(path);
+    case DocumentKind::Scene:
     case DocumentKind::Other:
         break;
     }

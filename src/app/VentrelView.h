@@ -146,6 +146,11 @@ public:
     void ExportDxf();
     void OpenStop();
     void OpenCircles();
+    // "Import Scenery...": a scene file's objects appended to the 3D scene, shown in 3D. The kind
+    // is the file's own (header, then extension) unless one is given. False, with the scene as it
+    // was, when the file is refused or the import cancelled.
+    void ImportScenery();
+    bool ImportSceneryFile(const std::filesystem::path &path, int type = 0);
     void OpenPipe();
     void ChooseTexture();
     // The same without the file dialog, for a path already chosen.
@@ -172,6 +177,12 @@ public:
     // ---- small commands ----
     void EditPipePositions();
     void DisplayInfos();
+    // "Stop from Scale...": the stop appended to the current chest, laid out, drawn again.
+    void StopFromScale();
+    // "Scale Chart": the chart of the current chest's stops.
+    void ShowScaleChart();
+    // A stop chosen on the chart: its first pipe picked in the 2D view, as a click would.
+    void SelectStop(int stop);
     void PrintingScaleDialog();
     void LineWidthDialog();
     void ChooseColour();

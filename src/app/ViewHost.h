@@ -1,8 +1,11 @@
 // What the main view asks of the window it lives in, beyond the Ui: title, timer, dialogs, end.
 #pragma once
 
+#include "scale/ScaleChart.h"
+
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace ventrel {
 
@@ -12,6 +15,7 @@ class LoftEditor;
 class GlContext;
 class PipePositionDialog;
 class PolylineDialog;
+class ScaleDialog;
 class ValueDialog;
 
 class ViewHost {
@@ -31,6 +35,8 @@ public:
     virtual bool RunElectros(ElectrosDialog &dialog) = 0;
     virtual bool RunValueDialog(ValueDialog &dialog) = 0;
     virtual void ShowAbout() = 0;
+    // The user guide, in a window of its own; nothing where there is no window to show it in.
+    virtual void ShowGuide() {}
     // Shows the modeless pipe-position window over this model (kept by the view).
     virtual void ShowPipePositions(PipePositionDialog &dialog) = 0;
     // The other modeless windows, each over its model (kept by the view until it says otherwise).
@@ -39,6 +45,13 @@ public:
     virtual void ShowChestPositions(ChestPositionDialog &dialog) = 0;
     // The loft editor's model is about to go: its window closes.
     virtual void LoftEditorClosed() {}
+    // "Stop from Scale...": true when closed with OK (the model has appended the stop).
+    virtual bool RunScaleDialog(ScaleDialog &dialog) { return (void)dialog, false; }
+    // Shows the modeless scale chart window with these lines; a click on a line selects its stop
+    // through CVentrelView::SelectStop.
+    virtual void ShowScaleChart(std::vector<ChartLine> lines, const std::string &chestName) {
+        (void)lines, (void)chestName;
+    }
     // The framework's print and print preview; they call the view's printing operations.
     virtual void Print() = 0;
     virtual void PrintPreview() = 0;

@@ -66,6 +66,9 @@ public:
     std::unique_ptr<std::array<CLoft, kMaxTurrets>> m_turrets;
     int m_turret_count = 0;
     int m_selected_pipe = -1;
+    // m_selected_pipe when the whole stop is selected (from the scale chart): every pipe drawn
+    // as a picked one.
+    static constexpr int kWholeStop = -2;
 };
 
 } // namespace ventrel

@@ -41,6 +41,11 @@ bool CTextScanner::Contains(std::string_view word) const {
     return m_text.find(word, m_cursor) != std::string_view::npos;
 }
 
+int CTextScanner::Line() const {
+    const auto before = m_text.substr(0, m_cursor);
+    return 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+}
+
 void CTextScanner::NextLine() {
     const size_t at = m_text.find('\n', m_cursor);
     if (at == std::string_view::npos) {
@@ -57,12 +62,14 @@ void CTextScanner::SkipToWord() {
 }
 
 int CTextScanner::ReadInt() {
+    m_numberStart = std::string_view::npos;
     if (!AtEnd() && m_text[m_cursor] == '/')
         NextLine();
     while (!AtEnd() && !IsDigit(m_text[m_cursor]) && m_text[m_cursor] != '-')
         ++m_cursor;
     if (AtEnd())
         return 0;
+    m_numberStart = m_cursor;
     bool negative = false;
     if (m_text[m_cursor] == '-') {
         negative = true;

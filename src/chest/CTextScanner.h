@@ -35,10 +35,16 @@ public:
     void SetCursor(size_t cursor) { m_cursor = std::min(m_text.size(), cursor); }
     // Whether `word` occurs anywhere from the cursor on, without moving.
     bool Contains(std::string_view word) const;
+    // Where the number the last ReadInt converted begins (its '-' or first digit); npos when it
+    // met the end of the text instead.
+    size_t LastNumberStart() const { return m_numberStart; }
+    // The line of the cursor, from 1 (for messages; counts the line feeds before the cursor).
+    int Line() const;
 
 private:
     std::string_view m_text;
     size_t m_cursor = 0;
+    size_t m_numberStart = std::string_view::npos;
     Ui &m_ui;
 };
 

@@ -14,6 +14,7 @@ namespace ventrel {
 
 class Ui;
 struct WorkFolder;
+struct DatSourceMap;
 class Drawing2D;
 
 class CWindchest {
@@ -30,8 +31,10 @@ public:
 
     // --- Reading (the description file) ---
     // Reads a description text; raises FatalInputError where reading cannot go on (the stops
-    // read before the fault are kept). Bare turret outline names are opened in `folder`.
-    void ReadDat(const std::string &text, const WorkFolder &folder, Ui &ui);
+    // read before the fault are kept). Bare turret outline names are opened in `folder`. With a
+    // map, records where the stops' keywords and numbers stand in the text.
+    void ReadDat(const std::string &text, const WorkFolder &folder, Ui &ui,
+                 DatSourceMap *map = nullptr);
     // Opens the named file in folder.input and reads it; false with "FICHIER %s ABSENT\n" when it
     // cannot be opened. Stores the name in m_file_name.
     bool ReadDatFile(const std::string &name, const WorkFolder &folder, Ui &ui);

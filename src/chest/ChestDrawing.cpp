@@ -48,10 +48,9 @@ void CWindchest::Draw(Drawing2D &drawing) const {
     const int stopCount = StopCount();
     if (stopCount == 0)
         return;
-    const float scale = drawing.g_scale2D;
     // Texts under a pipe stand 15, 30, 45 and 60 pixels lower whatever the scale.
-    const int below[4] = {static_cast<int>(15 / scale + 1), static_cast<int>(30 / scale + 1),
-                          static_cast<int>(45 / scale + 1), static_cast<int>(60 / scale + 1)};
+    const int below[4] = {drawing.ModelLength(15, 1), drawing.ModelLength(30, 1),
+                          drawing.ModelLength(45, 1), drawing.ModelLength(60, 1)};
     const CStop &first = Stop(0);
     const CStop &master = Stop(m_master_stop);
 
@@ -99,7 +98,9 @@ void CWindchest::Draw(Drawing2D &drawing) const {
             if (!stop.IsPresent(k))
                 continue;
             const int x = stop.X(k), y = stop.Y(k), w = stop.m_diameter[static_cast<size_t>(k)];
-            drawing.SelectColour(k == stop.m_selected_pipe ? 1 : 4);
+            const bool selected =
+                k == stop.m_selected_pipe || stop.m_selected_pipe == CStop::kWholeStop;
+            drawing.SelectColour(selected ? 1 : 4);
             if (stop.m_square)
                 drawing.FrameBox(x - w / 2, y - w / 2, x + w / 2, y + w / 2);
             else
@@ -135,10 +136,9 @@ void CWindchest::Draw(Drawing2D &drawing) const {
     drawing.FrameBox(p.x2 - b, p.y1 + b, p.x2, p.y2 - b);
 
     drawing.SetTextColour(drawing.g_textColour);
-    const int textY = p.y1 - static_cast<int>(15 / scale);
+    const int textY = p.y1 - drawing.ModelLength(15);
     drawing.DrawText(p.x1, textY, Format("%d %d %d %d", p.x1, p.x2, p.y1, p.y2));
-    drawing.DrawText(p.x1 + static_cast<int>(100 / scale), textY,
-                     Format("%d Pipes", m_valve_count));
+    drawing.DrawText(p.x1 + drawing.ModelLength(100), textY, Format("%d Pipes", m_valve_count));
 
     if (Stop(1).m_mixture) {
         drawing.SelectColour(15);
@@ -164,7 +164,7 @@ void DrawPartitions(Drawing2D &drawing, const CWindchest &chest) {
 }
 
 void DrawGrid(Drawing2D &drawing) {
-    const int step = static_cast<int>(100 * drawing.g_scale2D);
+    const int step = drawing.ScreenLength(100);
     // At scales below 1/100 the lines would fall on the same pixel forever: no grid then.
     if (step <= 0)
         return;

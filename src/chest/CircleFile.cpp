@@ -2,6 +2,7 @@
 #include "CTextScanner.h"
 #include "CWindchest.h"
 
+#include "platform/FatalInputError.h"
 #include "platform/Ui.h"
 
 namespace ventrel {
@@ -21,6 +22,9 @@ void CWindchest::ReadCircles(const std::string &text, Ui &ui) {
         circle.x = LimitMillimetres(scan.ReadInt());
         circle.y = LimitMillimetres(scan.ReadInt());
         circle.r = LimitMillimetres(scan.ReadInt());
+        if (circle.r < 0)
+            throw FatalInputError(
+                1, Format("Circle %d has the negative radius %d", i + 1, circle.r), scan.Line());
         m_circle_count = i + 1;
     }
 

@@ -2,12 +2,14 @@
 #include "CTextScanner.h"
 #include "CWindchest.h"
 #include "DatKeywords.h"
+#include "DatSourceMap.h"
 
 #include "platform/FatalInputError.h"
 #include "platform/Ui.h"
 #include "platform/WorkFolder.h"
 
 #include <cmath>
+#include <map>
 
 namespace ventrel {
 namespace {
@@ -21,15 +23,30 @@ constexpr double kSemitoneRatios[11] = {1.0535,  1.1174,  1.18518, 1.25283, 1.33
 
 class DatReader {
 public:
-    DatReader(CWindchest &chest, const std::string &text, const WorkFolder &folder, Ui &ui)
-        : m_chest(chest), m_scan(text, ui), m_folder(folder), m_ui(ui) {}
+    DatReader(CWindchest &chest, const std::string &text, const WorkFolder &folder, Ui &ui,
+              DatSourceMap *map)
+        : m_chest(chest), m_scan(text, ui), m_folder(folder), m_ui(ui), m_map(map) {}
 
     void Read();
+    // Read, noting where a fault stopped it.
+    void ReadRecorded();
 
 private:
     std::string_view Kw(DatKeyword keyword) const { return Keyword(keyword, m_language); }
     int ReadValue();
-    void ReadList(CStop::PipeArray &values, int count);
+    void ReadList(const CStop &stop, CStop::PipeArray &values, int count, DatSourceMap::List list,
+                  const char *what);
+    int ReadSize(const CStop &stop, int pipe, const char *what);
+    [[noreturn]] void Fail(int status, const std::string &text) const;
+    const L_2D_Drawing &Outline(const std::string &name);
+    // The source record of the stop being read (null when not recording).
+    DatSourceMap::StopSource *Source() {
+        return m_map && !m_map->stops.empty() ? &m_map->stops.back() : nullptr;
+    }
+    // Starts the source record of a stop whose keyword was just matched.
+    void BeginSource(size_t start, std::string_view keyword);
+    // The offset of the keyword just found or matched.
+    size_t KeywordAt(std::string_view word) const { return m_scan.Cursor() - word.size(); }
     int ReadPipeCount(CStop &stop, int largest);
     bool StartStop(int &s);
 
@@ -48,9 +65,50 @@ private:
     CTextScanner m_scan;
     const WorkFolder &m_folder;
     Ui &m_ui;
+    DatSourceMap *m_map;
     DatLanguage m_language = DatLanguage::French;
     bool m_clampReported = false;
+    // Turrets beyond a stop's table, counted for one message at the end.
+    int m_turretsIgnored = 0;
+    std::string m_turretsIgnoredStop;
+    // Each outline file named by the turrets is read once per chest.
+    std::map<std::string, L_2D_Drawing> m_outlines;
 };
+
+void DatReader::BeginSource(size_t start, std::string_view keyword) {
+    if (!m_map)
+        return;
+    DatSourceMap::StopSource source;
+    source.start = start;
+    source.name = KeywordAt(keyword);
+    m_map->stops.push_back(std::move(source));
+}
+
+void DatReader::ReadRecorded() {
+    if (!m_map) {
+        Read();
+        return;
+    }
+    try {
+        Read();
+    } catch (const FatalInputError &) {
+        m_map->fault = m_scan.Cursor();
+        throw;
+    }
+}
+
+void DatReader::Fail(int status, const std::string &text) const {
+    throw FatalInputError(status, text, m_scan.Line());
+}
+
+const L_2D_Drawing &DatReader::Outline(const std::string &name) {
+    auto found = m_outlines.find(name);
+    if (found == m_outlines.end()) {
+        found = m_outlines.emplace(name, L_2D_Drawing()).first;
+        found->second.L_2D_savepoints(m_folder.In(name), PolyFile::Input, m_ui);
+    }
+    return found->second;
+}
 
 int DatReader::ReadValue() {
     const int value = m_scan.ReadInt();
@@ -64,10 +122,25 @@ int DatReader::ReadValue() {
     return LimitMillimetres(value);
 }
 
+// A diameter, hole or length: a negative one would give the drawings negative radii.
+int DatReader::ReadSize(const CStop &stop, int pipe, const char *what) {
+    const int value = ReadValue();
+    if (value < 0)
+        Fail(1, Format("Stop %s: pipe %d has a negative %s (%d)", stop.m_name.c_str(), pipe + 1,
+                       what, value));
+    return value;
+}
+
 // Reads `count` numbers, keeping the ones that fit in the table.
-void DatReader::ReadList(CStop::PipeArray &values, int count) {
+void DatReader::ReadList(const CStop &stop, CStop::PipeArray &values, int count,
+                         DatSourceMap::List list, const char *what) {
+    DatSourceMap::StopSource *source = Source();
+    if (source)
+        source->listStart[list] = m_scan.Cursor();
     for (int k = 0; k < count && !m_scan.AtEnd(); ++k) {
-        const int value = ReadValue();
+        const int value = ReadSize(stop, k, what);
+        if (source && m_scan.LastNumberStart() != DatSourceMap::kNone)
+            source->numbers[list].push_back(m_scan.LastNumberStart());
         if (k < CStop::kMaxPipes)
             values[static_cast<size_t>(k)] = value;
     }
@@ -105,10 +178,14 @@ void DatReader::Read() {
     }
     const size_t start = m_scan.Cursor();
     if (m_scan.Find("BARRAGES")) {
+        if (m_map)
+            m_map->partitions = true;
         ReadPartitions();
         return;
     }
     if (m_scan.Find("UTenUT")) {
+        if (m_map)
+            m_map->octave = true;
         m_scan.NextLine();
         ReadOctaves();
         return;
@@ -120,6 +197,11 @@ void DatReader::Read() {
         m_scan.NextLine();
     }
     ReadStops();
+    if (m_turretsIgnored > 0)
+        m_ui.MessageBox(Format("%s%sStop %s: more than %d turrets; %d turret line%s ignored",
+                               m_chest.m_file_name.c_str(), m_chest.m_file_name.empty() ? "" : ": ",
+                               m_turretsIgnoredStop.c_str(), CStop::kMaxTurrets, m_turretsIgnored,
+                               m_turretsIgnored == 1 ? " is" : "s are"));
 }
 
 void DatReader::ReadPartitions() {
@@ -135,7 +217,10 @@ void DatReader::ReadPartitions() {
     for (;;) {
         m_scan.NextLine();
         CRectangle read;
+        const size_t line = m_scan.Cursor();
         if (m_scan.Match("RECT")) {
+            if (m_map)
+                m_map->rects.push_back(line);
             read.x1 = ReadValue();
             read.x2 = ReadValue();
             read.y1 = ReadValue();
@@ -145,6 +230,8 @@ void DatReader::ReadPartitions() {
             else
                 reportFull("rectangles", CWindchest::kMaxRects);
         } else if (m_scan.Match("LINE")) {
+            if (m_map)
+                m_map->lines.push_back(line);
             read.x1 = ReadValue();
             read.y1 = ReadValue();
             read.x2 = ReadValue();
@@ -174,6 +261,7 @@ void DatReader::ReadStops() {
 bool DatReader::ReadStop(int s, bool &firstMixture) {
     CStop &stop = m_chest.Stop(s);
     stop.Reset();
+    const size_t start = m_scan.Cursor();
     if (m_scan.Match(Kw(kInterPipes)))
         stop.m_gap = ReadValue();
     m_scan.SkipToWord();
@@ -188,18 +276,34 @@ bool DatReader::ReadStop(int s, bool &firstMixture) {
     }
     if (!m_scan.Match(Kw(kStop)))
         return false;
+    BeginSource(start, Kw(kStop));
     const int written = ReadStopHead(s, stop, Section::Stop);
     if (written < 0)
         return false;
-    ReadList(stop.m_diameter, written);
-    ReadList(stop.m_hole, written);
-    ReadList(stop.m_foot, written);
+    const size_t listStart = m_scan.Cursor();
+    ReadList(stop, stop.m_diameter, written, DatSourceMap::kDiameters, "diameter");
+    ReadList(stop, stop.m_hole, written, DatSourceMap::kHoles, "plate hole");
+    ReadList(stop, stop.m_foot, written, DatSourceMap::kFeet, "foot hole");
     if (!m_scan.Find(Kw(kHeights))) {
-        // Whoever catches the error shows its text, once.
-        throw FatalInputError(-1, Format("Wrong HEIGHTS keyword; Stop :%s", stop.m_name.c_str()));
+        // Whoever catches the error shows its text, once; the next line says what went wrong.
+        const std::string heights(Kw(kHeights));
+        const size_t listEnd = m_scan.Cursor();
+        m_scan.SetCursor(listStart);
+        const bool overran = m_scan.Find(heights) && m_scan.Cursor() <= listEnd;
+        m_scan.SetCursor(listEnd);
+        const std::string why =
+            overran ? Format("%d pipes announced, but the lists before %s hold fewer values",
+                             written, heights.c_str())
+                    : Format("no %s after the %d diameters, plate holes and foot holes",
+                             heights.c_str(), written);
+        Fail(-1, Format("Wrong HEIGHTS keyword; Stop :%s\n%s", stop.m_name.c_str(), why.c_str()));
     }
-    ReadList(stop.m_length, written);
+    if (DatSourceMap::StopSource *source = Source())
+        source->heights = KeywordAt(Kw(kHeights));
+    ReadList(stop, stop.m_length, written, DatSourceMap::kLengths, "length");
     ReadTurrets(stop);
+    if (DatSourceMap::StopSource *source = Source())
+        source->complete = true;
     return true;
 }
 
@@ -227,10 +331,17 @@ int DatReader::ReadStopHead(int s, CStop &stop, Section section) {
         m_scan.NextLine();
     }
     if (!locate(Kw(kPipeCount))) {
+        if (m_map)
+            m_map->fault = m_scan.Cursor();
         m_ui.StatusMessage("Erreur lecture fichier .dat");
         return -1;
     }
+    DatSourceMap::StopSource *source = Source();
+    if (source)
+        source->pipeCount = KeywordAt(Kw(kPipeCount));
     const int written = ReadPipeCount(stop, stopFile ? CStop::kMaxPipes : kMaxOctavePipes);
+    if (source)
+        source->written = written;
     m_scan.NextLine();
     m_scan.Find(Kw(kFirstPipe));
     stop.m_first_pipe = ReadValue();
@@ -250,15 +361,16 @@ void DatReader::ReadShape(CStop &stop) {
     } else if (m_scan.Match(Kw(kSquare))) {
         stop.m_square = true;
     } else {
-        throw FatalInputError(
-            197, Format("Stop %s: no pipe shape: %s must be followed directly by %s or %s",
-                        stop.m_name.c_str(), std::string(Kw(kShape)).c_str(),
-                        std::string(Kw(kRound)).c_str(), std::string(Kw(kSquare)).c_str()));
+        Fail(197, Format("Stop %s: no pipe shape: %s must be followed directly by %s or %s",
+                         stop.m_name.c_str(), std::string(Kw(kShape)).c_str(),
+                         std::string(Kw(kRound)).c_str(), std::string(Kw(kSquare)).c_str()));
     }
 }
 
 void DatReader::ReadOrigin(CStop &stop) {
-    m_scan.Find(Kw(kOrigin));
+    if (m_scan.Find(Kw(kOrigin)))
+        if (DatSourceMap::StopSource *source = Source())
+            source->origin = KeywordAt(Kw(kOrigin));
     m_scan.SkipToWord();
     stop.m_x0 = ReadValue();
     stop.m_y0 = ReadValue();
@@ -267,6 +379,8 @@ void DatReader::ReadOrigin(CStop &stop) {
 
 void DatReader::ReadTurrets(CStop &stop) {
     while (m_scan.Find(Kw(kTurret))) {
+        if (DatSourceMap::StopSource *source = Source())
+            source->turrets.push_back(KeywordAt(Kw(kTurret)));
         m_scan.SkipToWord();
         const std::string couple = m_scan.ReadWord().substr(0, CLoft::kNameLength);
         m_scan.SkipToWord();
@@ -279,15 +393,15 @@ void DatReader::ReadTurrets(CStop &stop) {
         rotation.y = static_cast<float>(ReadValue());
         rotation.z = static_cast<float>(ReadValue());
         if (stop.m_turret_count >= CStop::kMaxTurrets) {
-            m_ui.MessageBox(Format("Stop %s: more than %d turrets; the others are ignored",
-                                   stop.m_name.c_str(), CStop::kMaxTurrets));
+            if (m_turretsIgnored++ == 0)
+                m_turretsIgnoredStop = stop.m_name;
         } else {
             CLoft &turret = stop.Turret(stop.m_turret_count);
             turret = CLoft();
             turret.m_couple_name = couple;
             turret.m_forme_name = forme;
-            turret.m_couple.L_2D_savepoints(m_folder.In(couple), PolyFile::Input, m_ui);
-            turret.m_forme.L_2D_savepoints(m_folder.In(forme), PolyFile::Input, m_ui);
+            turret.m_couple = Outline(couple);
+            turret.m_forme = Outline(forme);
             turret.m_offset = offset;
             turret.m_rotation = rotation;
             ++stop.m_turret_count;
@@ -313,14 +427,25 @@ void DatReader::ReadOctaves() {
 bool DatReader::ReadOctaveStop(int s) {
     CStop &stop = m_chest.Stop(s);
     stop.Reset();
+    BeginSource(m_scan.Cursor() - Kw(kStop).size(), Kw(kStop));
     const int written = ReadStopHead(s, stop, Section::Octave);
     if (written < 0)
         return false;
+    DatSourceMap::StopSource *source = Source();
+    if (source)
+        source->listStart[DatSourceMap::kDiameters] = m_scan.Cursor();
     // One group of four for each C, plus the C above the last octave.
     const int groups = written / 12 + 2;
     for (int g = 0; g < groups && !m_scan.AtEnd(); ++g) {
-        const int diameter = ReadValue(), foot = ReadValue(), hole = ReadValue(),
-                  length = ReadValue();
+        const int p0 = 12 * g;
+        const char *what[4] = {"diameter", "foot hole", "plate hole", "length"};
+        int group[4];
+        for (int i = 0; i < 4; ++i) {
+            group[i] = ReadSize(stop, p0, what[i]);
+            if (source && m_scan.LastNumberStart() != DatSourceMap::kNone)
+                source->numbers[DatSourceMap::kDiameters].push_back(m_scan.LastNumberStart());
+        }
+        const int diameter = group[0], foot = group[1], hole = group[2], length = group[3];
         const int p = 12 * g;
         if (p >= CStop::kMaxPipes)
             continue;
@@ -330,21 +455,29 @@ bool DatReader::ReadOctaveStop(int s) {
         stop.m_hole[slot] = hole;
         stop.m_length[slot] = length;
     }
+    if (source)
+        source->complete = true;
     return true;
 }
 
 } // namespace
 
-void CWindchest::ReadDat(const std::string &text, const WorkFolder &folder, Ui &ui) {
-    DatReader(*this, text, folder, ui).Read();
+void CWindchest::ReadDat(const std::string &text, const WorkFolder &folder, Ui &ui,
+                         DatSourceMap *map) {
+    DatReader(*this, text, folder, ui, map).ReadRecorded();
 }
 
 bool CWindchest::ReadDatFile(const std::string &name, const WorkFolder &folder, Ui &ui) {
     std::string text;
-    if (!ReadInputFile(folder.In(name), text, ui))
+    const auto path = folder.In(name);
+    if (!ReadInputFile(path, text, ui))
         return false;
     m_file_name = name.substr(0, kMaxFileName);
-    ReadDat(text, folder, ui);
+    try {
+        ReadDat(text, folder, ui);
+    } catch (const FatalInputError &error) {
+        throw error.In(path.string());
+    }
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The 2D drawing state and primitives: palette, pens, brushes and the model-to-screen transform.
 #pragma once
 
+#include "math/Saturate.h"
 #include "platform/Canvas.h"
 
 #include <array>
@@ -71,14 +72,20 @@ public:
     bool Printing() const { return m_printing; }
 
     // --- The transform ---
+    // Pixels saturate at ±2^29 whatever the scale and pan, so that no sum of two overflows.
     int ScreenX(int x) const {
-        return g_pan.x + static_cast<int>(static_cast<float>(x) * g_scale2D);
+        return SaturatingInt(g_pan.x + std::trunc(double(static_cast<float>(x) * g_scale2D)));
     }
     int ScreenY(int y) const {
-        return g_pan.y + static_cast<int>(static_cast<float>(y) * g_scale2D);
+        return SaturatingInt(g_pan.y + std::trunc(double(static_cast<float>(y) * g_scale2D)));
     }
     int ScreenLength(int length) const {
-        return static_cast<int>(static_cast<float>(length) * g_scale2D);
+        return SaturatingInt(static_cast<float>(length) * g_scale2D);
+    }
+    // The millimetres that `pixels` pixels stand for at the current scale (plus `extra`),
+    // saturated.
+    int ModelLength(float pixels, float extra = 0) const {
+        return SaturatingInt(pixels / g_scale2D + extra);
     }
 
     // --- Paint set-up ---

@@ -2,6 +2,8 @@
 // holes.
 #include "CWindchest.h"
 
+#include "math/Saturate.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -149,9 +151,9 @@ void CWindchest::LayoutTurret(CStop &stop) {
     const int n = stop.PipeSlots();
     const int h = n / 2;
     const L_2D_Drawing &forme = stop.Turret(0).m_forme;
-    auto toInt = [](float v) {
-        return static_cast<int>(std::clamp(std::trunc(v), -1.0e6f, 1.0e6f));
-    };
+    // An outline point beyond the millimetre range (or not a number) cannot place a pipe: it is
+    // held at the range's edge (NaN at 0).
+    auto toInt = [](float v) { return SaturatingInt(v, kLargestMillimetres); };
     for (int i = 0; i < n; ++i) {
         const int q = i >= h ? 2 * (i - h) : 2 * (h - i) - 1;
         const Vec2 point = forme.Point(i);

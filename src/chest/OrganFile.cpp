@@ -44,7 +44,8 @@ OrganFile OrganFile::Parse(const std::string &text, Ui &ui) {
     return organ;
 }
 
-int LoadOrganChests(const OrganFile &organ, ChestTable &table, const WorkFolder &folder, Ui &ui) {
+int LoadOrganChests(const OrganFile &organ, ChestTable &table, const WorkFolder &folder, Ui &ui,
+                    std::vector<std::string> *unread) {
     table.count = 0;
     for (const OrganFile::Item &item : organ.items) {
         if (item.kind != OrganFile::Kind::Chest)
@@ -62,9 +63,13 @@ int LoadOrganChests(const OrganFile &organ, ChestTable &table, const WorkFolder 
             std::string text;
             if (ReadInputFile(folder.In(item.file), text, ui))
                 chest.ReadDat(text, folder, ui);
+            else if (unread)
+                unread->push_back(item.file);
         } catch (const FatalInputError &error) {
             // The chest keeps the stops read before the fault; the rest of the organ still loads.
-            ui.MessageBox(Format("%s: %s", item.file.c_str(), error.what()));
+            ui.MessageBox(error.In(folder.In(item.file).string()).Located());
+            if (unread)
+                unread->push_back(item.file);
         }
         chest.Layout();
         for (int i = 0; i < 3; ++i)

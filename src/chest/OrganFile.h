@@ -26,8 +26,10 @@ struct OrganFile {
 
 // Reads every chest of the organ into the table from index 0 on, lays each out and places it
 // (no cut list, no valve sizing). A chest file that cannot be read leaves an empty chest in its
-// place; chests beyond the table's 30 are refused with a message. Returns the chest count.
-int LoadOrganChests(const OrganFile &organ, ChestTable &table, const WorkFolder &folder, Ui &ui);
+// place; chests beyond the table's 30 are refused with a message. Returns the chest count;
+// `unread`, when given, receives the names of the chest files that could not be read whole.
+int LoadOrganChests(const OrganFile &organ, ChestTable &table, const WorkFolder &folder, Ui &ui,
+                    std::vector<std::string> *unread = nullptr);
 
 // "SOMMIER name x y z 1 0 0 \r\n" for each chest in use, then "BARRE p q r x y z \r\n" or
 // "TUYAU p q r x y z \r\n" for each free bar and pipe given (chest items among them are skipped).

@@ -16,7 +16,8 @@ std::array<Board, 4> PipeBoards::BoardsOf(int a, int b, int c, int d, int e) {
 void PipeBoards::Read(const std::string &text, Ui &ui) {
     pipes.clear();
     CTextScanner scan(text, ui);
-    if (!scan.Match("PIPENUMBER"))
+    headed = scan.Match("PIPENUMBER");
+    if (!headed)
         return;
     const int written = scan.ReadInt();
     const int count = std::clamp(written, 0, kMaxPipes);

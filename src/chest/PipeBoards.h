@@ -24,6 +24,8 @@ struct PipeBoards {
         std::array<Board, 4> boards;
     };
     std::vector<Pipe> pipes;
+    // Whether the text began with "PIPENUMBER": the batch tool refuses a file that does not.
+    bool headed = false;
 
     // Reads "PIPENUMBER n" then n groups of five; a text not starting with the keyword gives an
     // empty set. More than 100 pipes: the first 100 are kept, with a message.

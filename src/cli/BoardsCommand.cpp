@@ -20,6 +20,12 @@ void AddBoardsCommand(CLI::App &app, Run &run) {
             run.status = 1;
             return;
         }
+        if (!set->headed) {
+            run.ui.MessageBox(
+                Format("%s: not a wooden-pipe file: it must begin with PIPENUMBER", path->c_str()));
+            run.status = 1;
+            return;
+        }
         nlohmann::ordered_json pipes = nlohmann::ordered_json::array();
         for (const auto &pipe : set->pipes) {
             nlohmann::ordered_json boards = nlohmann::ordered_json::array();

@@ -2,6 +2,9 @@
 // opens a chest.
 #include "ChestInput.h"
 
+#include "chest/CWindchest.h"
+#include "platform/Ui.h"
+
 namespace ventrel::cli {
 
 void ChestOptions::AddTo(CLI::App &command, bool writesFiles) {
@@ -29,6 +32,13 @@ ChestOpened ChestOptions::Open(CWindchest &chest, ValveCounters &valves, Ui &ui)
         return OpenChest(chest, File(), valves, ui);
     const DocumentFile partitionFile = DocumentFile::At(partitions, outputFolder);
     return OpenChest(chest, File(), valves, ui, &partitionFile);
+}
+
+bool SaidNoStop(const CWindchest &chest, const std::string &path, Ui &ui) {
+    if (chest.StopCount() > 0 || chest.m_rect_count > 0 || chest.m_line_count > 0)
+        return false;
+    ui.MessageBox(Format("%s: no stop in this chest", path.c_str()));
+    return true;
 }
 
 } // namespace ventrel::cli

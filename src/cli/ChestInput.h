@@ -24,4 +24,8 @@ struct ChestOptions {
     ChestOpened Open(CWindchest &chest, ValveCounters &valves, Ui &ui) const;
 };
 
+// A chest with neither stop nor partition gives its output all the same, then this message
+// ("NAME: no stop ...") and exit status 1: true when it was said.
+bool SaidNoStop(const CWindchest &chest, const std::string &path, Ui &ui);
+
 } // namespace ventrel::cli

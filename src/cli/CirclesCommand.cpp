@@ -4,6 +4,7 @@
 #include "app/Document.h"
 #include "chest/CWindchest.h"
 #include "fabrication/CircleDxf.h"
+#include "platform/FatalInputError.h"
 
 namespace ventrel::cli {
 
@@ -17,7 +18,16 @@ void AddCirclesCommand(CLI::App &app, Run &run) {
     command->callback([&run, path, output] {
         const DocumentFile file = DocumentFile::At(*path, *output);
         const auto chest = OpenCircles(file, run.ui);
-        run.status = chest && WriteCirclesDxf(*chest, file.name, file.folder, run.ui) ? 0 : 1;
+        if (!chest) {
+            run.status = 1;
+            return;
+        }
+        if (chest->m_circle_count == 0) {
+            run.ui.MessageBox(Format("%s: no circle: nothing is written", path->c_str()));
+            run.status = 1;
+            return;
+        }
+        run.status = WriteCirclesDxf(*chest, file.name, file.folder, run.ui) ? 0 : 1;
     });
 }
 

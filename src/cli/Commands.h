@@ -31,5 +31,8 @@ void AddDrawCommand(CLI::App &app, Run &run);
 void AddPedalboardCommand(CLI::App &app, Run &run);
 void AddScaleCommand(CLI::App &app, Run &run);
 void AddChartCommand(CLI::App &app, Run &run);
+void AddCheckCommand(CLI::App &app, Run &run);
+void AddReportCommand(CLI::App &app, Run &run);
+void AddSceneCommand(CLI::App &app, Run &run);
 
 } // namespace ventrel::cli

@@ -12,6 +12,9 @@
 #include "platform/qtgui/PictureFile.h"
 #endif
 
+#include <cmath>
+#include <cstdlib>
+
 namespace ventrel::cli {
 namespace {
 
@@ -33,9 +36,20 @@ void AddDrawCommand(CLI::App &app, Run &run) {
     auto options = std::make_shared<DrawOptions>();
     options->chest.AddTo(*command, false);
     command->add_option("-o", options->output, "Picture to write: .svg, .png or .pdf")->required();
-    command->add_option("--scale", options->scale, "Pixels per millimetre (the view's zoom)")
-        ->check(CLI::PositiveNumber);
-    command->add_option("--pan", options->pan, "Pan offset X,Y in pixels");
+    command
+        ->add_option("--scale", options->scale,
+                     "Pixels per millimetre (the view's zoom), 0.0001 to 1000")
+        ->check(CLI::Validator(
+            [](std::string &text) {
+                char *end = nullptr;
+                const double value = std::strtod(text.c_str(), &end);
+                return end != text.c_str() && *end == '\0' && std::isfinite(value) &&
+                               value >= 1e-4 && value <= 1e3
+                           ? std::string()
+                           : "the scale is a number from 0.0001 to 1000";
+            },
+            "0.0001 ... 1000"));
+    command->add_option("--pan", options->pan, "Pan offset X,Y in pixels, each within ±1000000");
     AddSizeOption(*command, options->size, "Picture size WxH in pixels");
     command->add_flag("--hide-dimensions", options->hideDimensions,
                       "Leave out the per-pipe dimensions (\"Masq dimensions\")");
@@ -43,7 +57,7 @@ void AddDrawCommand(CLI::App &app, Run &run) {
     command->callback([&run, options] {
         int panX = 0, panY = 0;
         if (!ParsePair(options->pan, ',', panX, panY))
-            throw CLI::ValidationError("--pan", "expected X,Y, for example 20,-40");
+            throw CLI::ValidationError("--pan", "expected X,Y within ±1000000, for example 20,-40");
 #if VENTREL_HAVE_QTGUI
         const auto [width, height] = options->size;
         const auto kind = PictureKindOf(options->output);
@@ -79,7 +93,7 @@ void AddDrawCommand(CLI::App &app, Run &run) {
             run.status = 1;
             return;
         }
-        run.status = 0;
+        run.status = SaidNoStop(*chest, options->chest.path, run.ui) ? 1 : 0;
 #else
         run.ui.MessageBox("This ventrel-cli was built without the Qt drawing back-end.");
         run.status = 1;

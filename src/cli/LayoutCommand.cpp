@@ -30,6 +30,8 @@ void AddLayoutCommand(CLI::App &app, Run &run) {
                       << chest->m_plate.y2 << " mm"
                       << (opened.valvesFit ? "" : ", valves too large") << "\n";
         }
+        if (SaidNoStop(*chest, options->path, run.ui))
+            run.status = 1;
     });
 }
 

@@ -32,7 +32,8 @@ void AddOrganCommand(CLI::App &app, Run &run) {
     command->callback([&run, path, json] {
         OrganFile organ;
         auto table = std::make_unique<ChestTable>();
-        if (!OpenOrgan(DocumentFile::At(*path), organ, *table, run.ui)) {
+        std::vector<std::string> unread;
+        if (!OpenOrgan(DocumentFile::At(*path), organ, *table, run.ui, &unread)) {
             run.status = 1;
             return;
         }
@@ -63,6 +64,14 @@ void AddOrganCommand(CLI::App &app, Run &run) {
             for (const auto &chest : chests)
                 std::cout << chest["file"].get<std::string>() << " at " << chest["position"].dump()
                           << ", " << chest["stops"] << " stops\n";
+        }
+        if (!unread.empty()) {
+            std::string names;
+            for (const std::string &name : unread)
+                names += (names.empty() ? "" : ", ") + name;
+            run.ui.MessageBox(
+                Format("%s: chests not read whole: %s", path->c_str(), names.c_str()));
+            run.status = 1;
         }
     });
 }

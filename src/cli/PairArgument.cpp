@@ -1,20 +1,30 @@
 // Arguments made of two whole numbers: --pan X,Y and --size WxH.
 #include "PairArgument.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace ventrel::cli {
 namespace {
 
 constexpr int kMaxPictureSide = 8192;
+// Beyond this no picture makes sense, and sums of such numbers could overflow.
+constexpr int kMaxCoordinate = 1000000;
 
 } // namespace
 
 bool ParsePair(const std::string &text, char separator, int &first, int &second) {
-    char sep = 0;
-    char rest = 0;
-    return std::sscanf(text.c_str(), "%d%c%d%c", &first, &sep, &second, &rest) == 3 &&
-           sep == separator;
+    const char *end = text.data() + text.size();
+    auto number = [end](const char *from, int &value) -> const char * {
+        const auto [next, error] = std::from_chars(from, end, value);
+        return error == std::errc() && value >= -kMaxCoordinate && value <= kMaxCoordinate
+                   ? next
+                   : nullptr;
+    };
+    const char *at = number(text.data(), first);
+    if (!at || at == end || *at != separator)
+        return false;
+    at = number(at + 1, second);
+    return at == end;
 }
 
 CLI::Option *AddSizeOption(CLI::App &command, PictureSize &size, const std::string &help,

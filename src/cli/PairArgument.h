@@ -6,7 +6,7 @@
 
 namespace ventrel::cli {
 
-// "X,Y" or "WxH": two integers with the given separator and nothing after them.
+// "X,Y" or "WxH": two integers within ±1000000 with the given separator and nothing after them.
 bool ParsePair(const std::string &text, char separator, int &first, int &second);
 
 // The picture size of --size: width and height from 1 to 8192 pixels.

@@ -5,9 +5,11 @@
 #include "app/Document.h"
 #include "chest/CWindchest.h"
 #include "platform/AtomicFile.h"
+#include "platform/LowerCase.h"
 #include "platform/egl/EglContext.h"
 #include "render/Snapshot.h"
 #include "render/TextureFileReader.h"
+#include "sceneio/SceneImport.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -23,6 +25,7 @@ struct RenderOptions {
     PictureSize size{800, 600};
     std::string view = "front";
     bool vector = false;
+    std::vector<std::string> scenery;
 };
 
 bool WritePng(const std::vector<std::uint8_t> &rgba, int width, int height, const std::string &path,
@@ -39,7 +42,7 @@ bool WritePng(const std::vector<std::uint8_t> &rgba, int width, int height, cons
     std::string error;
     if (!WriteFileAtomically(
             path, std::string(bytes.constData(), static_cast<size_t>(bytes.size())), &error)) {
-        ui.MessageBox(Format("Cannot write %s: %s", path.c_str(), error.c_str()));
+        ui.MessageBox("Cannot write " + error);
         return false;
     }
     return true;
@@ -51,13 +54,24 @@ void AddRenderCommand(CLI::App &app, Run &run) {
     auto *command =
         app.add_subcommand("render", "Draw the 3D view of an organ or a chest into a PNG");
     auto options = std::make_shared<RenderOptions>();
-    command->add_option("input", options->input, "Organ file (.org) or chest file (.dat)")
+    command
+        ->add_option("input", options->input,
+                     "Organ file (.org), chest file (.dat) or scene file (.wrl, .x, .txt)")
         ->required();
-    command->add_option("-o", options->output, "PNG file to write")->required();
+    command->add_option("-o", options->output, "PNG file to write")
+        ->required()
+        ->check(CLI::Validator(
+            [](std::string &name) {
+                return EndsWithNoCase(name, ".png")
+                           ? std::string()
+                           : "the picture is written as PNG: its name ends in .png";
+            },
+            "FILE.png"));
     AddSizeOption(*command, options->size, "Picture size WxH (default 800x600)");
     command->add_option("--view", options->view, "front, left, right or top")
         ->check(CLI::IsMember({"front", "left", "right", "top"}));
     command->add_flag("--vector", options->vector, "Draw every object as lines");
+    command->add_option("--scene", options->scenery, "Scene file shown around the input");
     command->callback([&run, options] {
         const auto [width, height] = options->size;
         static const std::map<std::string, StandardView> views = {{"front", StandardView::Front},
@@ -78,13 +92,32 @@ void AddRenderCommand(CLI::App &app, Run &run) {
         auto table = std::make_unique<ChestTable>();
         Scene scene(&run.ui);
         scene.m_readTexture = TextureFileReader(input.folder.input, run.ui);
-        if (!OpenDocument(input, organ, *table, run.ui) ||
-            !BuildScene(scene, organ, *table, run.ui)) {
+        std::vector<std::string> unread;
+        if (input.Kind() == DocumentKind::Scene) {
+            if (!ImportScene(scene, options->input, &run.ui).read) {
+                run.status = 1;
+                return;
+            }
+        } else if (!OpenDocument(input, organ, *table, run.ui, &unread) ||
+                   !BuildScene(scene, organ, *table, run.ui)) {
             run.status = 1;
             return;
         }
+        for (const std::string &scenery : options->scenery)
+            if (!ImportScene(scene, scenery, &run.ui).read) {
+                run.status = 1;
+                return;
+            }
         PaintSnapshot(scene, width, height, views.at(options->view), options->vector);
         run.status = WritePng(context->ReadRgba(), width, height, options->output, run.ui) ? 0 : 1;
+        if (!unread.empty()) {
+            std::string names;
+            for (const std::string &name : unread)
+                names += (names.empty() ? "" : ", ") + name;
+            run.ui.MessageBox(
+                Format("%s: not read whole: %s", options->input.c_str(), names.c_str()));
+            run.status = 1;
+        }
     });
 }
 

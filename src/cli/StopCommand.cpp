@@ -26,7 +26,8 @@ void AddStopCommand(CLI::App &app, Run &run) {
             run.status = 1;
             return;
         }
-        WriteCommande(*chest, file.name, file.folder, run.ui);
+        // The cut list is the command's output: a failure to write it fails the command.
+        run.status = WriteCommande(*chest, file.name, file.folder, run.ui) ? 0 : 1;
         if (*json)
             std::cout << LayoutJson(*chest, opened.valvesFit, counters).dump(2) << "\n";
         else

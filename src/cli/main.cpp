@@ -12,7 +12,8 @@ using AddCommand = void (*)(CLI::App &, Run &);
 constexpr AddCommand kCommands[] = {
     AddRenderCommand,  AddTowerCommand,      AddLayoutCommand, AddExportCommand, AddOrganCommand,
     AddCirclesCommand, AddStopCommand,       AddBoardsCommand, AddPolyCommand,   AddImageCommand,
-    AddDrawCommand,    AddPedalboardCommand, AddScaleCommand,  AddChartCommand,
+    AddDrawCommand,    AddPedalboardCommand, AddScaleCommand,  AddChartCommand,  AddCheckCommand,
+    AddReportCommand,  AddSceneCommand,
 };
 
 int Main(int argc, char **argv) {
@@ -43,7 +44,8 @@ int Main(int argc, char **argv) {
         const int code = app.exit(error);
         return code == 0 ? 0 : 2;
     } catch (const FatalInputError &error) {
-        std::cerr << error.what() << (std::string(error.what()).ends_with('\n') ? "" : "\n");
+        const std::string text = error.Located();
+        std::cerr << text << (text.ends_with('\n') ? "" : "\n");
         return error.ExitCode();
     }
     return run.status;

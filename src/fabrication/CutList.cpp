@@ -29,13 +29,17 @@ std::string CutListText(const CWindchest &chest, const std::string &fileName) {
     return text;
 }
 
+std::string CutListName(const std::string &fileName) {
+    return DerivedName(fileName, "_commande.wri");
+}
+
 bool WriteCommande(const CWindchest &chest, const std::string &fileName, const WorkFolder &folder,
                    Ui &ui) {
     if (fileName.empty())
         return false;
     std::string error;
-    if (!WriteFileAtomically(folder.Out(DerivedName(fileName, "_commande.wri")),
-                             CutListText(chest, fileName), &error)) {
+    if (!WriteFileAtomically(folder.Out(CutListName(fileName)), CutListText(chest, fileName),
+                             &error)) {
         ui.MessageBox("Cannot write the cut list " + error);
         return false;
     }
@@ -43,9 +47,11 @@ bool WriteCommande(const CWindchest &chest, const std::string &fileName, const W
 }
 
 bool Refresh(CWindchest &chest, const std::string &fileName, const WorkFolder &folder,
-             ValveCounters &counters, Ui &ui) {
+             ValveCounters &counters, Ui &ui, bool *written) {
     chest.Layout();
-    WriteCommande(chest, fileName, folder, ui);
+    const bool cutList = WriteCommande(chest, fileName, folder, ui);
+    if (written)
+        *written = cutList;
     return chest.SizeValves(counters);
 }
 

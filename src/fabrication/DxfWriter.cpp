@@ -27,18 +27,16 @@ std::string DxfWriter::CircleText(int x, int y, int r) {
 }
 
 bool DxfWriter::Open(const std::filesystem::path &path) {
-    return m_file.Open(path) && m_file.Write(kStart);
+    m_entities.clear();
+    return m_file.Open(path);
 }
 
-// Entities go straight into the file's buffer; a write error shows when the file is closed.
 void DxfWriter::Line(int x1, int y1, int x2, int y2) {
-    if (m_file.Get())
-        std::fprintf(m_file.Get(), kLine, x1, y1, x2, y2);
+    m_entities += LineText(x1, y1, x2, y2);
 }
 
 void DxfWriter::Circle(int x, int y, int r) {
-    if (m_file.Get())
-        std::fprintf(m_file.Get(), kCircle, x, y, r);
+    m_entities += CircleText(x, y, r);
 }
 
 void DxfWriter::Rectangle(const CRectangle &rect) {
@@ -53,8 +51,12 @@ void DxfWriter::Cross(int x, int y) {
     Line(x, y - 10, x, y + 10);
 }
 
+bool DxfWriter::Finish() {
+    return m_file.Write(Text()) && m_file.Finish();
+}
+
 bool DxfWriter::Close() {
-    return m_file.Write(kEnd) && m_file.Commit();
+    return Finish() && m_file.Publish();
 }
 
 } // namespace ventrel

@@ -9,8 +9,9 @@
 
 namespace ventrel {
 
-// One ENTITIES section on layer "0", integer millimetres, Z = 0, LF line ends. The file appears
-// under its name only when Close succeeds; until then any previous file of that name is untouched.
+// One ENTITIES section on layer "0", integer millimetres, Z = 0, LF line ends. The entities gather
+// in memory; the file appears under its name only when Close succeeds, until then any previous file
+// of that name is untouched. A writer never opened only gathers its text.
 class DxfWriter {
 public:
     bool Open(const std::filesystem::path &path);
@@ -21,8 +22,14 @@ public:
     void Cross(int x, int y);
     // Writes the closing text and puts the file in place; false when anything failed.
     bool Close();
+    // Writes the whole text into the temporary file without putting it in place, for a set of
+    // files committed together (File()).
+    bool Finish();
     // Drops the file without touching the target.
     void Abandon() { m_file.Discard(); }
+    AtomicFile &File() { return m_file; }
+    // The whole file as Close writes it.
+    std::string Text() const { return kStart + m_entities + kEnd; }
 
     const std::string &Error() const { return m_file.Error(); }
 
@@ -34,6 +41,7 @@ public:
 
 private:
     AtomicFile m_file;
+    std::string m_entities;
 };
 
 } // namespace ventrel

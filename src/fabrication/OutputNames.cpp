@@ -4,7 +4,10 @@
 namespace ventrel {
 
 std::string DerivedName(const std::string &name, const std::string &suffix) {
-    return name.substr(0, name.find('.')) + suffix;
+    // The dots that begin a hidden file's name belong to its stem: .hidden.dat gives
+    // .hidden_som.dxf.
+    const size_t stem = name.find_first_not_of('.');
+    return name.substr(0, stem == std::string::npos ? name.size() : name.find('.', stem)) + suffix;
 }
 
 } // namespace ventrel

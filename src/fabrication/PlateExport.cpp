@@ -1,5 +1,7 @@
 // The chest's drilling and cutting drawings: plate, false chest, mixture bar and partitions.
 #include "PlateExport.h"
+
+#include "CutList.h"
 #include "DxfWriter.h"
 #include "OutputNames.h"
 
@@ -8,6 +10,7 @@
 #include "platform/WorkFolder.h"
 
 #include <array>
+#include <vector>
 
 namespace ventrel {
 namespace {
@@ -60,31 +63,57 @@ void WriteOutlines(const CWindchest &chest, std::array<DxfWriter, 4> &dxf) {
 
 } // namespace
 
-bool ExportDxf(CWindchest &chest, const std::string &fileName, const WorkFolder &folder, Ui &ui) {
+std::array<std::string, 4> PlateDxfTexts(const CWindchest &chest) {
+    std::array<DxfWriter, 4> dxf;
+    WritePipes(chest, dxf);
+    WritePilotHoles(chest, dxf);
+    WriteOutlines(chest, dxf);
+    std::array<std::string, 4> texts;
+    for (size_t i = 0; i < dxf.size(); ++i)
+        texts[i] = dxf[i].Text();
+    return texts;
+}
+
+bool ExportPlateFiles(CWindchest &chest, const std::string &fileName, const WorkFolder &folder,
+                      Ui &ui, bool withCutList) {
+    if (chest.StopCount() == 0 && chest.m_rect_count == 0 && chest.m_line_count == 0) {
+        ui.MessageBox(Format("%s: no stop in this chest: nothing is exported", fileName.c_str()));
+        return false;
+    }
     ui.MessageBox(Format("DXF file will be stored on : .***%s", fileName.c_str()));
     if (fileName.empty())
         return false;
     for (size_t i = 0; i < kSuffixes.size(); ++i)
         chest.m_dxf_names[i] = DerivedName(fileName, kSuffixes[i]);
+    const std::array<std::string, 4> texts = PlateDxfTexts(chest);
 
-    std::array<DxfWriter, 4> dxf;
-    for (size_t i = 0; i < dxf.size(); ++i) {
-        if (!dxf[i].Open(folder.Out(chest.m_dxf_names[i]))) {
-            ui.MessageBox("Cannot write the DXF file " + dxf[i].Error());
-            return false;
-        }
+    // All the files go to temporaries first; none replaces its target unless all were written.
+    std::array<AtomicFile, 5> files;
+    std::vector<AtomicFile *> set;
+    std::string error;
+    const size_t count = withCutList ? 5 : 4;
+    for (size_t i = 0; i < count && error.empty(); ++i) {
+        const std::string name = i < 4 ? chest.m_dxf_names[i] : CutListName(fileName);
+        const std::string &text = i < 4 ? texts[i] : CutListText(chest, fileName);
+        if (files[i].Open(folder.Out(name)) && files[i].Write(text))
+            set.push_back(&files[i]);
+        else
+            error = files[i].Error();
     }
-    WritePipes(chest, dxf);
-    WritePilotHoles(chest, dxf);
-    WriteOutlines(chest, dxf);
-    for (DxfWriter &writer : dxf) {
-        if (!writer.Close()) {
-            ui.MessageBox("Cannot write the DXF file " + writer.Error());
-            return false;
-        }
+    if (error.empty())
+        CommitTogether(set, &error);
+    if (!error.empty()) {
+        ui.MessageBox(
+            withCutList ? "Cannot write the DXF files and the cut list: none is replaced: " + error
+                        : "Cannot write the DXF files: none is replaced: " + error);
+        return false;
     }
     ui.MessageBox(Format("DXF has been stored successfully on :%s", fileName.c_str()));
     return true;
+}
+
+bool ExportDxf(CWindchest &chest, const std::string &fileName, const WorkFolder &folder, Ui &ui) {
+    return ExportPlateFiles(chest, fileName, folder, ui, false);
 }
 
 } // namespace ventrel

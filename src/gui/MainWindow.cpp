@@ -1,11 +1,15 @@
 // The main window: menus and toolbars from the command table, status bar, the 2D and 3D views.
 #include "MainWindow.h"
 
+#include "ToolbarIcons.h"
+
 #include "ChestView2D.h"
 #include "DialogWidgets.h"
 #include "EditorWindows.h"
+#include "GuideWindow.h"
 #include "OrganView3D.h"
 #include "QtUi.h"
+#include "ScaleWidgets.h"
 
 #include "app/CommandTable.h"
 #include "app/VentrelView.h"
@@ -150,28 +154,6 @@ void MainWindow::FillRecentFiles() {
     }
 }
 
-namespace {
-
-// The style's picture for a toolbar icon of the command table.
-QStyle::StandardPixmap StandardPixmap(ToolIcon icon) {
-    switch (icon) {
-    case ToolIcon::New:
-        return QStyle::SP_FileIcon;
-    case ToolIcon::Open:
-        return QStyle::SP_DialogOpenButton;
-    case ToolIcon::Save:
-        return QStyle::SP_DialogSaveButton;
-    case ToolIcon::Print:
-        return QStyle::SP_FileDialogDetailedView;
-    case ToolIcon::Help:
-    case ToolIcon::None:
-        break;
-    }
-    return QStyle::SP_MessageBoxQuestion;
-}
-
-} // namespace
-
 void MainWindow::BuildToolbars() {
     for (int toolbar : {kMainToolbar, kSecondToolbar}) {
         QToolBar *bar = addToolBar(QString("Toolbar %1").arg(toolbar));
@@ -185,9 +167,10 @@ void MainWindow::BuildToolbars() {
             }
             QAction *action = MakeAction(id);
             const Command *command = FindCommand(id);
-            if (command && command->icon != ToolIcon::None)
-                action->setIcon(style()->standardIcon(StandardPixmap(command->icon)));
-            else if (command && *command->buttonText)
+            // The button keeps its tooltip, and its short text where a style shows text.
+            if (command && *command->picture)
+                action->setIcon(ToolbarIcon(command->picture));
+            if (command && *command->buttonText)
                 action->setIconText(command->buttonText);
             bar->addAction(action);
         }
@@ -300,6 +283,22 @@ bool MainWindow::RunElectros(ElectrosDialog &dialog) {
 bool MainWindow::RunValueDialog(ValueDialog &dialog) {
     ValueDialogWidget widget(dialog, *m_ui, this);
     return widget.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::RunScaleDialog(ScaleDialog &dialog) {
+    ScaleDialogWidget widget(dialog, this);
+    return widget.exec() == QDialog::Accepted;
+}
+
+void MainWindow::ShowScaleChart(std::vector<ChartLine> lines, const std::string &chestName) {
+    if (!m_chartWindow) {
+        m_chartWindow = std::make_unique<ScaleChartWindow>();
+        m_chartWindow->onStop = [this](int stop) {
+            m_view->SelectStop(stop);
+            Sync();
+        };
+    }
+    m_chartWindow->Show(std::move(lines), chestName);
 }
 
 void MainWindow::ToggleBar(int id) {

@@ -24,10 +24,12 @@ namespace ventrel {
 class CVentrelView;
 class ChestPositionWindow;
 class ChestView2D;
+class GuideWindow;
 class LoftEditorWindow;
 class OrganView3D;
 class PipePositionWindow;
 class PolylineWindow;
+class ScaleChartWindow;
 class QtUi;
 
 class MainWindow : public QMainWindow, public ViewHost {
@@ -53,6 +55,8 @@ public:
     PolylineWindow *PolylineEditor() const { return m_polylineWindow.get(); }
     LoftEditorWindow *LoftWindow() const { return m_loftWindow.get(); }
     ChestPositionWindow *ChestWindow() const { return m_chestWindow.get(); }
+    GuideWindow *Guide() const { return m_guideWindow.get(); }
+    ScaleChartWindow *ChartWindow() const { return m_chartWindow.get(); }
     QMenu *RecentMenuAnchor() const { return m_fileMenu; }
 
     // Opens a file named on the command line or dropped on the window.
@@ -73,11 +77,14 @@ public:
     bool RunElectros(ElectrosDialog &dialog) override;
     bool RunValueDialog(ValueDialog &dialog) override;
     void ShowAbout() override;
+    void ShowGuide() override;
     void ShowPipePositions(PipePositionDialog &dialog) override;
     void ShowPolylineDialog(PolylineDialog &dialog) override;
     void ShowLoftEditor(LoftEditor &editor) override;
     void ShowChestPositions(ChestPositionDialog &dialog) override;
     void LoftEditorClosed() override;
+    bool RunScaleDialog(ScaleDialog &dialog) override;
+    void ShowScaleChart(std::vector<ChartLine> lines, const std::string &chestName) override;
     void Print() override;
     void PrintPreview() override;
     void ToggleBar(int id) override;
@@ -116,6 +123,8 @@ private:
     std::unique_ptr<PolylineWindow> m_polylineWindow;
     std::unique_ptr<LoftEditorWindow> m_loftWindow;
     std::unique_ptr<ChestPositionWindow> m_chestWindow;
+    std::unique_ptr<GuideWindow> m_guideWindow;
+    std::unique_ptr<ScaleChartWindow> m_chartWindow;
     bool m_syncing = false;
     bool m_noOpenGl = false;
 };

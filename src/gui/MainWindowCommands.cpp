@@ -1,6 +1,7 @@
-// The main window's printing, print preview and About box.
+// The main window's printing, print preview, About box and user guide.
 #include "MainWindow.h"
 
+#include "GuideWindow.h"
 #include "OrganView3D.h"
 #include "QtUi.h"
 
@@ -79,6 +80,21 @@ void MainWindow::PrintPreview() {
 
 void MainWindow::ShowAbout() {
     QMessageBox::about(this, AboutBox::kTitle, QString::fromStdString(AboutBox::Text()));
+}
+
+void MainWindow::ShowGuide() {
+    if (!m_guideWindow) {
+        const std::filesystem::path guide = FindGuide();
+        if (guide.empty()) {
+            m_ui->MessageBox("The user guide is not installed: share/doc/ventrel/docs/guide.md "
+                             "was not found beside the program.");
+            return;
+        }
+        m_guideWindow = std::make_unique<GuideWindow>(guide);
+    }
+    m_guideWindow->show();
+    m_guideWindow->raise();
+    m_guideWindow->activateWindow();
 }
 
 } // namespace ventrel

@@ -1,13 +1,20 @@
 // The Ui of the desktop: Qt message boxes, file and colour dialogs, the status bar's message pane.
 #include "QtUi.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 
 namespace ventrel {
 
@@ -97,6 +104,13 @@ std::string QtUi::QtFilter(const std::string &filter) {
 
 std::optional<std::filesystem::path> QtUi::AskFileName(const std::string &filter,
                                                        const std::string &title) {
+    int type = 0;
+    return AskFileNameAndType(filter, title, type);
+}
+
+std::optional<std::filesystem::path> QtUi::AskFileNameAndType(const std::string &filter,
+                                                              const std::string &title, int &type) {
+    type = 0;
     QFileDialog dialog(m_parent, QString::fromStdString(title),
                        QString::fromStdString(m_folder.string()),
                        QString::fromStdString(QtFilter(filter)));
@@ -105,10 +119,62 @@ std::optional<std::filesystem::path> QtUi::AskFileName(const std::string &filter
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    type = static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
+    if (type < 0)
+        type = 0;
     const std::filesystem::path path = dialog.selectedFiles().front().toStdString();
     if (path.has_parent_path())
         m_folder = path.parent_path();
     return path;
+}
+
+namespace {
+
+// Everything of the main window that acts on the document, on or off.
+void EnableWindow(QWidget *parent, bool enabled) {
+    auto *window = qobject_cast<QMainWindow *>(parent);
+    if (!window)
+        return;
+    if (window->menuBar())
+        window->menuBar()->setEnabled(enabled);
+    if (window->centralWidget())
+        window->centralWidget()->setEnabled(enabled);
+    for (QToolBar *bar : window->findChildren<QToolBar *>())
+        bar->setEnabled(enabled);
+}
+
+} // namespace
+
+bool QtUi::Progress(const std::string &text, std::uint64_t done, std::uint64_t total) {
+    auto *window = qobject_cast<QMainWindow *>(m_parent);
+    if (!window)
+        return true;
+    if (!m_progress) {
+        m_cancelled = false;
+        m_progress = new QProgressBar;
+        m_progress->setObjectName("progress");
+        m_progress->setRange(0, 1000);
+        m_cancel = new QPushButton("Cancel");
+        m_cancel->setObjectName("progressCancel");
+        QObject::connect(m_cancel, &QPushButton::clicked, [this] { m_cancelled = true; });
+        window->statusBar()->addPermanentWidget(m_progress);
+        window->statusBar()->addPermanentWidget(m_cancel);
+        EnableWindow(m_parent, false);
+    }
+    m_statusPane->setText(QString::fromStdString(text));
+    m_progress->setValue(total ? static_cast<int>(done * 1000 / total) : 0);
+    QApplication::processEvents();
+    return !m_cancelled;
+}
+
+void QtUi::EndProgress() {
+    if (!m_progress)
+        return;
+    delete m_progress;
+    delete m_cancel;
+    m_progress = nullptr;
+    m_cancel = nullptr;
+    EnableWindow(m_parent, true);
 }
 
 std::optional<std::uint32_t> QtUi::ChooseColour(std::uint32_t initial) {

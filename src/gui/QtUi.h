@@ -6,6 +6,8 @@
 #include <functional>
 
 class QLabel;
+class QProgressBar;
+class QPushButton;
 class QWidget;
 
 namespace ventrel {
@@ -21,6 +23,12 @@ public:
                                                      const std::string &title) override;
     std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) override;
     void RequestRepaint() override;
+    std::optional<std::filesystem::path>
+    AskFileNameAndType(const std::string &filter, const std::string &title, int &type) override;
+    // A progress bar and a Cancel button in the status bar; the window's menus, toolbars and view
+    // are disabled meanwhile, so that nothing but Cancel acts on the document.
+    bool Progress(const std::string &text, std::uint64_t done, std::uint64_t total) override;
+    void EndProgress() override;
 
     // While a view paints, message boxes wait until the paint is over (they answer Ok).
     void SetPainting(bool painting) { m_painting = painting; }
@@ -36,6 +44,9 @@ private:
     std::function<void()> m_repaint;
     bool m_painting = false;
     std::filesystem::path m_folder;
+    QProgressBar *m_progress = nullptr;
+    QPushButton *m_cancel = nullptr;
+    bool m_cancelled = false;
 };
 
 } // namespace ventrel

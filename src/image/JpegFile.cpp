@@ -4,6 +4,7 @@
 #include "image/Texture.h"
 #include "platform/AtomicFile.h"
 #include "platform/Ui.h"
+#include "platform/WorkFolder.h"
 
 #include <algorithm>
 #include <csetjmp>
@@ -112,9 +113,10 @@ bool Decode(Decoder &d, const std::string &name) {
 std::vector<std::uint8_t> ReadRows(Ui &ui, const std::string &name, int &width, int &height,
                                    bool aligned) {
     width = height = 0;
-    File file(std::fopen(name.c_str(), "rb"));
+    std::string reason;
+    File file(OpenInputFile(name, &reason));
     if (!file) {
-        ui.MessageBox(Format("JPEG :\nCan't open %s\n", name.c_str()));
+        ui.MessageBox(WithReason(Format("JPEG :\nCan't open %s\n", name.c_str()), reason));
         return {};
     }
     Decoder d(ui, file.get());
@@ -188,9 +190,10 @@ std::vector<std::uint8_t> ReadJpegAligned(Ui &ui, const std::string &name, int &
 }
 
 int ReadJpegSize(Ui &ui, const std::string &name, int &width, int &height) {
-    File file(std::fopen(name.c_str(), "rb"));
+    std::string reason;
+    File file(OpenInputFile(name, &reason));
     if (!file) {
-        ui.MessageBox(Format("JPEG :\nCan't open %s\n", name.c_str()));
+        ui.MessageBox(WithReason(Format("JPEG :\nCan't open %s\n", name.c_str()), reason));
         return 0;
     }
     Decoder d(ui, file.get());

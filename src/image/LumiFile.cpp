@@ -4,6 +4,7 @@
 #include "image/Texture.h"
 #include "platform/LowerCase.h"
 #include "platform/Ui.h"
+#include "platform/WorkFolder.h"
 
 #include <algorithm>
 #include <cstring>
@@ -59,7 +60,7 @@ int CLumiFile::Open(CTexture &texture, const std::string &name) {
     m_lumi_file.reset();
     m_chro_file.reset();
 
-    m_lumi_file.reset(std::fopen(name.c_str(), "rb"));
+    m_lumi_file.reset(OpenInputFile(name));
     if (!m_lumi_file) {
         Report(Format("Could not open %s\n", name.c_str()));
         return 0;
@@ -110,7 +111,7 @@ int CLumiFile::Open(CTexture &texture, const std::string &name) {
     fseeko(m_lumi_file.get(), m_data_offset, SEEK_SET);
 
     const std::string chroName = ChromaName(name);
-    m_chro_file.reset(std::fopen(chroName.c_str(), "rb"));
+    m_chro_file.reset(OpenInputFile(chroName));
     if (!m_chro_file) {
         Report(Format("Could not open %s\n", chroName.c_str()));
         m_chro_plane.clear();

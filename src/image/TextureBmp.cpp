@@ -3,6 +3,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Ui.h"
+#include "platform/WorkFolder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -37,29 +38,31 @@ std::uint64_t FileSize(std::FILE *file) {
 } // namespace
 
 int CTexture::ReadFileBMP(const std::string &name) {
-    File file(std::fopen(name.c_str(), "rb"));
+    std::string reason;
+    File file(OpenInputFile(name, &reason));
     if (!file) {
-        Message(Format("Unable to open file for reading %s", name.c_str()));
+        Message(WithReason("Unable to open file for reading " + name, reason));
         return 0;
     }
     std::uint8_t fileHeader[kFileHeaderBytes];
     if (std::fread(fileHeader, 1, sizeof fileHeader, file.get()) != sizeof fileHeader) {
-        Message("Error during reading file header");
+        Message(Format("Error during reading file header: %s is too short", name.c_str()));
         return 0;
     }
     if (ReadLe16(fileHeader) != 0x4D42) {
-        Message("Invalid BMP file");
+        Message(Format("Invalid BMP file: %s", name.c_str()));
         return 0;
     }
     const std::uint32_t pixelOffset = ReadLe32(fileHeader + 10);
     std::uint8_t infoBytes[BitmapInfoHeader::kBytes];
     if (std::fread(infoBytes, 1, sizeof infoBytes, file.get()) != sizeof infoBytes) {
-        Message("Error during reading image header");
+        Message(Format("Error during reading image header: %s is too short", name.c_str()));
         return 0;
     }
     const BitmapInfoHeader info = BitmapInfoHeader::Parse(infoBytes);
     if (info.biPlanes != 1 || info.biBitCount != 24) {
-        Message("Texture file must have 24 bits depth");
+        Message(Format("Texture file must have 24 bits depth: %s has %d", name.c_str(),
+                       info.biBitCount));
         return 0;
     }
     if (!KnownInfoHeaderSize(info.biSize)) {
@@ -99,7 +102,7 @@ int CTexture::ReadFileBMP(const std::string &name) {
     }
     if (std::fseek(file.get(), static_cast<long>(pixelOffset), SEEK_SET) != 0 ||
         std::fread(pixels.data(), 1, pixels.size(), file.get()) != pixels.size()) {
-        Message("Error during reading image");
+        Message(Format("Error during reading image: %s", name.c_str()));
         return 0;
     }
     // Top-down files are turned into the bottom-up order every other image has.
@@ -126,19 +129,19 @@ int CTexture::SaveFileBMP(const std::string &name) {
 
     AtomicFile file;
     if (!file.Open(name)) {
-        Message(Format("Unable to open file for writing %s", name.c_str()));
+        Message("Unable to open file for writing " + file.Error());
         return 0;
     }
     if (!file.Write(fileHeader, sizeof fileHeader)) {
-        Message("Error during writing file header");
+        Message("Error during writing file header\n" + file.Error());
         return 0;
     }
     if (!file.Write(infoBytes, sizeof infoBytes)) {
-        Message("Error during writing image header");
+        Message("Error during writing image header\n" + file.Error());
         return 0;
     }
     if (!file.Write(m_data.data(), imageBytes) || !file.Commit()) {
-        Message("Error during writing image");
+        Message("Error during writing image\n" + file.Error());
         return 0;
     }
     return 1;

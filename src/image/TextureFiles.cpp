@@ -6,6 +6,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/LowerCase.h"
 #include "platform/Ui.h"
+#include "platform/WorkFolder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -57,9 +58,10 @@ int CTexture::ReadFileJpg(const std::string &name) {
 }
 
 int CTexture::ReadFileRAW(const std::string &name, int width, int height, int depth) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
+    std::string reason;
+    std::unique_ptr<std::FILE, FileCloser> file(OpenInputFile(name, &reason));
     if (!file) {
-        Message(Format("Unable to open file for reading %s", name.c_str()));
+        Message(WithReason("Unable to open file for reading " + name, reason));
         return 0;
     }
     if (!Alloc(width, height, depth))
@@ -69,7 +71,7 @@ int CTexture::ReadFileRAW(const std::string &name, int width, int height, int de
     for (int row = 0; row < height; ++row) {
         if (std::fread(m_data.data() + std::size_t(row) * m_widthbyte32, 1, packed, file.get()) !=
             packed) {
-            Message("Error during reading image");
+            Message(Format("Error during reading image: %s is too short", name.c_str()));
             return 0;
         }
     }
@@ -108,19 +110,21 @@ int CTexture::SaveFileRAW(const std::string &name) {
     // The whole file is replaced, so a shorter image leaves nothing of a longer previous file.
     AtomicFile file;
     if (!file.Open(name)) {
-        Message(Format("Unable to open file for writing %s", name.c_str()));
+        Message("Unable to open file for writing " + file.Error());
         return 0;
     }
     const std::size_t packed = std::size_t(m_width) * m_depth / 8;
     for (int row = 0; row < m_height; ++row) {
         const std::size_t at = std::size_t(row) * m_widthbyte32;
         if (at + packed > m_data.size() || !file.Write(m_data.data() + at, packed)) {
-            Message("Error during writing image");
+            Message("Error during writing image\n" +
+                    (file.Error().empty() ? name + ": the image is shorter than its size"
+                                          : file.Error()));
             return 0;
         }
     }
     if (!file.Commit()) {
-        Message("Error during writing image");
+        Message("Error during writing image\n" + file.Error());
         return 0;
     }
     return 1;

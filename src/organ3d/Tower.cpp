@@ -43,7 +43,7 @@ void BuildForme(L_2D_Drawing &forme) {
 bool WriteLines(const L_2D_Drawing &outline, const std::filesystem::path &path, Ui &ui) {
     DxfWriter dxf;
     if (!dxf.Open(path)) {
-        ui.MessageBox(Format("Cannot write %s: %s", path.string().c_str(), dxf.Error().c_str()));
+        ui.MessageBox("Cannot write " + dxf.Error());
         return false;
     }
     for (int i = 0; i + 1 < outline.PointCount(); ++i) {
@@ -52,7 +52,7 @@ bool WriteLines(const L_2D_Drawing &outline, const std::filesystem::path &path, 
                  static_cast<int>(b.y));
     }
     if (!dxf.Close()) {
-        ui.MessageBox(Format("Cannot write %s: %s", path.string().c_str(), dxf.Error().c_str()));
+        ui.MessageBox("Cannot write " + dxf.Error());
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 // Drawing an outline with the mouse and preset quarter arcs: snap, point entry, undo, elements.
 #include "L_2D_Drawing.h"
+#include "math/Saturate.h"
 
 #include "platform/Canvas.h"
 #include "platform/Ui.h"
@@ -33,8 +34,8 @@ const char *kFullUndo = "The undo history holds at most 100 entries: further poi
 struct Mapping {
     float scale;
     int panX, panY;
-    int X(float x) const { return panX + static_cast<int>(x * scale); }
-    int Y(float y) const { return panY + static_cast<int>(y * scale); }
+    int X(float x) const { return SaturatingInt(panX + std::trunc(double(x * scale))); }
+    int Y(float y) const { return SaturatingInt(panY + std::trunc(double(y * scale))); }
 };
 
 void Cross(Canvas &canvas, int x, int y) {

@@ -28,6 +28,21 @@ public:
     // A colour dialog over a COLORREF (0x00BBGGRR); nothing on cancel.
     virtual std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) = 0;
     virtual void RequestRepaint() = 0;
+
+    // The file dialog of AskFileName that also tells which entry of the filter ("Files of type")
+    // was chosen, counted from 0; a Ui that cannot tell answers 0.
+    virtual std::optional<std::filesystem::path>
+    AskFileNameAndType(const std::string &filter, const std::string &title, int &type) {
+        type = 0;
+        return AskFileName(filter, title);
+    }
+    // The progress of a long task, `done` of `total`, with a way to cancel it: false once the
+    // person has cancelled. EndProgress takes the progress away.
+    virtual bool Progress(const std::string &text, std::uint64_t done, std::uint64_t total) {
+        (void)text, (void)done, (void)total;
+        return true;
+    }
+    virtual void EndProgress() {}
 };
 
 // printf-style formatting for the texts the program shows ("FICHIER %s ABSENT\n", ...).

@@ -3,6 +3,7 @@
 
 #include "math/CMatrix.h"
 #include "render/CAnimation.h"
+#include "render/CViewpoint.h"
 
 #include <algorithm>
 
@@ -92,6 +93,11 @@ void CObject3D::Reset() {
     m_centre = {};
     m_radius = 0;
     m_anim.reset();
+    m_viewpoint.reset();
+    m_script.clear();
+    m_texCentreSet = false;
+    m_texCentre = {};
+    T_ambientIntensity.clear();
     m_loftProfileCount = m_loftPathCount = 0;
     m_size = {};
 }

@@ -14,6 +14,7 @@ class CMatrix;
 class Scene;
 class Ui;
 struct CAnimation;
+struct CViewpoint;
 struct SentMaterial;
 
 // Faces are runs of point indexes, each ended by -1; nbindex counts every entry, terminators
@@ -153,6 +154,13 @@ public:
     Vec3 m_centre;
     float m_radius = 0;
     std::unique_ptr<CAnimation> m_anim;
+    // Kept from scene files for whoever uses them: a viewpoint, the companion script's line for
+    // this object, the centre of the texture transform, the ambient intensity per material.
+    std::unique_ptr<CViewpoint> m_viewpoint;
+    std::string m_script;
+    bool m_texCentreSet = false;
+    Vec2 m_texCentre;
+    std::vector<float> T_ambientIntensity;
     // Loft bookkeeping: profile and path point counts of the last MakeLoft.
     int m_loftProfileCount = 0, m_loftPathCount = 0;
     // Three size numbers kept for bars and free pipes of an organ file.

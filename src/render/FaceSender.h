@@ -28,8 +28,9 @@ private:
 
 // How SendFaces shapes its primitives.
 enum class FaceStream {
-    // Runs of triangles (quads cut into the same two as below), and one polygon per larger
-    // face, each opened and closed.
+    // Runs of triangles and of quads, and one polygon per larger face, each opened and closed; a
+    // quad that the driver's choice of diagonal would change is cut into the same two triangles
+    // as below.
     OwnPrimitives,
     // Every face cut into triangles inside a GL_TRIANGLES primitive the caller keeps open, so
     // that a display list of many objects is one primitive the driver can draw at once.

@@ -7,6 +7,8 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace ventrel {
 
@@ -170,6 +172,64 @@ struct CornerSource {
     }
 };
 
+using Triple = std::array<double, 3>;
+
+Triple Of(const Vec3 &v) {
+    return {v.x, v.y, v.z};
+}
+
+Triple Of(const Vec2 &v) {
+    return {v.x, v.y, 0};
+}
+
+// Whether a + c and b + d are the same point, to a hundred-thousandth of the diagonals' length.
+bool Parallelogram(const Triple &a, const Triple &b, const Triple &c, const Triple &d) {
+    const auto length = [](const Triple &v) {
+        return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    };
+    Triple gap, ac, bd;
+    for (int i = 0; i < 3; ++i) {
+        gap[i] = a[i] + c[i] - b[i] - d[i];
+        ac[i] = c[i] - a[i];
+        bd[i] = d[i] - b[i];
+    }
+    return length(gap) <= 1e-5 * (length(ac) + length(bd));
+}
+
+bool Same(const Vec3 &a, const Vec3 &b) {
+    return std::abs(a.x - b.x) <= 1e-6f && std::abs(a.y - b.y) <= 1e-6f &&
+           std::abs(a.z - b.z) <= 1e-6f;
+}
+
+// Whether a quad may be left to the driver, which cuts it along either diagonal: a parallelogram
+// whose texture coordinates vary evenly over it and whose normals are equal along two opposite
+// sides (one normal, or the two of a cylinder's side) gives the same picture both ways. A corner
+// without values of its own keeps the quad as it is.
+bool EitherDiagonal(const CornerSource &source, int first) {
+    const CObject3D &o = source.o;
+    const auto point = [&](int c) { return o.m_vertices[o.m_index[first + c]]; };
+    if (!Parallelogram(Of(point(0)), Of(point(1)), Of(point(2)), Of(point(3))))
+        return false;
+    if (source.PerCornerNormals()) {
+        const Vec3 *n[4];
+        for (int c = 0; c < 4; ++c)
+            if (!(n[c] = source.Normal(first + c)))
+                return true;
+        if (!((Same(*n[0], *n[1]) && Same(*n[2], *n[3])) ||
+              (Same(*n[0], *n[3]) && Same(*n[1], *n[2]))))
+            return false;
+    }
+    if (source.textured) {
+        const Vec2 *t[4];
+        for (int c = 0; c < 4; ++c)
+            if (!(t[c] = source.TexCoord(first + c)))
+                return true;
+        if (!Parallelogram(Of(*t[0]), Of(*t[1]), Of(*t[2]), Of(*t[3])))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool SendsEveryCorner(const CObject3D &o, bool textured) {
@@ -207,7 +267,7 @@ void SendFaces(CObject3D &o, const Placement *placed, SentMaterial *sent, FaceSt
         glVertex3f(v.x, v.y, v.z);
     };
 
-    // Triangles and quads share one run of triangles (colours, normals and materials may change
+    // Runs of triangles or quads share one primitive (colours, normals and materials may change
     // between glBegin and glEnd); a polygon of more corners has one of its own.
     GLenum open = GL_NONE;
     auto close = [&open] {
@@ -227,12 +287,14 @@ void SendFaces(CObject3D &o, const Placement *placed, SentMaterial *sent, FaceSt
             return;
         const int corners = end - first;
         o.m_faceSize = corners;
-        // A quad is cut here, the same way in every list, rather than by the driver: the two
-        // diagonals give different pictures when it is out of its plane or when its normals or
-        // texture coordinates vary unevenly over it.
-        const bool fan = inTriangles || corners == 4;
+        // A quad whose two diagonals give different pictures (out of its plane, or with normals
+        // or texture coordinates that vary unevenly over it) is cut here, the same way in every
+        // list, rather than by the driver.
+        const bool fan = inTriangles || (corners == 4 && !EitherDiagonal(source, first));
         if (!inTriangles) {
-            const GLenum primitive = corners <= 4 ? GL_TRIANGLES : GL_POLYGON;
+            const GLenum primitive = corners == 3 || fan ? GL_TRIANGLES
+                                     : corners == 4      ? GL_QUADS
+                                                         : GL_POLYGON;
             if (primitive != open || primitive == GL_POLYGON) {
                 close();
                 glBegin(primitive);

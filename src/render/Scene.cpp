@@ -53,9 +53,15 @@ int Scene::LoadTexture(const std::string &fileName, int &slot, float alpha, bool
         }
     if (!m_readTexture)
         return 0;
-    auto texture = std::make_unique<SceneTexture>();
-    if (!m_readTexture(fileName, *texture) || !texture->IsValid())
+    // A file that could not be read once is not read again for every object that names it.
+    if (std::find(m_unreadableTextures.begin(), m_unreadableTextures.end(), fileName) !=
+        m_unreadableTextures.end())
         return 0;
+    auto texture = std::make_unique<SceneTexture>();
+    if (!m_readTexture(fileName, *texture) || !texture->IsValid()) {
+        m_unreadableTextures.push_back(fileName);
+        return 0;
+    }
     texture->fileName = fileName;
     if (addAlpha)
         texture->AddAlphaLayer(static_cast<int>(alpha * 255));

@@ -119,6 +119,9 @@ public:
     // Reads texture files; without one every texture fails to load and objects stay untextured.
     TextureReader m_readTexture;
     Ui *m_ui = nullptr;
+    // The companion script of the last scene file read that had one: lines of an object name, a
+    // blank and a text.
+    std::string m_script;
     // Off, every object is drawn through its own list (to compare the two).
     bool m_combineLists = true;
     const SceneBatch &Batch() const { return m_batch; }
@@ -128,6 +131,7 @@ private:
     void Status(const std::string &text);
     long m_faceTotal = 0;
     bool m_fullReported = false;
+    std::vector<std::string> m_unreadableTextures;
 };
 
 } // namespace ventrel

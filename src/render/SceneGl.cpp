@@ -18,19 +18,6 @@ namespace ventrel {
 
 namespace {
 
-bool IsPowerOf2(int n) {
-    return n >= 2 && n <= 2048 && (n & (n - 1)) == 0;
-}
-
-int NextPowerOf2(int n) {
-    if (n <= 0)
-        return n;
-    int p = 2;
-    while (p < n)
-        p *= 2;
-    return p;
-}
-
 void SetLight(GLenum light, GLenum which, GLfloat r, GLfloat g, GLfloat b, GLfloat a = 1.0f) {
     const GLfloat value[4] = {r, g, b, a};
     glLightfv(light, which, value);
@@ -202,6 +189,10 @@ void Scene::UploadTextures() {
     glGenTextures(static_cast<GLsizei>(m_textureNames.size()), m_textureNames.data());
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    GLint maxSide = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
+    if (maxSide <= 0)
+        maxSide = 64; // the least every OpenGL context offers
     for (size_t i = 0; i < m_textures.size(); ++i) {
         SceneTexture &texture = *m_textures[i];
         if (!texture.IsValid())
@@ -210,8 +201,9 @@ void Scene::UploadTextures() {
         const bool alpha = texture.depth == 32;
         const GLenum format = alpha ? GL_RGBA : GL_RGB;
         const int bytes = alpha ? 4 : 3;
-        if (!IsPowerOf2(texture.width) || !IsPowerOf2(texture.height)) {
-            const int w = NextPowerOf2(texture.width), h = NextPowerOf2(texture.height);
+        const int w = TextureUploadSide(texture.width, maxSide),
+                  h = TextureUploadSide(texture.height, maxSide);
+        if (w != texture.width || h != texture.height) {
             std::vector<std::uint8_t> scaled(static_cast<size_t>(w) * h * bytes);
             if (gluScaleImage(format, texture.width, texture.height, GL_UNSIGNED_BYTE,
                               texture.pixels.data(), w, h, GL_UNSIGNED_BYTE, scaled.data()) == 0) {
@@ -319,6 +311,7 @@ void Scene::DeleteObjects() {
     m_texturesLoaded = 0;
     m_textureNames.clear();
     m_textures.clear();
+    m_unreadableTextures.clear();
     m_lights.clear();
     for (auto &object : m_objects)
         object.reset();

@@ -1,6 +1,7 @@
 // One image of the scene's shared texture list, ready to be handed to OpenGL.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -25,6 +26,23 @@ struct SceneTexture {
     // Adds (or sets) an alpha byte of the given value to every pixel.
     bool AddAlphaLayer(int alpha);
 };
+
+// The largest side of an uploaded texture, whatever the context allows: beyond it a picture only
+// costs memory.
+inline constexpr int kLargestTextureSide = 4096;
+
+// The side a texture of `side` pixels is uploaded with: the smallest power of two not below it
+// (never below 2), but no more than the largest power of two within both the context's limit and
+// kLargestTextureSide (a larger picture is scaled down, a smaller one never up beyond that).
+inline int TextureUploadSide(int side, int contextLimit) {
+    int limit = 2;
+    while (limit * 2 <= std::min(contextLimit, kLargestTextureSide))
+        limit *= 2;
+    int p = 2;
+    while (p < side && p < limit)
+        p *= 2;
+    return p;
+}
 
 // Reads an image file by the name an object gives; false when it cannot be read.
 using TextureReader = std::function<bool(const std::string &fileName, SceneTexture &out)>;

@@ -4,23 +4,16 @@
 #include "Footage.h"
 #include "ReferenceScale.h"
 #include "chest/CStop.h"
+#include "platform/LowerCase.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <numbers>
 #include <string_view>
 
 namespace ventrel {
 namespace {
-
-std::string Lower(const std::string &text) {
-    std::string lower = text;
-    for (char &c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
 
 struct NamedFootage {
     std::string_view word;
@@ -60,7 +53,7 @@ std::vector<DeviationPoint> StopDeviations(const CStop &stop, double footage) {
 }
 
 GuessedFootage GuessFootage(const CStop &stop) {
-    const std::string name = Lower(stop.m_name);
+    const std::string name = LowerCase(stop.m_name);
     if (!stop.m_mixture) {
         size_t digits = name.size();
         while (digits > 0 && std::isdigit(static_cast<unsigned char>(name[digits - 1])))

@@ -2,7 +2,9 @@
 #include "ViewFixture.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
+#include <string>
 
 namespace ventrel::test {
 namespace {
@@ -44,16 +46,22 @@ TEST(CommandTable, ToolbarsInTheirOrderWithTheirPictures) {
                                 0, 32800, 0, 32801, 32802, 32803, 32804}));
     EXPECT_EQ(ToolbarButtons(kSecondToolbar),
               (std::vector<int>{32812, 32817, 32813, 32814, 32816}));
-    // Every button shows a standard picture or a short text, carried by its command.
+    // Every button names its own drawing, carried by its command, and the drawing exists.
+    std::set<std::string> pictures;
     for (const int toolbar : {kMainToolbar, kSecondToolbar})
         for (const int id : ToolbarButtons(toolbar)) {
             if (id == kSeparator)
                 continue;
             const Command *command = FindCommand(id);
             ASSERT_NE(command, nullptr) << id;
-            EXPECT_TRUE(command->icon != ToolIcon::None || *command->buttonText) << id;
+            ASSERT_NE(*command->picture, '\0') << id;
+            EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(VENTREL_SOURCE_DIR) /
+                                                         "resources/icons" /
+                                                         (std::string(command->picture) + ".svg")))
+                << command->picture;
+            EXPECT_TRUE(pictures.insert(command->picture).second) << "shared: " << command->picture;
         }
-    EXPECT_EQ(FindCommand(kOpenChest)->icon, ToolIcon::Open);
+    EXPECT_STREQ(FindCommand(kOpenChest)->picture, "open");
     EXPECT_STREQ(FindCommand(kPickObjects)->buttonText, "Pick");
 }
 

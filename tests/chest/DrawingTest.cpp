@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <set>
 
 namespace ventrel {
@@ -384,6 +386,38 @@ TEST(PipePicking, SafeOnEmptyAbsentAndZeroSizedPipes) {
     EXPECT_EQ(chest.m_stops[0].m_selected_pipe, 0);
     EXPECT_TRUE(chest.PickPipe(f.drawing, 200, 0, f.ui)); // an absent pipe still has its place
     EXPECT_EQ(chest.m_stops[0].m_selected_pipe, 1);
+}
+
+TEST(Drawing2D, ScreenArithmeticSaturatesAtEveryScalePanAndPosition) {
+    CWindchest chest;
+    chest.m_stop_count = 1;
+    MakeRow(chest.Stop(0), "Montre8", 3, 0);
+    chest.Stop(0).m_x[0] = -2147483647;
+    chest.Stop(0).m_x[2] = 2147483647;
+    chest.m_plate = {-2147483647, 2147483647, 0, 600};
+    const float scales[] = {std::numeric_limits<float>::quiet_NaN(), 1e30f, 1e-30f, 3000.0f,
+                            std::numeric_limits<float>::infinity(),  0.0f};
+    for (const float scale : scales) {
+        for (const int pan : {0, 2147483647, -2147483647 - 1}) {
+            Fixture f;
+            f.drawing.g_scale2D = scale;
+            f.drawing.g_pan = {pan, -pan / 2};
+            f.drawing.m_viewWidth = 300;
+            f.drawing.m_viewHeight = 200;
+            PaintChestView(f.drawing, &chest, kBlack, true);
+            for (const CanvasOp &op : f.canvas.Ops())
+                for (const int v : {op.a, op.b, op.c, op.d})
+                    ASSERT_LE(std::abs(static_cast<long long>(v)), 1LL << 30)
+                        << "scale " << scale << " pan " << pan;
+        }
+    }
+    Drawing2D drawing;
+    drawing.g_scale2D = 3000;
+    EXPECT_EQ(drawing.ScreenX(2147483647), 1 << 29);
+    EXPECT_EQ(drawing.ScreenX(-2147483647), -(1 << 29));
+    drawing.g_scale2D = 2;
+    drawing.g_pan = {5, 0};
+    EXPECT_EQ(drawing.ScreenX(-3), -1) << "ordinary values keep their truncation";
 }
 
 } // namespace

@@ -13,11 +13,13 @@ struct Result {
     std::string out;
 };
 
-// `environment` ("NAME=value ...") is put before the command.
-inline Result Cli(const std::string &arguments, const std::string &environment = "") {
+// `environment` ("NAME=value ...") is put before the command; with `standardError` the messages
+// are collected with the output.
+inline Result Cli(const std::string &arguments, const std::string &environment = "",
+                  bool standardError = false) {
     Result result;
-    const std::string command =
-        environment + " " + std::string(VENTREL_CLI) + " " + arguments + " 2>/dev/null";
+    const std::string command = environment + " " + std::string(VENTREL_CLI) + " " + arguments +
+                                (standardError ? " 2>&1" : " 2>/dev/null");
     FILE *pipe = popen(command.c_str(), "r");
     if (!pipe)
         return result;

@@ -52,3 +52,30 @@ TEST(CliRender, BadRequestsAreRefused) {
 
 } // namespace
 } // namespace ventrel
+
+namespace ventrel {
+namespace {
+
+TEST(CliRender, SceneFilesAloneOrAroundTheOrgan) {
+    test::TestFolder folder;
+    ASSERT_EQ(test::Cli("render " + test::Example("orgue.org") + " --scene " +
+                        test::Example("eglise.wrl") + " -o " + (folder / "church.png").string() +
+                        " --size 160x120")
+                  .status,
+              0);
+    EXPECT_EQ(PngSize(folder.Read("church.png")), std::make_pair(160, 120));
+    EXPECT_EQ(test::Cli("render " + test::Example("eglise.wrl") + " -o " +
+                        (folder / "nave.png").string() + " --size 160x120")
+                  .status,
+              0);
+    EXPECT_EQ(PngSize(folder.Read("nave.png")), std::make_pair(160, 120));
+    folder.Write("old.wrl", "#VRML V1.1\n");
+    EXPECT_EQ(test::Cli("render " + test::Example("orgue.org") + " --scene " +
+                        (folder / "old.wrl").string() + " -o " + (folder / "bad.png").string())
+                  .status,
+              1);
+    EXPECT_FALSE(std::filesystem::exists(folder / "bad.png"));
+}
+
+} // namespace
+} // namespace ventrel

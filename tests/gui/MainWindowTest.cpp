@@ -6,6 +6,7 @@
 #include "app/VentrelView.h"
 #include "gui/ChestView2D.h"
 #include "gui/DialogWidgets.h"
+#include "gui/GuideWindow.h"
 #include "gui/MainWindow.h"
 #include "gui/OrganView3D.h"
 #include "gui/RecentFiles.h"
@@ -17,6 +18,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
@@ -30,6 +32,7 @@
 #include <QToolBar>
 
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <memory>
 
@@ -62,6 +65,8 @@ private slots:
     void electrosDialogRefreshAndOk();
     void quitCancelledByItsDialogAndEscape();
     void commandLineDropAndRecentFiles();
+    void f1OpensTheUserGuide();
+    void importSceneryAroundTheOrgan();
 
 private:
     void Trigger(int id) { test::Trigger(*m_window, id); }
@@ -101,6 +106,18 @@ void MainWindowTest::menusAndToolbarsComeFromTheCommandTable() {
                               kAbout, kRotationStepDown, 0, kRotationStepUp, 0,
                               kTranslationStepDown, kTranslationStepUp, kNoAction, kPickObjects}));
     QCOMPARE(m_window->Toolbar(kSecondToolbar)->actions().size(), 5);
+    // Every button shows its own picture, drawn for 1x and 2x, and keeps its tooltip.
+    for (QToolBar *bar : {main, m_window->Toolbar(kSecondToolbar)})
+        for (QAction *action : bar->actions())
+            if (!action->isSeparator()) {
+                const QIcon icon = action->icon();
+                QVERIFY2(!icon.isNull(), qPrintable(action->toolTip()));
+                QVERIFY(icon.availableSizes().contains(QSize(24, 24)));
+                QVERIFY(icon.availableSizes().contains(QSize(48, 48)));
+            }
+    QVERIFY(m_window->Action(kRotationStepDown)->icon().cacheKey() !=
+            m_window->Action(kRotationStepUp)->icon().cacheKey());
+    QCOMPARE(m_window->Action(kRotationStepDown)->toolTip(), QString("Rotation step - (x 0.8)"));
     for (int id : {kCancel, kCut, kCopy, kPaste, kFontSize14, kFontSize18, kViewBottom,
                    kLineVertical, kArc, kNoAction, kSecondBar1})
         QVERIFY2(!m_window->Action(id)->isEnabled(), qPrintable(QString::number(id)));
@@ -303,6 +320,25 @@ void MainWindowTest::commandLineDropAndRecentFiles() {
     QCOMPARE(RecentFiles().Files(), list.Files());
 }
 
+void MainWindowTest::f1OpensTheUserGuide() {
+    QVERIFY(!m_window->Guide());
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window->View2D(), Qt::Key_F1);
+    GuideWindow *guide = m_window->Guide();
+    QVERIFY(guide);
+    QVERIFY(guide->isVisible());
+    QCOMPARE(guide->windowTitle(), QString(GuideWindow::kCaption));
+    // The Markdown is rendered (no heading marks left) from the copy the build tree holds.
+    const QString text = guide->toPlainText();
+    QVERIFY(text.contains("A first chest in ten minutes"));
+    QVERIFY(!text.contains("## 1."));
+    QVERIFY(guide->source().toLocalFile().endsWith("share/doc/ventrel/docs/guide.md"));
+    // Asking again shows the same window.
+    Trigger(57670);
+    QCOMPARE(m_window->Guide(), guide);
+}
+
 int main(int argc, char **argv) {
     // Settings of a throwaway home, not the person's own.
     QTemporaryDir home;
@@ -311,6 +347,66 @@ int main(int argc, char **argv) {
     QApplication application(argc, argv);
     MainWindowTest test;
     return QTest::qExec(&test, argc, argv);
+}
+
+void MainWindowTest::importSceneryAroundTheOrgan() {
+    AnswerFileDialog(File("orgue.org"));
+    Trigger(32795);
+    const int organ = View().g_scene->m_nbobject;
+    QVERIFY(organ > 0);
+
+    // A big file shows a progress bar; its Cancel leaves the scene as it was.
+    std::string big = "#VRML V1.0 ascii\n";
+    while (big.size() < (6u << 20))
+        big += "DEF Part Separator { Coordinate3 { point [ 0 0 0, 1 0 0, 1 1 0 ] } }\n";
+    {
+        std::ofstream out(File("big.wrl").toStdString(), std::ios::binary);
+        out << big;
+    }
+    auto *canceller = new QTimer(m_window.get());
+    auto cancelled = std::make_shared<bool>(false);
+    QObject::connect(canceller, &QTimer::timeout, [this, cancelled, canceller] {
+        if (auto *cancel = m_window->findChild<QPushButton *>("progressCancel")) {
+            cancel->click();
+            *cancelled = true;
+            canceller->stop();
+        }
+    });
+    canceller->start(5);
+    AnswerFileDialog(File("big.wrl"));
+    Trigger(32901);
+    QVERIFY(*cancelled);
+    QCOMPARE(View().g_scene->m_nbobject, organ);
+    QVERIFY(!m_window->findChild<QPushButton *>("progressCancel"));
+    QVERIFY(m_window->menuBar()->isEnabled());
+
+    // The church around the organ, shown in 3D.
+    AnswerFileDialog(File("eglise.wrl"));
+    Trigger(32901);
+    QCOMPARE(View().g_scene->m_nbobject, organ + 16);
+    QCOMPARE(QString::fromStdString(View().g_scene->Object(organ)->m_name), QString("Floor"));
+    QVERIFY(View().g_scene->m_display3D);
+    QTRY_VERIFY(m_window->View3D()->isVisible());
+    if (const char *shot = std::getenv("VENTREL_CHURCH_SCREENSHOT")) {
+        QTest::qWait(500);
+        m_window->grab().save(shot);
+    }
+
+    // "Files of type" decides over the file's own kind.
+    {
+        std::ofstream out(File("grid.wrl").toStdString(), std::ios::binary);
+        out << "0 0 0 0 x\n0 1 0 0 x\n1 0 0 0 x\n1 1 0 0 x\n";
+    }
+    WhenModal<QFileDialog>([this](QFileDialog *dialog) {
+        dialog->selectNameFilter("Terrain grid (*.txt)");
+        dialog->selectFile(File("grid.wrl"));
+        if (auto *name = dialog->findChild<QLineEdit *>("fileNameEdit"))
+            name->setText(File("grid.wrl"));
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    Trigger(32901);
+    QCOMPARE(View().g_scene->m_nbobject, organ + 17);
+    QCOMPARE(View().g_scene->Object(organ + 16)->nbpts, 4);
 }
 
 #include "MainWindowTest.moc"

@@ -25,6 +25,8 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
     {"outline", {"platform", "math"}},
     {"chest", {"platform", "math", "outline"}},
     {"scale", {"platform", "math", "outline", "chest"}},
+    {"check", {"platform", "math", "outline", "chest"}},
+    {"report", {"platform", "math", "outline", "chest", "check", "fabrication"}},
     {"fabrication", {"platform", "math", "outline", "chest"}},
     {"render", {"platform", "math", "image"}},
     {"organ3d", {"platform", "math", "image", "outline", "chest", "fabrication", "render"}},
@@ -33,14 +35,14 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
      {"platform", "math", "image", "outline", "chest", "scale", "fabrication", "render", "organ3d",
       "sceneio"}},
     {"app",
-     {"platform", "math", "image", "outline", "chest", "scale", "fabrication", "render", "organ3d",
-      "sceneio", "dialogs"}},
+     {"platform", "math", "image", "outline", "chest", "scale", "check", "report", "fabrication",
+      "render", "organ3d", "sceneio", "dialogs"}},
     {"gui",
-     {"platform", "platform/qtgui", "math", "image", "outline", "chest", "scale", "fabrication",
-      "render", "organ3d", "sceneio", "dialogs", "app"}},
+     {"platform", "platform/qtgui", "math", "image", "outline", "chest", "scale", "check", "report",
+      "fabrication", "render", "organ3d", "sceneio", "dialogs", "app"}},
     {"cli",
      {"platform", "platform/qtgui", "platform/egl", "math", "image", "outline", "chest", "scale",
-      "fabrication", "render", "organ3d", "sceneio", "dialogs", "app"}},
+      "check", "report", "fabrication", "render", "organ3d", "sceneio", "dialogs", "app"}},
 };
 
 // The folders whose files may include Qt headers.

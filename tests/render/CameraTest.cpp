@@ -1,8 +1,12 @@
 // The camera: drags with either or both buttons, the wheel, standard views and the reset.
 #include "platform/HeadlessUi.h"
+#include "render/FitCamera.h"
 #include "render/Scene.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 namespace ventrel {
 namespace {
@@ -95,6 +99,55 @@ TEST_F(CameraTest, RightUpWithPickingOffReportsNoDesignation) {
     EXPECT_EQ(scene.RightUp({1, 1}), -1);
     EXPECT_EQ(scene.m_rightDrag, 0);
     EXPECT_EQ(ui.LastStatus(), "ERREUR DESIGNATION");
+}
+
+} // namespace
+} // namespace ventrel
+
+namespace ventrel {
+namespace {
+
+// The eye coordinates of a scene point as the frame places it: translation, then the rotations
+// about X, Y and Z in that order (the fixed-function matrices multiplied out by hand).
+Vec3 Eye(const Scene &scene, Vec3 p) {
+    const double r = 3.14159265358979323846 / 180.0;
+    const double cx = std::cos(scene.m_rotation.x * r), sx = std::sin(scene.m_rotation.x * r);
+    const double cy = std::cos(scene.m_rotation.y * r), sy = std::sin(scene.m_rotation.y * r);
+    const double cz = std::cos(scene.m_rotation.z * r), sz = std::sin(scene.m_rotation.z * r);
+    const double x1 = cz * p.x - sz * p.y, y1 = sz * p.x + cz * p.y, z1 = p.z;
+    const double x2 = cy * x1 + sy * z1, y2 = y1, z2 = -sy * x1 + cy * z1;
+    const double x3 = x2, y3 = cx * y2 - sx * z2, z3 = sx * y2 + cx * z2;
+    return {float(x3 + scene.m_translation.x), float(y3 + scene.m_translation.y),
+            float(z3 + scene.m_translation.z)};
+}
+
+TEST(FitCamera, TheWholeSceneFillsTheViewFromTheCurrentDirection) {
+    const double tanV = std::tan(22.5 * 3.14159265358979323846 / 180.0);
+    for (Vec3 rotation : {Vec3{0, 0, 0}, Vec3{30, 45, 0}, Vec3{-20, 200, 10}}) {
+        Scene scene;
+        scene.m_aspect = 1.6;
+        scene.m_min = {-500, 0, 200};
+        scene.m_max = {3500, 6000, 1400};
+        scene.m_rotation = rotation;
+        ASSERT_TRUE(FitCamera(scene));
+        EXPECT_EQ(scene.m_rotation, rotation) << "the direction is kept";
+        double widest = 0;
+        for (int corner = 0; corner < 8; ++corner) {
+            const Vec3 p = Eye(scene, {corner & 1 ? scene.m_max.x : scene.m_min.x,
+                                       corner & 2 ? scene.m_max.y : scene.m_min.y,
+                                       corner & 4 ? scene.m_max.z : scene.m_min.z});
+            ASSERT_LT(p.z, 0) << "in front of the camera";
+            const double nx = p.x / (-p.z * tanV * 1.6), ny = p.y / (-p.z * tanV);
+            EXPECT_LE(std::abs(nx), 1.0);
+            EXPECT_LE(std::abs(ny), 1.0);
+            widest = std::max({widest, std::abs(nx), std::abs(ny)});
+        }
+        EXPECT_GT(widest, 0.85) << "the scene fills the view";
+    }
+    Scene empty;
+    const Vec3 before = empty.m_translation;
+    EXPECT_FALSE(FitCamera(empty));
+    EXPECT_EQ(empty.m_translation, before);
 }
 
 } // namespace

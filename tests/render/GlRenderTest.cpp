@@ -146,6 +146,27 @@ TEST_F(GlRender, AScenesOwnLightModulatesTexturedFaces) {
     EXPECT_EQ(centre[0], centre[2]);
 }
 
+TEST_F(GlRender, WideTexturesAreUploadedNoWiderThan4096) {
+    scene->m_readTexture = [](const std::string &, SceneTexture &out) {
+        out.width = 9000;
+        out.height = 3;
+        out.depth = 24;
+        out.pixels.assign(9000 * 3 * 3, 90);
+        return true;
+    };
+    AddWall("wall", 0);
+    scene->Object(0)->m_textureFile = "wood.jpg";
+    scene->Object(0)->AttachTexture(*scene);
+    scene->BuildAll();
+    ASSERT_EQ(scene->m_textures.size(), 1u);
+    EXPECT_EQ(scene->m_textures[0]->width, 4096);
+    EXPECT_EQ(scene->m_textures[0]->height, 4);
+    glBindTexture(GL_TEXTURE_2D, scene->m_textureNames[0]);
+    GLint width = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    EXPECT_EQ(width, 4096);
+}
+
 TEST_F(GlRender, FaultyObjectsCompileWithoutReadingPastTheirArrays) {
     auto object = std::make_unique<CObject3D>();
     object->m_vertices = {{0, 0, 0}, {100, 0, 0}, {0, 100, 0}};

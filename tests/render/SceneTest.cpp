@@ -32,6 +32,31 @@ TEST(Scene, TheTableRefusesObjectsPastItsCapacityWithOneMessage) {
     EXPECT_EQ(scene.Object(-1), nullptr);
 }
 
+TEST(Scene, TextureThatFailedIsNotReadAgainForEveryObject) {
+    Scene scene;
+    int reads = 0;
+    scene.m_readTexture = [&](const std::string &, SceneTexture &) {
+        ++reads;
+        return false;
+    };
+    for (int i = 0; i < 50; ++i) {
+        int slot = -1;
+        EXPECT_EQ(scene.LoadTexture("tin.jpg", slot, 0, false), 0);
+    }
+    EXPECT_EQ(reads, 1);
+}
+
+TEST(Scene, UploadSidesArePowersOfTwoWithinTheContextAndTheLargestSide) {
+    EXPECT_EQ(TextureUploadSide(100, 16384), 128);
+    EXPECT_EQ(TextureUploadSide(60, 16384), 64);
+    EXPECT_EQ(TextureUploadSide(1, 16384), 2);
+    EXPECT_EQ(TextureUploadSide(4096, 16384), 4096);
+    EXPECT_EQ(TextureUploadSide(9000, 16384), 4096) << "scaled down, never up to 16384";
+    EXPECT_EQ(TextureUploadSide(3000, 2048), 2048) << "the context's own limit";
+    EXPECT_EQ(TextureUploadSide(3000, 3000), 2048);
+    EXPECT_EQ(TextureUploadSide(2147483647, 0), 2);
+}
+
 TEST(Scene, TexturesAreSharedByExactNameAndFailuresLeaveTheSlot) {
     Scene scene;
     int reads = 0;

@@ -1,0 +1,45 @@
+// What the checks of one chest share: the chest, where its facts stand, and the findings so far.
+#pragma once
+
+#include "ChestCheck.h"
+
+#include "chest/DatSourceMap.h"
+
+#include <optional>
+
+namespace ventrel {
+
+// One checked text with its source map and its line index.
+struct CheckedText {
+    CheckedText(const CheckSource &source) : file(source.file), text(source.text), lines(text) {}
+    std::string file;
+    std::string_view text;
+    DatSourceMap map;
+    LineIndex lines;
+};
+
+struct CheckContext {
+    const CWindchest &chest;
+    const CheckOptions &options;
+    CheckedText &dat;
+    CheckedText *partitions = nullptr;
+    std::vector<Finding> &findings;
+
+    // Adds a finding placed at `offset` of `where` (no place when it is kNone).
+    Finding &Add(Severity severity, const std::string &code, const CheckedText &where,
+                 size_t offset, const std::string &message);
+    // The offset of the number pipe k of stop s took from list `list`, or where better known.
+    size_t PipeOffset(int s, int k, DatSourceMap::List list) const;
+    // "stop Montre8 pipe 3" (pipes numbered as on the drawing: first pipe + k).
+    std::string PipeName(int s, int k) const;
+    const DatSourceMap::StopSource *StopSource(int s) const;
+};
+
+// The checks, each adding its findings.
+void CheckListCounts(CheckContext &context);
+void CheckPartitionLines(CheckContext &context);
+void CheckRuns(CheckContext &context);
+void CheckClearances(CheckContext &context);
+void CheckMends(CheckContext &context);
+
+} // namespace ventrel

@@ -1,0 +1,18 @@
+// The chest's plate drawings as complete DXF R12 files for CAM programs.
+#pragma once
+
+#include <string>
+
+namespace ventrel {
+
+class CWindchest;
+class Ui;
+struct WorkFolder;
+
+// Writes the same four drawings as CWindchest::ExportDxf, under the same names (kept in the
+// chest for the cut list), as complete DXF R12 files: holes on one layer per drill diameter,
+// drilling marks on "MARKS", outlines on "OUTLINE", partitions on "PARTITIONS". The four files
+// replace the previous ones only once all four are written.
+bool ExportCamDxf(CWindchest &chest, const std::string &fileName, const WorkFolder &folder, Ui &ui);
+
+} // namespace ventrel

@@ -1,0 +1,18 @@
+// A document of paper pages drawn through the canvas, one after the other.
+#pragma once
+
+#include "Canvas.h"
+
+namespace ventrel {
+
+// Pages of one size, drawn in device units of a tenth of a millimetre. Back-ends: a PDF writer in
+// qtgui/, and recording pages for tests.
+class CanvasPages {
+public:
+    static constexpr int kUnitsPerMm = 10;
+    virtual ~CanvasPages() = default;
+    // The canvas of a new page; the previous page's canvas is no longer used.
+    virtual Canvas &NewPage() = 0;
+};
+
+} // namespace ventrel
