@@ -51,7 +51,8 @@ int V_Lib::ReadMeshScene(Scene &scene) {
             for (int i = 0; i < count && !Word().empty(); ++i) {
                 float p[3];
                 for (float &value : p)
-                    value = ToFloat(ScanWord2());
+                    if (!NextFloat(value))
+                        value = ToFloat(ScanWord2());
                 if (Word().empty())
                     break;
                 if (numbers.size() < static_cast<std::size_t>(kScenePointScratch) * 3)
@@ -73,10 +74,13 @@ int V_Lib::ReadMeshScene(Scene &scene) {
                     continue;
                 }
                 for (int k = 0; k < corners && !Word().empty(); ++k) {
-                    const long index = ToLong(ScanWord2()) + base;
-                    // A corner outside this mesh's points is left out.
-                    if (index >= base && index < points)
-                        indexes.push_back(static_cast<int>(index));
+                    long corner = 0;
+                    if (!NextLong(corner))
+                        corner = ToLong(ScanWord2());
+                    // A corner outside this mesh's points is left out (compared before the
+                    // base is added, which a huge number would overflow).
+                    if (corner >= 0 && corner < points - base)
+                        indexes.push_back(static_cast<int>(corner + base));
                 }
                 indexes.push_back(-1);
             }

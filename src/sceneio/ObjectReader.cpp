@@ -50,11 +50,15 @@ int ObjectReader::ReadNumbers(int group, int limitGroups, const char *what) {
     const std::size_t limit = static_cast<std::size_t>(limitGroups) * group;
     bool full = false;
     for (;;) {
-        const std::string_view word = Next();
-        if (word.empty() || IsClose(word))
-            break;
+        float value;
+        if (!lib.NextFloat(value)) {
+            const std::string_view word = Next();
+            if (word.empty() || IsClose(word))
+                break;
+            value = V_Lib::ToFloat(word);
+        }
         if (numbers.size() < limit)
-            numbers.push_back(V_Lib::ToFloat(word));
+            numbers.push_back(value);
         else
             full = true;
     }
@@ -68,12 +72,16 @@ int ObjectReader::ReadIntegers(const char *what) {
     indexes.clear();
     bool full = false;
     for (;;) {
-        const std::string_view word = Next();
-        if (word.empty() || IsClose(word))
-            break;
+        long value;
+        if (!lib.NextLong(value)) {
+            const std::string_view word = Next();
+            if (word.empty() || IsClose(word))
+                break;
+            value = V_Lib::ToLong(word);
+        }
         if (indexes.size() < static_cast<std::size_t>(kSceneIndexScratch))
-            indexes.push_back(static_cast<int>(
-                std::clamp<long>(V_Lib::ToLong(word), -2147483647L - 1, 2147483647L)));
+            indexes.push_back(
+                static_cast<int>(std::clamp<long>(value, -2147483647L - 1, 2147483647L)));
         else
             full = true;
     }
@@ -84,11 +92,14 @@ int ObjectReader::ReadIntegers(const char *what) {
 
 void ObjectReader::ReadIntegersInto(std::vector<int> &list) {
     for (std::size_t i = 0; i < list.size(); ++i) {
-        const std::string_view word = Next();
-        if (word.empty() || IsClose(word))
-            return;
-        list[i] =
-            static_cast<int>(std::clamp<long>(V_Lib::ToLong(word), -2147483647L - 1, 2147483647L));
+        long value;
+        if (!lib.NextLong(value)) {
+            const std::string_view word = Next();
+            if (word.empty() || IsClose(word))
+                return;
+            value = V_Lib::ToLong(word);
+        }
+        list[i] = static_cast<int>(std::clamp<long>(value, -2147483647L - 1, 2147483647L));
     }
 }
 

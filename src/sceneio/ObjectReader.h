@@ -33,7 +33,10 @@ public:
 
     std::string_view Next() { return lib.Next(); }
     bool Expect(std::string_view word) { return Next() == word; }
-    float Number() { return V_Lib::ToFloat(Next()); }
+    float Number() {
+        float value;
+        return lib.NextFloat(value) ? value : V_Lib::ToFloat(Next());
+    }
     Vec3 Triple();
     void SetName(std::string_view name);
 

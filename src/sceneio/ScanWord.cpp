@@ -114,6 +114,118 @@ template <bool Two> std::string_view V_Lib::Scan() {
 template std::string_view V_Lib::Scan<false>();
 template std::string_view V_Lib::Scan<true>();
 
+namespace {
+
+// What the one-pass number readers look up: the characters skipped before a word, and those that
+// end a word, for each scanner (the second one also separates at ';').
+enum NumberClass : unsigned char { kOther, kSkip = 1, kEnd = 2 };
+
+constexpr std::array<unsigned char, 256> MakeNumberClasses(bool two) {
+    std::array<unsigned char, 256> classes{};
+    for (int c = 0; c < 256; ++c) {
+        const unsigned char kind = kClasses[c];
+        if (kind == kSeparator || (two && kind == kSemicolon))
+            classes[c] = kSkip | kEnd;
+        else if (kind == kBracket)
+            classes[c] = kEnd;
+    }
+    return classes;
+}
+
+constexpr std::array<unsigned char, 256> kNumberClasses[2] = {MakeNumberClasses(false),
+                                                              MakeNumberClasses(true)};
+
+template <bool Two> unsigned char NumberClassOf(char c) {
+    return kNumberClasses[Two][static_cast<unsigned char>(c)];
+}
+
+} // namespace
+
+// The text is a std::string: its terminating '\0' neither separates nor belongs to a number, so
+// the loops below stop at the end without testing the size.
+template <bool Two> bool V_Lib::WordStart(std::size_t &start, long &lines) const {
+    if (m_pos >= m_nextProgress)
+        return false;
+    const char *text = m_text.data();
+    std::size_t i = m_pos;
+    long feeds = 0;
+    for (; NumberClassOf<Two>(text[i]) & kSkip; ++i)
+        if constexpr (Two)
+            feeds += text[i] == '\n';
+    if (i >= m_text.size())
+        return false;
+    start = i;
+    lines = feeds;
+    return true;
+}
+
+template <bool Two> void V_Lib::TakeWord(std::size_t start, std::size_t end, long lines) {
+    // The word is taken only when a separator or a bracket ends it, as Scan would end it.
+    m_word = std::string_view(m_text.data() + start, end - start);
+    m_line += lines;
+    const char c = m_text[end];
+    if (kClasses[static_cast<unsigned char>(c)] == kBracket) {
+        m_pos = end;
+        return;
+    }
+    m_pos = end + 1;
+    if constexpr (Two)
+        if (c == '\n')
+            ++m_line;
+}
+
+template <bool Two> bool V_Lib::ScanFloat(float &value) {
+    std::size_t start = 0;
+    long lines = 0;
+    if (!WordStart<Two>(start, lines))
+        return false;
+    const char *text = m_text.data();
+    const char *first = text + start;
+    const char c = *first;
+    if (!((c >= '0' && c <= '9') || c == '-' || c == '.' || c == '+'))
+        return false;
+    if (c == '+')
+        ++first;
+    // from_chars never reads past a character that ends a word, so the number it stops at is the
+    // whole word when such a character follows.
+    const auto result = std::from_chars(first, text + m_text.size(), value);
+    const std::size_t end = static_cast<std::size_t>(result.ptr - text);
+    if (result.ec != std::errc() || end - start > static_cast<std::size_t>(kSceneWordLimit) ||
+        end >= m_text.size() || !(NumberClassOf<Two>(text[end]) & kEnd))
+        return false;
+    TakeWord<Two>(start, end, lines);
+    return true;
+}
+
+template <bool Two> bool V_Lib::ScanLong(long &value) {
+    std::size_t start = 0;
+    long lines = 0;
+    if (!WordStart<Two>(start, lines))
+        return false;
+    const char *text = m_text.data();
+    std::size_t i = start;
+    const bool negative = text[i] == '-';
+    if (negative || text[i] == '+')
+        ++i;
+    const std::size_t digits = i;
+    // Counted without sign, where wrapping is defined; up to 18 digits cannot overflow, longer
+    // words go the plain way.
+    unsigned long number = 0;
+    for (; static_cast<unsigned char>(text[i] - '0') < 10; ++i)
+        number = number * 10 + static_cast<unsigned long>(text[i] - '0');
+    if (i == digits || i - digits > 18 || i >= m_text.size() ||
+        !(NumberClassOf<Two>(text[i]) & kEnd))
+        return false;
+    value = negative ? -static_cast<long>(number) : static_cast<long>(number);
+    TakeWord<Two>(start, i, lines);
+    return true;
+}
+
+template bool V_Lib::ScanFloat<false>(float &);
+template bool V_Lib::ScanFloat<true>(float &);
+template bool V_Lib::ScanLong<false>(long &);
+template bool V_Lib::ScanLong<true>(long &);
+
 float V_Lib::ToFloat(std::string_view word) {
     const char *first = word.data();
     const char *last = first + word.size();

@@ -49,6 +49,16 @@ public:
     std::string_view Next() { return m_useScan2 ? ScanWord2() : ScanWord(); }
     // Skips the rest of the current line (after its line feed).
     void SkipLine();
+    // The next word read in one pass when it is a plain number ended by a separator or a bracket:
+    // the value is then the same as ToFloat(Next()) / ToLong(Next()) and the position, line and
+    // word are where Next() leaves them. False, nothing has moved: the caller takes the word with
+    // Next() (a bracket, a word that is not only a number, a progress report due, the end).
+    bool NextFloat(float &value) {
+        return m_useScan2 ? ScanFloat<true>(value) : ScanFloat<false>(value);
+    }
+    bool NextLong(long &value) {
+        return m_useScan2 ? ScanLong<true>(value) : ScanLong<false>(value);
+    }
 
     // Numbers as the C library's atof and atol read them: the leading number of the word, 0 when
     // there is none. Never depends on the locale.
@@ -95,6 +105,13 @@ public:
 
 private:
     template <bool Two> std::string_view Scan();
+    template <bool Two> bool ScanFloat(float &value);
+    template <bool Two> bool ScanLong(long &value);
+    // Where the next word starts, past separators, with the line feeds passed; false when the
+    // plain scanner has to take over.
+    template <bool Two> bool WordStart(std::size_t &start, long &lines) const;
+    // Takes the word [start, end) ended by the character at `end`, as Scan does.
+    template <bool Two> void TakeWord(std::size_t start, std::size_t end, long lines);
     // The start of the three further readers: room for `objects` more objects (else the overflow
     // message and false), the second scanner, empty scratch tables.
     bool StartReading(Scene &scene, int objects);

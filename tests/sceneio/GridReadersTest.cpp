@@ -22,20 +22,21 @@ struct Reading {
 };
 
 TEST(MeshReader, PointsFacesAndTextureCoordinatesOfEveryMesh) {
-    Reading r("xof 0302txt 0064\n"
-              "template Mesh { <3D82AB44-62DA-11cf-AB39-0020AF71E433> DWORD nVertices; }\n"
-              "Mesh {\n 4;\n 0;0;0;, 1;0;0;, 1;1;0;, 0;1;0;;\n 2;\n 3;0,1,2;, 3;0,2,3;;\n"
-              " MeshMaterialList { 1; 2; 0, 0;; Material { 1;1;1;1;; 0; 0;0;0;; 0;0;0;; "
-              "TextureFilename { \"wall.jpg\"; } } }\n"
-              " MeshTextureCoords { 4; 0;0;, 1;0;, 1;1;, 0;1;; }\n}\n"
-              "Mesh Second {\n 3;\n 5;5;5;, 6;5;5;, 6;6;5;;\n 1;\n 3;0,1,9;;\n}\n");
+    Reading r(
+        "xof 0302txt 0064\n"
+        "template Mesh { <3D82AB44-62DA-11cf-AB39-0020AF71E433> DWORD nVertices; }\n"
+        "Mesh {\n 4;\n 0;0;0;, 1;0;0;, 1;1;0;, 0;1;0;;\n 2;\n 3;0,1,2;, 3;0,2,3;;\n"
+        " MeshMaterialList { 1; 2; 0, 0;; Material { 1;1;1;1;; 0; 0;0;0;; 0;0;0;; "
+        "TextureFilename { \"wall.jpg\"; } } }\n"
+        " MeshTextureCoords { 4; 0;0;, 1;0;, 1;1;, 0;1;; }\n}\n"
+        "Mesh Second {\n 3;\n 5;5;5;, 6;5;5;, 6;6;5;;\n 1;\n 4;0,1,9,9223372036854775807;;\n}\n");
     r.scene.AddObject(std::make_unique<CObject3D>())->m_name = "organ";
     EXPECT_EQ(r.lib.ReadMeshScene(r.scene), 1);
     ASSERT_EQ(r.scene.m_nbobject, 2); // appended: the organ stays
     EXPECT_EQ(r.scene.Object(0)->m_name, "organ");
     const CObject3D &mesh = *r.scene.Object(1);
     EXPECT_EQ(mesh.nbpts, 7);
-    // The second mesh's faces address its own points; the corner 9 it does not have is left out.
+    // The second mesh's faces address its own points; the corners it does not have are left out.
     EXPECT_EQ(mesh.m_index, (std::vector<int>{0, 1, 2, -1, 0, 2, 3, -1, 4, 5, -1}));
     EXPECT_EQ(mesh.nbface, 3);
     EXPECT_EQ(mesh.m_textureFile, "wall.jpg");

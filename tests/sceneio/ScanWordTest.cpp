@@ -7,6 +7,7 @@
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,54 @@ TEST(ScanWord, NumbersIgnoreTheLocale) {
     EXPECT_EQ(V_Lib::ToLong("-12;"), -12);
     EXPECT_EQ(V_Lib::ToLong("FALSE"), 0);
     EXPECT_EQ(V_Lib::ToLong("99999999999999999999"), LONG_MAX);
+}
+
+// Each step of reading `text` as numbers: the word, its value as float and as integer bits, and
+// where the scanner stands after it. `fast` takes plain numbers in one pass where it can.
+std::vector<std::string> NumberSteps(const std::string &text, bool two, unsigned comments,
+                                     bool asLong, bool fast) {
+    V_Lib lib;
+    lib.SetText(text);
+    lib.m_useScan2 = two;
+    lib.m_commentSwitch = comments;
+    std::vector<std::string> steps;
+    for (;;) {
+        float value = 0;
+        long integer = 0;
+        const bool taken = fast && (asLong ? lib.NextLong(integer) : lib.NextFloat(value));
+        if (!taken) {
+            const std::string_view word = lib.Next();
+            if (word.empty())
+                return steps;
+            value = V_Lib::ToFloat(word);
+            integer = V_Lib::ToLong(word);
+        }
+        char bits[160];
+        std::snprintf(bits, sizeof bits, "%s=%a/%ld @%zu line %ld depth %d",
+                      std::string(lib.Word()).c_str(), asLong ? 0.0 : double(value),
+                      asLong ? integer : 0L, lib.Position(), lib.m_line, lib.m_braceDepth);
+        steps.emplace_back(bits);
+    }
+}
+
+TEST(ScanWord, NumbersReadInOnePassAreTheWordsValues) {
+    const std::string texts[] = {
+        "1.5 2.25,3\n-4 ]\n",
+        "[0, 1, 2, -1,\n 3,4,5,-1 ]",
+        "+2.5 -.5x 1e60 1e-50 0x1F nan inf 1e 12abc - . + ",
+        "1;2;3;; 4;5 6#x\n7 8 ",
+        "9223372036854775807 99999999999999999999 -9223372036854775809 123456789012345678 ",
+        std::string(499, '1') + " " + std::string(501, '2') + " 3 ",
+        "{ 1 } 2",
+    };
+    for (const std::string &text : texts)
+        for (const bool two : {false, true})
+            for (const unsigned comments : {0u, 1u})
+                for (const bool asLong : {false, true})
+                    EXPECT_EQ(NumberSteps(text, two, comments, asLong, true),
+                              NumberSteps(text, two, comments, asLong, false))
+                        << text << (two ? " (second scanner)" : "") << (comments ? " #" : "")
+                        << (asLong ? " integers" : " floats");
 }
 
 TEST(ScanWord, QuotedNamesAreCutAtTheNextQuote) {
