@@ -29,6 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     ventrel::CTexture texture(ui);
     if (texture.ReadFile(InputPath(), -1, -1, -1))
         texture.FlipRowsSwapRB();
+    // As the scene reads its textures: at a reduced scale beyond 4096 pixels a side.
+    ventrel::CTexture scaled(ui);
+    scaled.LimitSide(4096);
+    scaled.ReadFile(InputPath(), -1, -1, -1);
     std::remove(InputPath().c_str());
     return 0;
 }

@@ -59,6 +59,7 @@ struct Decoder {
     jpeg_decompress_struct info{};
     ErrorManager error{};
     bool aligned = false;
+    int largestSide = 0;
     std::size_t stride = 0;
     std::vector<std::uint8_t> pixels;
     std::vector<JSAMPROW> rows;
@@ -77,6 +78,32 @@ bool ReadHeader(Decoder &d) {
     return true;
 }
 
+// For a picture used at no more than d.largestSide pixels a side: the smallest reduced scale
+// (in eighths) that keeps each side at least that long, or whole when shorter. False, with a
+// message, when a side is beyond any use.
+bool ChooseScale(Decoder &d, const std::string &name) {
+    const std::uint64_t width = d.info.image_width, height = d.info.image_height;
+    const std::uint64_t largest = std::uint64_t(d.largestSide);
+    if (std::max(width, height) > largest * kJpegScaleLimit) {
+        d.ui.MessageBox(Format("JPEG :\n%s is %u x %u pixels: a texture may not be larger than "
+                               "%u pixels a side\n",
+                               name.c_str(), unsigned(width), unsigned(height),
+                               unsigned(largest * kJpegScaleLimit)));
+        return false;
+    }
+    if (width <= largest && height <= largest)
+        return true;
+    const std::uint64_t needWidth = std::min(width, largest),
+                        needHeight = std::min(height, largest);
+    for (unsigned eighths = 1; eighths < 8; ++eighths)
+        if ((width * eighths + 7) / 8 >= needWidth && (height * eighths + 7) / 8 >= needHeight) {
+            d.info.scale_num = eighths;
+            d.info.scale_denom = 8;
+            break;
+        }
+    return true;
+}
+
 // Decodes the whole image into d.pixels; false after a failure (already shown).
 bool Decode(Decoder &d, const std::string &name) {
     if (!ReadHeader(d))
@@ -86,6 +113,8 @@ bool Decode(Decoder &d, const std::string &name) {
     // Grey files come out as equal red, green and blue.
     if (d.info.jpeg_color_space == JCS_GRAYSCALE)
         d.info.out_color_space = JCS_RGB;
+    if (d.largestSide > 0 && !ChooseScale(d, name))
+        return false;
     jpeg_calc_output_dimensions(&d.info);
     if (d.info.out_color_components != 3) {
         d.ui.MessageBox(Format("JPEG :\nUnsupported colour space (%d components) in %s\n",
@@ -95,6 +124,12 @@ bool Decode(Decoder &d, const std::string &name) {
     const std::size_t width = d.info.output_width;
     const std::size_t height = d.info.output_height;
     d.stride = d.aligned ? RowBytes(std::int64_t(width), 24) : width * 3;
+    if (std::uint64_t(d.stride) * height > kMaxImageBytes) {
+        d.ui.MessageBox(Format("JPEG :\n%s is %zu x %zu pixels: more than the %d MB an image may "
+                               "take\n",
+                               name.c_str(), width, height, int(kMaxImageBytes >> 20)));
+        return false;
+    }
     if (!AllocatePixels(d.pixels, std::uint64_t(d.stride) * height)) {
         d.ui.MessageBox("JpegFile :\nOut of memory");
         return false;
@@ -111,7 +146,7 @@ bool Decode(Decoder &d, const std::string &name) {
 }
 
 std::vector<std::uint8_t> ReadRows(Ui &ui, const std::string &name, int &width, int &height,
-                                   bool aligned) {
+                                   bool aligned, int largestSide) {
     width = height = 0;
     std::string reason;
     File file(OpenInputFile(name, &reason));
@@ -121,6 +156,7 @@ std::vector<std::uint8_t> ReadRows(Ui &ui, const std::string &name, int &width, 
     }
     Decoder d(ui, file.get());
     d.aligned = aligned;
+    d.largestSide = largestSide;
     bool ok = false;
     try {
         ok = Decode(d, name);
@@ -181,12 +217,12 @@ bool Encode(Encoder &e, const std::string &name, int width, int height, bool col
 } // namespace
 
 std::vector<std::uint8_t> ReadJpeg(Ui &ui, const std::string &name, int &width, int &height) {
-    return ReadRows(ui, name, width, height, false);
+    return ReadRows(ui, name, width, height, false, 0);
 }
 
-std::vector<std::uint8_t> ReadJpegAligned(Ui &ui, const std::string &name, int &width,
-                                          int &height) {
-    return ReadRows(ui, name, width, height, true);
+std::vector<std::uint8_t> ReadJpegAligned(Ui &ui, const std::string &name, int &width, int &height,
+                                          int largestSide) {
+    return ReadRows(ui, name, width, height, true, largestSide);
 }
 
 int ReadJpegSize(Ui &ui, const std::string &name, int &width, int &height) {

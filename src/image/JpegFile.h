@@ -17,7 +17,14 @@ class Ui;
 // The pixels of a JPEG file in packed rows (width x 3 bytes each); empty on failure.
 std::vector<std::uint8_t> ReadJpeg(Ui &ui, const std::string &name, int &width, int &height);
 // The same with each row padded to a multiple of 4 bytes, as bitmaps and OpenGL lay rows out.
-std::vector<std::uint8_t> ReadJpegAligned(Ui &ui, const std::string &name, int &width, int &height);
+// `largestSide` (0: no limit) is the most pixels a side the picture is used at: a larger file is
+// decoded at the smallest of the library's reduced scales (1/8 to 7/8) that keeps each side at
+// least that long (or whole, when it is shorter), and a file with a side over kJpegScaleLimit
+// times that is refused before anything is decoded.
+std::vector<std::uint8_t> ReadJpegAligned(Ui &ui, const std::string &name, int &width, int &height,
+                                          int largestSide = 0);
+// How many times the largest side a picture is used at its file may be.
+inline constexpr int kJpegScaleLimit = 8;
 // The size in the file's header: 1, or 0 when the file cannot be opened or is not a JPEG.
 int ReadJpegSize(Ui &ui, const std::string &name, int &width, int &height);
 // Writes packed RGB rows; colour 0 writes a greyscale file. 1 written, 0 failed.

@@ -53,6 +53,9 @@ public:
     // Reads the file by its ending; the RAW sizes are used for ".raw" only (pass -1 otherwise).
     int ReadFile(const std::string &name, int rawWidth = -1, int rawHeight = -1, int rawDepth = -1);
     int ReadFileJpg(const std::string &name);
+    // The most pixels a side the picture is used at (0: no limit): JPEG files beyond it are
+    // decoded at a reduced scale, and those far beyond it refused (see ReadJpegAligned).
+    void LimitSide(int side) { m_largest_side = side; }
     // Writes ".bmp" or ".raw" by the name's ending.
     int SaveFile(const std::string &name);
     int SaveFileRAW(const std::string &name);
@@ -126,6 +129,7 @@ private:
     int m_height = 0;
     int m_lumi_frame = 0;
     int m_lumi_param = 0;
+    int m_largest_side = 0;
     std::unique_ptr<CLumiFile> m_lumi;
 };
 

@@ -49,7 +49,7 @@ int CTexture::ReadFileJpg(const std::string &name) {
         return 0;
     }
     int width = 0, height = 0;
-    std::vector<std::uint8_t> pixels = ReadJpegAligned(m_ui, name, width, height);
+    std::vector<std::uint8_t> pixels = ReadJpegAligned(m_ui, name, width, height, m_largest_side);
     if (pixels.empty())
         return 0;
     Install(std::move(pixels), width, height, 24);

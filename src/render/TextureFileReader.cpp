@@ -44,6 +44,8 @@ bool Repack(const CTexture &image, bool bitmapOrder, SceneTexture &out) {
 TextureReader TextureFileReader(const std::filesystem::path &workFolder, Ui &ui) {
     return [workFolder, &ui](const std::string &name, SceneTexture &out) {
         CTexture image(ui);
+        // Nothing larger is ever uploaded: a huge JPEG is decoded at a reduced scale.
+        image.LimitSide(kLargestTextureSide);
         if (!image.ReadFile(FindTexture(name, workFolder).string(), -1, -1, -1))
             return false;
         return Repack(image, EndsWithNoCase(name, ".bmp"), out);

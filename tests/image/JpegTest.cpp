@@ -10,7 +10,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <tuple>
 
 namespace ventrel {
 namespace {
@@ -224,6 +226,95 @@ TEST(JpegFile, TextureLoadRefusesWhenPixelsAreStillHeld) {
     EXPECT_EQ(ui.Messages()[0].text, "***memory not desallocated in ReadFileJpg!");
     ASSERT_EQ(texture.ReadFile(name), 1);
     EXPECT_EQ(texture.GetWidth(), 4);
+}
+
+// A small JPEG file whose frame header declares another size: the data it holds covers only a
+// corner, the library fills in the rest (with a warning).
+std::string JpegDeclaring(const TestFolder &folder, const std::string &file, int width,
+                          int height) {
+    HeadlessUi ui;
+    const std::string name = (folder / file).string();
+    std::vector<std::uint8_t> rgb(16 * 16 * 3, 120);
+    EXPECT_EQ(WriteJpeg(ui, name, rgb, 16, 16, 1, 90), 1);
+    std::string bytes;
+    {
+        std::ifstream in(name, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const std::size_t frame = bytes.find("\xff\xc0");
+    EXPECT_NE(frame, std::string::npos);
+    bytes[frame + 5] = static_cast<char>(height >> 8);
+    bytes[frame + 6] = static_cast<char>(height);
+    bytes[frame + 7] = static_cast<char>(width >> 8);
+    bytes[frame + 8] = static_cast<char>(width);
+    std::ofstream(name, std::ios::binary) << bytes;
+    return name;
+}
+
+TEST(JpegFile, PicturesUsedSmallAreDecodedAtAReducedScaleAndHugeOnesRefused) {
+    TestFolder folder;
+    // A tiny file claiming 9000 x 9000: as a texture used at 4096 a side, half the size is
+    // enough; read whole, it would take 243 MB.
+    const std::string huge = JpegDeclaring(folder, "huge.jpg", 9000, 9000);
+    {
+        HeadlessUi ui;
+        CTexture texture(ui);
+        texture.LimitSide(4096);
+        ASSERT_EQ(texture.ReadFile(huge), 1);
+        EXPECT_EQ(texture.GetWidth(), 4500);
+        EXPECT_EQ(texture.GetHeight(), 4500);
+    }
+    // Beyond eight times the side it is used at, a file is refused before anything is decoded.
+    {
+        HeadlessUi ui;
+        CTexture texture(ui);
+        texture.LimitSide(1000);
+        EXPECT_EQ(texture.ReadFile(huge), 0);
+        EXPECT_EQ(texture.GetData(), nullptr);
+        ASSERT_EQ(ui.Messages().size(), 1u);
+        EXPECT_EQ(ui.Messages()[0].text,
+                  "JPEG :\n" + huge +
+                      " is 9000 x 9000 pixels: a texture may not be larger than 8000 pixels a "
+                      "side\n");
+    }
+    // Read whole, a picture beyond the image size limit is refused, saying so, before its pixels
+    // are allocated.
+    {
+        HeadlessUi ui;
+        int width = -1, height = -1;
+        const std::string wide = JpegDeclaring(folder, "wide.jpg", 65000, 2000);
+        EXPECT_TRUE(ReadJpeg(ui, wide, width, height).empty());
+        EXPECT_EQ(width, 0);
+        ASSERT_EQ(ui.Messages().size(), 1u);
+        EXPECT_EQ(ui.Messages()[0].text,
+                  "JPEG :\n" + wide +
+                      " is 65000 x 2000 pixels: more than the 256 MB an image may take\n");
+    }
+    // The smallest scale that keeps each side at the limit, or whole when it is shorter.
+    const std::string photo = JpegDeclaring(folder, "photo.jpg", 3000, 1200);
+    const std::string strip = JpegDeclaring(folder, "strip.jpg", 3000, 200);
+    for (const auto &[file, limit, width, height] :
+         {std::tuple{photo, 1000, 2625, 1050}, std::tuple{photo, 5000, 3000, 1200},
+          std::tuple{photo, 400, 1125, 450}, std::tuple{strip, 1000, 3000, 200}}) {
+        HeadlessUi ui;
+        int w = 0, h = 0;
+        EXPECT_FALSE(ReadJpegAligned(ui, file, w, h, limit).empty());
+        EXPECT_EQ(std::make_pair(w, h), std::make_pair(width, height)) << file << " " << limit;
+    }
+}
+
+TEST(JpegFile, RealFilesWithinTheLimitAreReadWhole) {
+    if (test::RealData().empty())
+        GTEST_SKIP() << "no real-data folder";
+    for (const auto &expected : kGoodJpegs) {
+        SCOPED_TRACE(expected.file);
+        HeadlessUi ui;
+        CTexture texture(ui);
+        texture.LimitSide(std::max(expected.width, expected.height));
+        ASSERT_EQ(texture.ReadFile((test::RealData() / "jpeg" / "good" / expected.file).string()),
+                  1);
+        EXPECT_EQ(PictureFingerprint(texture, false), expected.fingerprint);
+    }
 }
 
 TEST(JpegFile, PackAndAlignRows) {
