@@ -114,6 +114,40 @@ void BM_Report(benchmark::State &state) {
 BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond);
 #endif
 
+// A canvas that draws nothing, so that the report's own drawing is timed apart from the PDF
+// writer that BM_Report goes through.
+class DiscardCanvas : public Canvas, public CanvasPages {
+public:
+    Canvas &NewPage() override { return *this; }
+    void SetPen(Rgb, int) override {}
+    void SetBrush(Rgb) override {}
+    void Ellipse(int, int, int, int) override {}
+    void FrameRect(int, int, int, int) override {}
+    void FillRect(int, int, int, int, Rgb) override {}
+    void Rectangle(int, int, int, int) override {}
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+    void SetFont(const std::string &, int) override {}
+    void SetTextColour(Rgb) override {}
+    void SetTransparentBackground(bool) override {}
+    void Text(int, int, const std::string &) override {}
+    void Image(int, int, int, int, const std::uint8_t *, int, int) override {}
+};
+
+// The report's pages laid out and drawn (every sheet, table and finding) without writing them:
+// what BM_Report spends outside the checker and Qt's PDF writer.
+void BM_ReportDrawing(benchmark::State &state) {
+    const CheckResult checked = CheckChest(CheckSource{"plein.dat", Shared().text}, nullptr,
+                                           WorkFolder::Both(Shared().folder), CheckOptions{});
+    ReportOptions options;
+    options.date = "2026-12-08";
+    for (auto _ : state) {
+        DiscardCanvas pages;
+        PaintWorkshopReport(checked, "plein.dat", options, pages);
+    }
+}
+BENCHMARK(BM_ReportDrawing)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_Check)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Read)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Layout)->Unit(benchmark::kMillisecond);
