@@ -37,6 +37,9 @@ enum class FaceStream {
     InOpenTriangles,
 };
 
+// The values of the object's material m (out of range: material 0) for its face side; a colour
+// its tables lack takes OpenGL's default.
+SentMaterial MaterialValues(const CObject3D &object, int m);
 // The one material all faces of the object are drawn with; false when its faces use several or
 // when it sends none (it then keeps whatever material was set before it).
 bool SingleMaterial(const CObject3D &object, SentMaterial &out);

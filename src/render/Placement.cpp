@@ -9,13 +9,36 @@ namespace ventrel {
 
 Placement Placement::Of(const CObject3D &o) {
     Placement placement;
-    placement.Translate(o.translation);
-    placement.Rotate(o.angle, o.rotation);
-    placement.Rotate(-o.m_scaleAngle, o.m_scaleAxis);
-    placement.Scale(o.echelle);
-    placement.Rotate(o.m_scaleAngle, o.m_scaleAxis);
+    placement.ApplyListOperations(o);
     placement.DeriveNormalMatrix();
     return placement;
+}
+
+Placement Placement::InScene(const CObject3D &o) {
+    Placement placement;
+    if (o.m_ownTransform) {
+        placement.Rotate(o.m_orientation.x, {1, 0, 0});
+        placement.Rotate(o.m_orientation.y, {0, 1, 0});
+        placement.Rotate(o.m_orientation.z, {0, 0, 1});
+        placement.Translate(o.m_position);
+    }
+    if (o.m_hasMatrix) {
+        double m[16];
+        for (int i = 0; i < 16; ++i)
+            m[i] = o.m_matrix[i];
+        placement.MultiplyBy(m);
+    }
+    placement.ApplyListOperations(o);
+    placement.DeriveNormalMatrix();
+    return placement;
+}
+
+void Placement::ApplyListOperations(const CObject3D &o) {
+    Translate(o.translation);
+    Rotate(o.angle, o.rotation);
+    Rotate(-o.m_scaleAngle, o.m_scaleAxis);
+    Scale(o.echelle);
+    Rotate(o.m_scaleAngle, o.m_scaleAxis);
 }
 
 Vec3 Placement::Point(Vec3 p) const {
@@ -97,6 +120,7 @@ void Placement::DeriveNormalMatrix() {
         }
     const double determinant =
         a(0, 0) * cofactor[0] + a(0, 1) * cofactor[1] + a(0, 2) * cofactor[2];
+    m_determinant = determinant;
     const double scale = std::fabs(determinant) > 1e-300 ? 1.0 / determinant : 1.0;
     for (int i = 0; i < 9; ++i)
         m_normal[i] = cofactor[i] * scale;

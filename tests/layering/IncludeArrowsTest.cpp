@@ -31,18 +31,20 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
     {"render", {"platform", "math", "image"}},
     {"organ3d", {"platform", "math", "image", "outline", "chest", "fabrication", "render"}},
     {"sceneio", {"platform", "math", "image", "outline", "render"}},
+    {"export3d", {"platform", "math", "image", "render"}},
     {"dialogs",
      {"platform", "math", "image", "outline", "chest", "scale", "fabrication", "render", "organ3d",
       "sceneio"}},
     {"app",
      {"platform", "math", "image", "outline", "chest", "scale", "check", "report", "fabrication",
-      "render", "organ3d", "sceneio", "dialogs"}},
+      "render", "organ3d", "sceneio", "export3d", "dialogs"}},
     {"gui",
      {"platform", "platform/qtgui", "math", "image", "outline", "chest", "scale", "check", "report",
-      "fabrication", "render", "organ3d", "sceneio", "dialogs", "app"}},
+      "fabrication", "render", "organ3d", "sceneio", "export3d", "dialogs", "app"}},
     {"cli",
      {"platform", "platform/qtgui", "platform/egl", "math", "image", "outline", "chest", "scale",
-      "check", "report", "fabrication", "render", "organ3d", "sceneio", "dialogs", "app"}},
+      "check", "report", "fabrication", "render", "organ3d", "sceneio", "export3d", "dialogs",
+      "app"}},
 };
 
 // The folders whose files may include Qt headers.
