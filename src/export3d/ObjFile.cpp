@@ -5,6 +5,9 @@
 #include "export3d/Utf8Text.h"
 
 #include <charconv>
+#include <cstdio>
+#include <map>
+#include <set>
 
 namespace ventrel {
 
@@ -57,6 +60,26 @@ std::string OneWord(const std::string &name, const std::string &fallback) {
     return word;
 }
 
+// Readers of OBJ files join the objects of one name into one: a name met again gets a number,
+// ".001", ".002", ..., as modelling programs number their copies.
+class UniqueNames {
+public:
+    std::string Of(const std::string &name) {
+        if (m_used.insert(name).second)
+            return name;
+        for (int &n = m_next[name];;) {
+            char suffix[16];
+            std::snprintf(suffix, sizeof suffix, ".%03d", ++n);
+            if (m_used.insert(name + suffix).second)
+                return name + suffix;
+        }
+    }
+
+private:
+    std::set<std::string> m_used;
+    std::map<std::string, int> m_next;
+};
+
 std::string MaterialName(int number) {
     return "material_" + std::to_string(number);
 }
@@ -69,9 +92,10 @@ std::string ObjText(const SceneMeshes &meshes, const std::string &mtlName) {
     out << "mtllib " << mtlName << "\n";
     // OBJ counts points, texture coordinates and normals from 1 across the whole file.
     std::size_t base = 1, uvBase = 1;
+    UniqueNames names;
     for (std::size_t i = 0; i < meshes.objects.size(); ++i) {
         const MeshObject &object = meshes.objects[i];
-        out << "o " << OneWord(object.name, "object_" + std::to_string(i + 1)) << "\n";
+        out << "o " << names.Of(OneWord(object.name, "object")) << "\n";
         for (const Vec3 &p : object.positions)
             out << "v " << p.x << " " << p.y << " " << p.z << "\n";
         // OBJ's v grows from the bottom of the picture.

@@ -393,11 +393,13 @@ TEST_F(Export3DTest, FailuresSayWhyAndLeaveTheOlderFilesWhole) {
 
 TEST_F(Export3DTest, NamesAreKeptAsValidUtf8AndAsOneObjWord) {
     test::AddCube(scene, " coup\xE9\nbas ");
+    test::AddCube(scene, "SOMMIER");
+    test::AddCube(scene, "SOMMIER");
     ASSERT_TRUE(Export("names.glb")) << error;
     ASSERT_TRUE(Export("names.obj")) << error;
     EXPECT_EQ(LoadGltf(folder / "names.glb").nodes.at(0).name, " coup\xC3\xA9\nbas ");
     EXPECT_EQ(Lines(FileBytes(folder / "names.obj"), "o"),
-              std::vector<std::string>{"coup\xC3\xA9_bas"});
+              (std::vector<std::string>{"coup\xC3\xA9_bas", "SOMMIER", "SOMMIER.001"}));
 }
 
 TEST(ValidUtf8, KeepsValidSequencesAndReadsStrayBytesAsWindows1252) {
