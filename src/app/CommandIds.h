@@ -15,6 +15,7 @@ inline constexpr int kExportDxf = 32790;
 inline constexpr int kOpenPipe = 32837;
 inline constexpr int kOpenCircles = 32842;
 inline constexpr int kImportScenery = 32901;
+inline constexpr int kExport3D = 32905;
 inline constexpr int kStop = 32840;
 inline constexpr int kPrint = 57607;
 inline constexpr int kPrintingScale = 32771;

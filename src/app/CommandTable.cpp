@@ -88,6 +88,7 @@ std::vector<Command> BuildTable() {
         Item(kOpenPipe, "Open Pipe", [](View &v) { v.OpenPipe(); }),
         Item(kOpenCircles, "Open X Y R Circles", [](View &v) { v.OpenCircles(); }),
         Item(kImportScenery, "Import Scenery...", [](View &v) { v.ImportScenery(); }),
+        Item(kExport3D, "Export 3D...", [](View &v) { v.Export3D(); }),
         OnToolbar(Item(kPrint, "&Print...\tCtrl+P", [](View &v) { v.Host().Print(); }), "print"),
         Item(kPrintingScale, "Printing scale", [](View &v) { v.PrintingScaleDialog(); }),
         Item(kPrintPreview, "Print Preview", [](View &v) { v.Host().PrintPreview(); }),
@@ -247,11 +248,11 @@ const Command *FindCommand(int id) {
 
 const std::vector<Menu> &Menus() {
     static const std::vector<Menu> menus = {
-        {"&File", {kNew,         kOpenChest,     kAddChest,      kSaveAllChests,  kSeparator,
-                   kOpenOrgan,   kSaveOrgan,     kSaveOrganAs,   kSeparator,      kExportDxf,
-                   kOpenPipe,    kOpenCircles,   kImportScenery, kStop,           kSeparator,
-                   kPrint,       kPrintingScale, kPrintPreview,  kPrintSetup,     kSeparator,
-                   kRecentFiles, kSeparator,     kQuit,          kExitWithoutSave}},
+        {"&File", {kNew,       kOpenChest,   kAddChest,      kSaveAllChests, kSeparator,
+                   kOpenOrgan, kSaveOrgan,   kSaveOrganAs,   kSeparator,     kExportDxf,
+                   kOpenPipe,  kOpenCircles, kImportScenery, kExport3D,      kStop,
+                   kSeparator, kPrint,       kPrintingScale, kPrintPreview,  kPrintSetup,
+                   kSeparator, kRecentFiles, kSeparator,     kQuit,          kExitWithoutSave}},
         {"&Edit",
          {kCancel, kUndo, kSeparator, kCut, kCopy, kPaste, kSeparator, kEditPipePositions,
           kEditChestPosition}},

@@ -144,6 +144,8 @@ public:
     void SaveOrganAs();
     void SaveAllChests();
     void ExportDxf();
+    // "Export 3D...": the scene as glTF or OBJ, in the file and type the dialog chooses.
+    void Export3D();
     void OpenStop();
     void OpenCircles();
     // "Import Scenery...": a scene file's objects appended to the 3D scene, shown in 3D. The kind

@@ -34,5 +34,6 @@ void AddChartCommand(CLI::App &app, Run &run);
 void AddCheckCommand(CLI::App &app, Run &run);
 void AddReportCommand(CLI::App &app, Run &run);
 void AddSceneCommand(CLI::App &app, Run &run);
+void AddExport3DCommand(CLI::App &app, Run &run);
 
 } // namespace ventrel::cli

@@ -1,15 +1,12 @@
 // ventrel-cli render: the 3D view of an organ or a chest drawn offscreen into a PNG file.
 #include "Commands.h"
 #include "PairArgument.h"
+#include "SceneInput.h"
 
-#include "app/Document.h"
-#include "chest/CWindchest.h"
 #include "platform/AtomicFile.h"
 #include "platform/LowerCase.h"
 #include "platform/egl/EglContext.h"
 #include "render/Snapshot.h"
-#include "render/TextureFileReader.h"
-#include "sceneio/SceneImport.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -20,12 +17,11 @@ namespace ventrel::cli {
 namespace {
 
 struct RenderOptions {
-    std::string input;
+    SceneInput input;
     std::string output;
     PictureSize size{800, 600};
     std::string view = "front";
     bool vector = false;
-    std::vector<std::string> scenery;
 };
 
 bool WritePng(const std::vector<std::uint8_t> &rgba, int width, int height, const std::string &path,
@@ -54,10 +50,7 @@ void AddRenderCommand(CLI::App &app, Run &run) {
     auto *command =
         app.add_subcommand("render", "Draw the 3D view of an organ or a chest into a PNG");
     auto options = std::make_shared<RenderOptions>();
-    command
-        ->add_option("input", options->input,
-                     "Organ file (.org), chest file (.dat) or scene file (.wrl, .x, .txt)")
-        ->required();
+    options->input.AddTo(*command);
     command->add_option("-o", options->output, "PNG file to write")
         ->required()
         ->check(CLI::Validator(
@@ -71,15 +64,12 @@ void AddRenderCommand(CLI::App &app, Run &run) {
     command->add_option("--view", options->view, "front, left, right or top")
         ->check(CLI::IsMember({"front", "left", "right", "top"}));
     command->add_flag("--vector", options->vector, "Draw every object as lines");
-    command->add_option("--scene", options->scenery, "Scene file shown around the input");
     command->callback([&run, options] {
         const auto [width, height] = options->size;
         static const std::map<std::string, StandardView> views = {{"front", StandardView::Front},
                                                                   {"left", StandardView::Left},
                                                                   {"right", StandardView::Right},
                                                                   {"top", StandardView::Top}};
-        const DocumentFile input = DocumentFile::At(options->input);
-
         // The context first: the scene's display lists and textures go before it.
         std::string error;
         auto context = EglContext::Create(width, height, &error);
@@ -88,36 +78,15 @@ void AddRenderCommand(CLI::App &app, Run &run) {
             run.status = 1;
             return;
         }
-        OrganFile organ;
-        auto table = std::make_unique<ChestTable>();
         Scene scene(&run.ui);
-        scene.m_readTexture = TextureFileReader(input.folder.input, run.ui);
-        std::vector<std::string> unread;
-        if (input.Kind() == DocumentKind::Scene) {
-            if (!ImportScene(scene, options->input, &run.ui).read) {
-                run.status = 1;
-                return;
-            }
-        } else if (!OpenDocument(input, organ, *table, run.ui, &unread) ||
-                   !BuildScene(scene, organ, *table, run.ui)) {
+        if (!options->input.Build(scene, run.ui)) {
             run.status = 1;
             return;
         }
-        for (const std::string &scenery : options->scenery)
-            if (!ImportScene(scene, scenery, &run.ui).read) {
-                run.status = 1;
-                return;
-            }
         PaintSnapshot(scene, width, height, views.at(options->view), options->vector);
         run.status = WritePng(context->ReadRgba(), width, height, options->output, run.ui) ? 0 : 1;
-        if (!unread.empty()) {
-            std::string names;
-            for (const std::string &name : unread)
-                names += (names.empty() ? "" : ", ") + name;
-            run.ui.MessageBox(
-                Format("%s: not read whole: %s", options->input.c_str(), names.c_str()));
+        if (options->input.SaidUnread(run.ui))
             run.status = 1;
-        }
     });
 }
 

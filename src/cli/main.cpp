@@ -10,10 +10,10 @@ namespace {
 using AddCommand = void (*)(CLI::App &, Run &);
 
 constexpr AddCommand kCommands[] = {
-    AddRenderCommand,  AddTowerCommand,      AddLayoutCommand, AddExportCommand, AddOrganCommand,
-    AddCirclesCommand, AddStopCommand,       AddBoardsCommand, AddPolyCommand,   AddImageCommand,
-    AddDrawCommand,    AddPedalboardCommand, AddScaleCommand,  AddChartCommand,  AddCheckCommand,
-    AddReportCommand,  AddSceneCommand,
+    AddRenderCommand,  AddTowerCommand,      AddLayoutCommand,   AddExportCommand, AddOrganCommand,
+    AddCirclesCommand, AddStopCommand,       AddBoardsCommand,   AddPolyCommand,   AddImageCommand,
+    AddDrawCommand,    AddPedalboardCommand, AddScaleCommand,    AddChartCommand,  AddCheckCommand,
+    AddReportCommand,  AddSceneCommand,      AddExport3DCommand,
 };
 
 int Main(int argc, char **argv) {
@@ -37,7 +37,8 @@ int Main(int argc, char **argv) {
         "input file ends the program with that error's own status.\n\n"
         "Examples: ventrel-cli layout /usr/share/ventrel/examples/grand-orgue.dat --json\n"
         "ventrel-cli export grand-orgue.dat -C plates\n"
-        "ventrel-cli render /usr/share/ventrel/examples/orgue.org -o organ.png --view front");
+        "ventrel-cli render /usr/share/ventrel/examples/orgue.org -o organ.png --view front\n"
+        "ventrel-cli export3d /usr/share/ventrel/examples/orgue.org -o organ.glb");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {
