@@ -12,6 +12,8 @@ inline constexpr int kOpenOrgan = 32795;
 inline constexpr int kSaveOrgan = 57603;
 inline constexpr int kSaveOrganAs = 57604;
 inline constexpr int kExportDxf = 32790;
+inline constexpr int kExportDxfForCam = 32852;
+inline constexpr int kExportWorkshopReport = 32853;
 inline constexpr int kOpenPipe = 32837;
 inline constexpr int kOpenCircles = 32842;
 inline constexpr int kImportScenery = 32901;
@@ -50,6 +52,7 @@ inline constexpr int kDisplayChests = 32807;
 inline constexpr int kVectorMode = 32793;
 inline constexpr int kRotateOrgan = 32833;
 inline constexpr int kResetView3D = 32785;
+inline constexpr int kFitOrgan = 32854;
 inline constexpr int kToggleRotationAxis = 32788;
 inline constexpr int kViewFront = 32823;
 inline constexpr int kViewLeft = 32824;
@@ -69,6 +72,7 @@ inline constexpr int kColor = 32805;
 inline constexpr int kGrid = 32796;
 inline constexpr int kLineWidth = 32843;
 inline constexpr int kScaleChart = 32851;
+inline constexpr int kCheckChest = 32855;
 
 // Create
 inline constexpr int kKeyboard = 32841;

@@ -85,6 +85,11 @@ std::vector<Command> BuildTable() {
         OnToolbar(Item(kSaveOrgan, "&Save Organ\tCtrl+S", [](View &v) { v.SaveOrgan(); }), "save"),
         Item(kSaveOrganAs, "Save Organ as...", [](View &v) { v.SaveOrganAs(); }),
         Item(kExportDxf, "&Export DXF\tCTRL+D", [](View &v) { v.ExportDxf(); }),
+        Item(
+            kExportDxfForCam, "Export DXF for CAM", [](View &v) { v.ToggleExportForCam(); },
+            [](const View &v) { return v.m_exportForCam; }),
+        Item(kExportWorkshopReport, "Export Workshop Report...",
+             [](View &v) { v.ExportWorkshopReport(); }),
         Item(kOpenPipe, "Open Pipe", [](View &v) { v.OpenPipe(); }),
         Item(kOpenCircles, "Open X Y R Circles", [](View &v) { v.OpenCircles(); }),
         Item(kImportScenery, "Import Scenery...", [](View &v) { v.ImportScenery(); }),
@@ -144,6 +149,8 @@ std::vector<Command> BuildTable() {
                  v.g_scene->m_translateStep = 10.0f;
                  v.Repaint();
              }),
+        OnToolbar(Item(kFitOrgan, "Fit Organ\tHome", [](View &v) { v.FitOrgan(); }), "fit-organ",
+                  "Fit"),
         Item(kDisplayInfos, "Display Infos", [](View &v) { v.DisplayInfos(); }),
         Item(kDisplayMagnetSizes, "Display Magnet sizes", Nothing,
              [](const View &v) { return v.m_showMagnetSizes; }),
@@ -197,6 +204,7 @@ std::vector<Command> BuildTable() {
         Item(kCreatePedalboard, "Create Pedalboard", [](View &v) { v.CreatePedalboard(); }),
         Item(kStopFromScale, "Stop from Scale...", [](View &v) { v.StopFromScale(); }),
         Item(kScaleChart, "Scale Chart", [](View &v) { v.ShowScaleChart(); }),
+        Item(kCheckChest, "Check Chest", [](View &v) { v.CheckChest(); }),
         Item(kWritePedalboardDxf, "Write PEDALBOARD DXF", [](View &v) { v.WritePedalboardDxf(); }),
         Item(kUserGuide, "User Guide\tF1", [](View &v) { v.Host().ShowGuide(); }),
         OnToolbar(Item(kAbout, "&About Ventrel...", [](View &v) { v.Host().ShowAbout(); }),
@@ -248,11 +256,13 @@ const Command *FindCommand(int id) {
 
 const std::vector<Menu> &Menus() {
     static const std::vector<Menu> menus = {
-        {"&File", {kNew,       kOpenChest,   kAddChest,      kSaveAllChests, kSeparator,
-                   kOpenOrgan, kSaveOrgan,   kSaveOrganAs,   kSeparator,     kExportDxf,
-                   kOpenPipe,  kOpenCircles, kImportScenery, kExport3D,      kStop,
-                   kSeparator, kPrint,       kPrintingScale, kPrintPreview,  kPrintSetup,
-                   kSeparator, kRecentFiles, kSeparator,     kQuit,          kExitWithoutSave}},
+        {"&File", {kNew,          kOpenChest,   kAddChest,        kSaveAllChests,
+                   kSeparator,    kOpenOrgan,   kSaveOrgan,       kSaveOrganAs,
+                   kSeparator,    kExportDxf,   kExportDxfForCam, kExportWorkshopReport,
+                   kOpenPipe,     kOpenCircles, kImportScenery,   kExport3D,
+                   kStop,         kSeparator,   kPrint,           kPrintingScale,
+                   kPrintPreview, kPrintSetup,  kSeparator,       kRecentFiles,
+                   kSeparator,    kQuit,        kExitWithoutSave}},
         {"&Edit",
          {kCancel, kUndo, kSeparator, kCut, kCopy, kPaste, kSeparator, kEditPipePositions,
           kEditChestPosition}},
@@ -261,11 +271,11 @@ const std::vector<Menu> &Menus() {
           kFontSize14, kFontSize18}},
         {"&View",
          {kToolbar, kStatusBar, kSeparator, kDisplay3D, kDisplayChests, kVectorMode, kRotateOrgan,
-          kResetView3D, kToggleRotationAxis, kSeparator, kViewFront, kViewLeft, kViewRight,
-          kViewTop, kViewBottom, kSeparator, kAxes}},
+          kResetView3D, kFitOrgan, kToggleRotationAxis, kSeparator, kViewFront, kViewLeft,
+          kViewRight, kViewTop, kViewBottom, kSeparator, kAxes}},
         {"&Chest",
          {kDisplayInfos, kDisplayMagnetSizes, kMasqDimensions, kMasqMagnets, kRegisterWindchest,
-          kSeparator, kTexture, kColor, kGrid, kLineWidth, kScaleChart}},
+          kSeparator, kTexture, kColor, kGrid, kLineWidth, kScaleChart, kCheckChest}},
         {"C&reate",
          {kKeyboard, kPolyline, kLoft, kCreateBackground, kTower, kBar, kSeparator, kLineHorizontal,
           kLineVertical, kArc, kSeparator, kExtrude, kTurret, kSeparator, kCreatePedalboard,
@@ -293,7 +303,9 @@ const std::vector<int> &ToolbarButtons(int toolbar) {
                                           kTranslationStepDown,
                                           kTranslationStepUp,
                                           kNoAction,
-                                          kPickObjects};
+                                          kPickObjects,
+                                          kSeparator,
+                                          kFitOrgan};
     static const std::vector<int> second = {kSecondBar1, kSecondBar2, kSecondBar3, kSecondBar4,
                                             kSecondBar5};
     static const std::vector<int> none;

@@ -3,6 +3,10 @@
 
 #include "ViewHost.h"
 
+#include "platform/CanvasPages.h"
+#include "platform/RecordingCanvas.h"
+
+#include <deque>
 #include <functional>
 #include <map>
 #include <string>
@@ -40,6 +44,36 @@ public:
     void Print() override { ++m_prints; }
     void PrintPreview() override { ++m_previews; }
     void ToggleBar(int id) override { m_bars[id] = !BarVisible(id); }
+    void ExportForCamChanged(bool forCam) override { m_forCamChanges.push_back(forCam); }
+    void ShowFindings(std::vector<std::string> lines, const std::string &chestName) override {
+        m_findingLines = std::move(lines);
+        m_findingsChest = chestName;
+        ++m_findingShows;
+    }
+    void ClearFindings() override {
+        m_findingLines.clear();
+        m_findingsChest.clear();
+    }
+    // The pages are recorded, not written; m_pdfError makes the writing fail with that reason.
+    bool WritePdf(const std::filesystem::path &path, int widthMm, int heightMm,
+                  const std::string &title, const std::function<void(CanvasPages &)> &paint,
+                  std::string &error) override {
+        if (!m_pdfError.empty()) {
+            error = m_pdfError;
+            return false;
+        }
+        struct Pages : CanvasPages {
+            std::deque<RecordingCanvas> &pages;
+            explicit Pages(std::deque<RecordingCanvas> &p) : pages(p) {}
+            Canvas &NewPage() override { return pages.emplace_back(); }
+        } pages(m_pdfPages);
+        m_pdfPages.clear();
+        paint(pages);
+        m_pdfPath = path;
+        m_pdfTitle = title;
+        m_pdfSize = {widthMm, heightMm};
+        return true;
+    }
     bool BarVisible(int id) const override {
         const auto it = m_bars.find(id);
         return it == m_bars.end() || it->second;
@@ -64,6 +98,15 @@ public:
     int m_prints = 0;
     int m_previews = 0;
     std::map<int, bool> m_bars;
+    std::vector<bool> m_forCamChanges;
+    std::vector<std::string> m_findingLines;
+    std::string m_findingsChest;
+    int m_findingShows = 0;
+    std::string m_pdfError;
+    std::deque<RecordingCanvas> m_pdfPages;
+    std::filesystem::path m_pdfPath;
+    std::string m_pdfTitle;
+    std::pair<int, int> m_pdfSize;
 };
 
 } // namespace ventrel

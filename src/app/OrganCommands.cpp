@@ -27,6 +27,7 @@ bool CVentrelView::OpenChestFile(const std::filesystem::path &path) {
     CWindchest &chest = (*g_chests)[0];
     if (!Guarded([&] { return ventrel::OpenChest(chest, file, g_valves, m_ui).read; }))
         return false;
+    ForgetFindings();
     NewScene();
     m_freeItems.clear();
     g_pipeBoards.reset();
@@ -95,6 +96,7 @@ bool CVentrelView::OpenOrganFile(const std::filesystem::path &path) {
     OrganFile organ;
     if (!ventrel::OpenOrgan(file, organ, *g_chests, m_ui))
         return false;
+    ForgetFindings();
     m_host.SetTitle(path.string());
     m_freeItems.clear();
     for (const OrganFile::Item &item : organ.items)

@@ -15,7 +15,15 @@ namespace ventrel {
 void CVentrelView::ExportDxf() {
     if (!g_currentChest)
         return;
-    ventrel::ExportDxf(*g_currentChest, g_fileName, m_folder, m_ui);
+    if (m_exportForCam)
+        ExportChest(*g_currentChest, {g_fileName, m_folder}, m_ui, true);
+    else
+        ventrel::ExportDxf(*g_currentChest, g_fileName, m_folder, m_ui);
+}
+
+void CVentrelView::ToggleExportForCam() {
+    m_exportForCam = !m_exportForCam;
+    m_host.ExportForCamChanged(m_exportForCam);
 }
 
 void CVentrelView::OpenStop() {
@@ -27,6 +35,7 @@ void CVentrelView::OpenStop() {
             return ventrel::OpenStop(chest, {g_fileName, m_folder}, g_valves, m_ui).read;
         }))
         return;
+    ForgetFindings();
     // The stop chest is shown; the organ's chest count stays as it was.
     g_currentChest = &chest;
     m_circleChest.reset();

@@ -93,6 +93,7 @@ bool CVentrelView::AskFileName(const char *filter, const char *title) {
 }
 
 void CVentrelView::Reset() {
+    ForgetFindings();
     g_pedalboardMode = false;
     g_currentChest = nullptr;
     m_circleChest.reset();

@@ -1,6 +1,9 @@
 // The main view: the program-wide state, its window messages and the work behind its commands.
 #pragma once
 
+#include "ChestWorkshop.h"
+
+#include "check/Finding.h"
 #include "chest/CWindchest.h"
 #include "chest/Drawing2D.h"
 #include "chest/OrganFile.h"
@@ -18,7 +21,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace ventrel {
 
@@ -65,6 +70,9 @@ public:
     bool g_pedalboardMode = false;
     bool g_keyboardMode = false;
     bool g_keyboardShown = false;
+    // "Export DXF for CAM": "Export DXF" writes complete DXF for CAM programs instead of the plain
+    // drawings. The window keeps the choice in its settings.
+    bool m_exportForCam = false;
     CKeyboard m_keyboard;
     std::unique_ptr<CPedalboard> m_pedalboard;
     // The chest "Open X Y R Circles" creates outside the table.
@@ -96,6 +104,12 @@ public:
     CTower m_tower;
     // The record "TURRET" makes.
     std::unique_ptr<CLoft> m_turret;
+
+    // The findings of the last "Check Chest", while the chest they are about is the current one,
+    // and the pipes of the finding chosen, marked in the 2D drawing.
+    std::vector<Finding> m_findings;
+    const CWindchest *m_findingsChest = nullptr;
+    std::vector<PipeRef> m_markedPipes;
 
     int ChestCount() const { return g_chests ? g_chests->count : 0; }
     CWindchest *FirstChest() { return g_chests ? &(*g_chests)[0] : nullptr; }
@@ -146,6 +160,7 @@ public:
     void ExportDxf();
     // "Export 3D...": the scene as glTF or OBJ, in the file and type the dialog chooses.
     void Export3D();
+    void ToggleExportForCam();
     void OpenStop();
     void OpenCircles();
     // "Import Scenery...": a scene file's objects appended to the 3D scene, shown in 3D. The kind
@@ -181,6 +196,17 @@ public:
     void DisplayInfos();
     // "Stop from Scale...": the stop appended to the current chest, laid out, drawn again.
     void StopFromScale();
+    // "Check Chest": the current chest's file checked as it was opened; the findings go to the
+    // window's findings panel.
+    void CheckChest();
+    // A finding chosen in the panel: its pipes (or its stop) selected and marked in the 2D drawing,
+    // brought into view when outside it.
+    void SelectFinding(int index);
+    // "Export Workshop Report...": the current chest's report written as a PDF file.
+    void ExportWorkshopReport();
+    // The file the current chest was read from (no partition file: the view opens chests without
+    // one); nothing for a chest that has none (circles, or no chest).
+    std::optional<ChestFiles> CurrentChestFiles() const;
     // "Scale Chart": the chart of the current chest's stops.
     void ShowScaleChart();
     // A stop chosen on the chart: its first pipe picked in the 2D view, as a click would.
@@ -190,6 +216,9 @@ public:
     void ChooseColour();
     void SetBackground(std::uint32_t colour);
     void ToggleSpin();
+    // "Fit Organ": the camera moved back along its direction until the whole scene fills the view,
+    // shown in 3D. With nothing in the scene only the status line says so.
+    void FitOrgan();
     void ToggleDisplay3D();
     void TogglePicking();
     void CreateKeyboard();
@@ -220,6 +249,10 @@ private:
     void NewScene();
     // The tower's two outlines at their offsets, once "TOWER" has built them.
     void PaintTowerOutlines(Canvas &canvas);
+    // The chosen finding's pipes, over the chest drawing.
+    void PaintFindingMarks();
+    // The findings are about a chest no longer shown (another file read into its record).
+    void ForgetFindings();
     // The scene after its objects changed: bounds now, display lists at the next 3D paint.
     void FinishScene();
     void EnsureChests();

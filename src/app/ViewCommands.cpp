@@ -9,6 +9,7 @@
 #include "organ3d/Organ3D.h"
 #include "platform/Ui.h"
 #include "render/CObject3D.h"
+#include "render/FitCamera.h"
 
 namespace ventrel {
 
@@ -62,6 +63,27 @@ void CVentrelView::ToggleSpin() {
         m_host.SetTimer(kSpinTimer, kSpinPeriod);
     else
         m_host.KillTimer(kSpinTimer);
+}
+
+void CVentrelView::FitOrgan() {
+    if (!g_scene)
+        return;
+    Scene &scene = *g_scene;
+    // The view's own shape, also before the 3D display was first shown (the views share one place).
+    if (m_viewWidth > 0 && m_viewHeight > 0)
+        scene.m_aspect = static_cast<double>(m_viewWidth) / m_viewHeight;
+    // The objects' bounds as the next compiling will leave them: an organ just read has not been
+    // drawn yet.
+    for (int i = 0; i < scene.m_nbobject; ++i)
+        if (CObject3D *object = scene.Object(i))
+            object->ComputeLocalBounds();
+    scene.ComputeBounds();
+    if (!FitCamera(scene)) {
+        m_ui.StatusMessage("Fit Organ: the 3D scene is empty");
+        return;
+    }
+    scene.m_display3D = true;
+    Repaint();
 }
 
 void CVentrelView::ToggleDisplay3D() {

@@ -4,11 +4,13 @@
 #include "scale/ScaleChart.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace ventrel {
 
+class CanvasPages;
 class ChestPositionDialog;
 class ElectrosDialog;
 class LoftEditor;
@@ -60,6 +62,24 @@ public:
     virtual bool BarVisible(int id) const = 0;
     // A chest or organ file was opened (for the recent-file list).
     virtual void DocumentOpened(const std::filesystem::path &path) { (void)path; }
+    // "Export DXF for CAM" was switched on or off (for the settings).
+    virtual void ExportForCamChanged(bool forCam) { (void)forCam; }
+    // The checker's findings about a chest, one line each, in the findings panel; choosing line i
+    // calls CVentrelView::SelectFinding(i). ClearFindings empties the panel: its findings are
+    // about a chest no longer shown.
+    virtual void ShowFindings(std::vector<std::string> lines, const std::string &chestName) {
+        (void)lines, (void)chestName;
+    }
+    virtual void ClearFindings() {}
+    // Writes pages of width x height millimetres drawn by `paint` as one PDF file, replaced only
+    // once complete; false with the reason in `error` (also where there is no PDF writer).
+    virtual bool WritePdf(const std::filesystem::path &path, int widthMm, int heightMm,
+                          const std::string &title, const std::function<void(CanvasPages &)> &paint,
+                          std::string &error) {
+        (void)path, (void)widthMm, (void)heightMm, (void)title, (void)paint;
+        error = "no PDF writer in this program";
+        return false;
+    }
 };
 
 } // namespace ventrel

@@ -79,6 +79,7 @@ void CVentrelView::Paint2D(Canvas &screen) {
     } else if (!g_scene->m_display3D) {
         PaintChestView(m_drawing, g_currentChest, background, m_showGrid, g_editor2D.get());
         PaintTowerOutlines(canvas);
+        PaintFindingMarks();
     } else {
         // The 3D frame is drawn by OpenGL; a window that has none shows an empty display.
         m_drawing.FillBackground(background);

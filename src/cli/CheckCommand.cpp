@@ -1,6 +1,8 @@
 // ventrel-cli check: the findings of the chest checker, as compiler messages or one JSON document.
-#include "CheckInput.h"
+#include "ChestInput.h"
 #include "Commands.h"
+
+#include "app/ChestWorkshop.h"
 
 #include <nlohmann/json.hpp>
 
@@ -45,7 +47,8 @@ void AddCheckCommand(CLI::App &app, Run &run) {
                      "Least wood between holes and to the plate's edge, in mm (default 3)")
         ->check(CLI::NonNegativeNumber);
     command->callback([&run, options, json, checks] {
-        const std::optional<CheckResult> checked = CheckChestFile(*options, *checks, run.ui);
+        const std::optional<CheckResult> checked =
+            CheckChestFiles({options->path, options->partitions, {}, {}}, *checks, run.ui);
         if (!checked) {
             run.status = 1;
             return;

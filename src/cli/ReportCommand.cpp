@@ -1,15 +1,13 @@
 // ventrel-cli report: the workshop report of a chest as a PDF.
-#include "CheckInput.h"
+#include "ChestInput.h"
 #include "Commands.h"
 
-#include "report/WorkshopReport.h"
+#include "app/ChestWorkshop.h"
 
 #if VENTREL_HAVE_QTGUI
 #include "platform/qtgui/GuiApplication.h"
 #include "platform/qtgui/PdfPages.h"
 #endif
-
-#include <ctime>
 
 namespace ventrel::cli {
 namespace {
@@ -22,13 +20,6 @@ struct ReportCommandOptions {
     std::string date;
     CheckOptions checks;
 };
-
-std::string Today() {
-    const std::time_t now = std::time(nullptr);
-    char text[16] = "";
-    std::strftime(text, sizeof text, "%Y-%m-%d", std::localtime(&now));
-    return text;
-}
 
 } // namespace
 
@@ -50,30 +41,16 @@ void AddReportCommand(CLI::App &app, Run &run) {
         ->check(CLI::NonNegativeNumber);
     command->callback([&run, options] {
 #if VENTREL_HAVE_QTGUI
-        const std::optional<CheckResult> checked =
-            CheckChestFile(options->chest, options->checks, run.ui);
-        if (!checked) {
-            run.status = 1;
-            return;
-        }
-        const std::string name = options->chest.File().name;
         ReportOptions report;
         report.paper = (options->paper == "a4" || options->paper == "A4") ? kA4 : kA3;
         report.scale = options->scale;
-        report.date = options->date.empty() ? Today() : options->date;
+        report.date = options->date.empty() ? ReportDate() : options->date;
         EnsureGuiApplication();
-        std::string error;
-        if (!WritePdfPages(
-                options->output, report.paper.width_mm, report.paper.height_mm,
-                "Workshop report: " + name,
-                [&](CanvasPages &pages) { PaintWorkshopReport(*checked, name, report, pages); },
-                error)) {
-            run.ui.MessageBox(
-                Format("Cannot write %s: %s", options->output.c_str(), error.c_str()));
-            run.status = 1;
-            return;
-        }
-        run.status = 0;
+        run.status =
+            WriteWorkshopReport({options->chest.path, options->chest.partitions, {}, {}},
+                                options->output, report, options->checks, WritePdfPages, run.ui)
+                ? 0
+                : 1;
 #else
         run.ui.MessageBox("This ventrel-cli was built without the Qt drawing back-end.");
         run.status = 1;

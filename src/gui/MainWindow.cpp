@@ -6,6 +6,8 @@
 #include "ChestView2D.h"
 #include "DialogWidgets.h"
 #include "EditorWindows.h"
+#include "ExportSettings.h"
+#include "FindingsPanel.h"
 #include "GuideWindow.h"
 #include "OrganView3D.h"
 #include "QtUi.h"
@@ -13,6 +15,7 @@
 
 #include "app/CommandTable.h"
 #include "app/VentrelView.h"
+#include "platform/qtgui/PdfPages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,6 +41,7 @@ MainWindow::MainWindow() {
     m_statusPane->setObjectName("StatusPane");
     m_ui = std::make_unique<QtUi>(this, m_statusPane, [this] { Sync(); });
     m_view = std::make_unique<CVentrelView>(*m_ui, *this);
+    m_view->m_exportForCam = LoadExportForCam();
 
     m_stack = new QStackedWidget;
     m_view2D = new ChestView2D(*m_view, *m_ui);
@@ -224,9 +228,51 @@ bool MainWindow::OpenDocument(const QString &path) {
     return opened;
 }
 
+void MainWindow::OpenCommandLine(const QStringList &arguments) {
+    bool fit = false;
+    QString file;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == "--fit")
+            fit = true;
+        else if (file.isEmpty() && !arguments[i].startsWith('-'))
+            file = arguments[i];
+    }
+    if (!file.isEmpty())
+        OpenDocument(file);
+    if (fit)
+        Run(kFitOrgan);
+}
+
 void MainWindow::DocumentOpened(const std::filesystem::path &path) {
     m_recent.Add(QString::fromStdString(path.string()));
     FillRecentFiles();
+}
+
+void MainWindow::ExportForCamChanged(bool forCam) {
+    SaveExportForCam(forCam);
+}
+
+void MainWindow::ShowFindings(std::vector<std::string> lines, const std::string &chestName) {
+    if (!m_findingsPanel) {
+        m_findingsPanel = new FindingsPanel(this);
+        m_findingsPanel->onFinding = [this](int row) {
+            m_view->SelectFinding(row);
+            Sync();
+        };
+        addDockWidget(Qt::BottomDockWidgetArea, m_findingsPanel);
+    }
+    m_findingsPanel->Show(lines, chestName);
+}
+
+void MainWindow::ClearFindings() {
+    if (m_findingsPanel)
+        m_findingsPanel->Clear();
+}
+
+bool MainWindow::WritePdf(const std::filesystem::path &path, int widthMm, int heightMm,
+                          const std::string &title, const std::function<void(CanvasPages &)> &paint,
+                          std::string &error) {
+    return WritePdfPages(path, widthMm, heightMm, title, paint, error);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event) {

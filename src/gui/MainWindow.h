@@ -24,6 +24,7 @@ namespace ventrel {
 class CVentrelView;
 class ChestPositionWindow;
 class ChestView2D;
+class FindingsPanel;
 class GuideWindow;
 class LoftEditorWindow;
 class OrganView3D;
@@ -57,10 +58,15 @@ public:
     ChestPositionWindow *ChestWindow() const { return m_chestWindow.get(); }
     GuideWindow *Guide() const { return m_guideWindow.get(); }
     ScaleChartWindow *ChartWindow() const { return m_chartWindow.get(); }
+    // The checker's findings panel, or nullptr before the first "Check Chest".
+    FindingsPanel *Findings() const { return m_findingsPanel; }
     QMenu *RecentMenuAnchor() const { return m_fileMenu; }
 
     // Opens a file named on the command line or dropped on the window.
     bool OpenDocument(const QString &path);
+    // The program's arguments (the program first): the file they name is opened, then "--fit"
+    // frames the whole scene. Other options are Qt's own and were taken by it.
+    void OpenCommandLine(const QStringList &arguments);
     // Prints the five pages on a printer that is ready (a real one, a PDF file or a preview).
     void PrintTo(QPrinter &printer);
     // Brings menus, toolbar buttons and the shown view up to date with the view's state.
@@ -90,6 +96,12 @@ public:
     void ToggleBar(int id) override;
     bool BarVisible(int id) const override;
     void DocumentOpened(const std::filesystem::path &path) override;
+    void ExportForCamChanged(bool forCam) override;
+    void ShowFindings(std::vector<std::string> lines, const std::string &chestName) override;
+    void ClearFindings() override;
+    bool WritePdf(const std::filesystem::path &path, int widthMm, int heightMm,
+                  const std::string &title, const std::function<void(CanvasPages &)> &paint,
+                  std::string &error) override;
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -125,6 +137,7 @@ private:
     std::unique_ptr<ChestPositionWindow> m_chestWindow;
     std::unique_ptr<GuideWindow> m_guideWindow;
     std::unique_ptr<ScaleChartWindow> m_chartWindow;
+    FindingsPanel *m_findingsPanel = nullptr;
     bool m_syncing = false;
     bool m_noOpenGl = false;
 };

@@ -128,6 +128,27 @@ std::optional<std::filesystem::path> QtUi::AskFileNameAndType(const std::string 
     return path;
 }
 
+std::optional<std::filesystem::path> QtUi::AskSaveFileName(const std::string &filter,
+                                                           const std::string &title,
+                                                           const std::string &suggested) {
+    QFileDialog dialog(m_parent, QString::fromStdString(title),
+                       QString::fromStdString(m_folder.string()),
+                       QString::fromStdString(QtFilter(filter)));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const std::filesystem::path proposed(suggested);
+    if (proposed.has_extension())
+        dialog.setDefaultSuffix(QString::fromStdString(proposed.extension().string().substr(1)));
+    if (!suggested.empty())
+        dialog.selectFile(QString::fromStdString(suggested));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const std::filesystem::path path = dialog.selectedFiles().front().toStdString();
+    if (path.has_parent_path())
+        m_folder = path.parent_path();
+    return path;
+}
+
 namespace {
 
 // Everything of the main window that acts on the document, on or off.

@@ -25,6 +25,9 @@ public:
     void RequestRepaint() override;
     std::optional<std::filesystem::path>
     AskFileNameAndType(const std::string &filter, const std::string &title, int &type) override;
+    std::optional<std::filesystem::path> AskSaveFileName(const std::string &filter,
+                                                         const std::string &title,
+                                                         const std::string &suggested) override;
     // A progress bar and a Cancel button in the status bar; the window's menus, toolbars and view
     // are disabled meanwhile, so that nothing but Cancel acts on the document.
     bool Progress(const std::string &text, std::uint64_t done, std::uint64_t total) override;

@@ -25,6 +25,10 @@ bool AnsweredOnTheTerminal(int argc, char **argv, int &status) {
     options.add_option("file", file,
                        "Organ file (.org) or windchest description file (.dat) to open; the "
                        "folder it is in becomes the folder of the file dialogs");
+    bool fit = false;
+    options.add_flag("--fit", fit,
+                     "Once the file is open, frame the whole organ in the 3D view (as View > "
+                     "Fit Organ does)");
     options.set_version_flag("--version", "ventrel " VENTREL_VERSION);
     options.allow_extras();
     options.footer(
@@ -72,9 +76,8 @@ int main(int argc, char **argv) {
     window.showMaximized();
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1) {
-        const QString file = arguments.at(1);
         // Opened once the window is up, so that messages about the file have a window to stand on.
-        QTimer::singleShot(0, &window, [&window, file] { window.OpenDocument(file); });
+        QTimer::singleShot(0, &window, [&window, arguments] { window.OpenCommandLine(arguments); });
     }
     return QApplication::exec();
 }

@@ -36,6 +36,14 @@ public:
         type = 0;
         return AskFileName(filter, title);
     }
+    // A file dialog for a file to write, proposing `suggested` (a full path); it asks before an
+    // existing file is replaced. A Ui without one asks as AskFileName does.
+    virtual std::optional<std::filesystem::path> AskSaveFileName(const std::string &filter,
+                                                                 const std::string &title,
+                                                                 const std::string &suggested) {
+        (void)suggested;
+        return AskFileName(filter, title);
+    }
     // The progress of a long task, `done` of `total`, with a way to cancel it: false once the
     // person has cancelled. EndProgress takes the progress away.
     virtual bool Progress(const std::string &text, std::uint64_t done, std::uint64_t total) {

@@ -42,8 +42,8 @@ TEST(CommandTable, EveryIdOnceWithItsExactText) {
 TEST(CommandTable, ToolbarsInTheirOrderWithTheirPictures) {
     // The ids themselves, as the resources number them.
     EXPECT_EQ(ToolbarButtons(kMainToolbar),
-              (std::vector<int>{57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 57664, 32799,
-                                0, 32800, 0, 32801, 32802, 32803, 32804}));
+              (std::vector<int>{57600, 57601, 57603, 0, 57635, 57634, 57637, 0,     57607, 57664,
+                                32799, 0,     32800, 0, 32801, 32802, 32803, 32804, 0,     32854}));
     EXPECT_EQ(ToolbarButtons(kSecondToolbar),
               (std::vector<int>{32812, 32817, 32813, 32814, 32816}));
     // Every button names its own drawing, carried by its command, and the drawing exists.

@@ -6,6 +6,7 @@
 #include "app/VentrelView.h"
 #include "gui/ChestView2D.h"
 #include "gui/DialogWidgets.h"
+#include "gui/FindingsPanel.h"
 #include "gui/GuideWindow.h"
 #include "gui/MainWindow.h"
 #include "gui/OrganView3D.h"
@@ -18,6 +19,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -67,9 +69,22 @@ private slots:
     void commandLineDropAndRecentFiles();
     void f1OpensTheUserGuide();
     void importSceneryAroundTheOrgan();
+    void fitOnTheCommandLineAndHome();
+    void exportDxfForCamIsRemembered();
+    void checkChestInItsPanelAndTheWorkshopReport();
 
 private:
     void Trigger(int id) { test::Trigger(*m_window, id); }
+    // "Export DXF", with OK to each of its messages ("will be stored", "has been stored").
+    void ExportDxfAnsweringItsMessages() {
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [] {
+            if (auto *box = VisibleModal<QMessageBox>())
+                box->button(QMessageBox::Ok)->click();
+        });
+        answer.start(20);
+        Trigger(kExportDxf);
+    }
     QString File(const char *name) const { return m_folder.filePath(name); }
     CVentrelView &View() { return m_window->View(); }
 
@@ -102,9 +117,26 @@ void MainWindowTest::menusAndToolbarsComeFromTheCommandTable() {
     QList<int> ids;
     for (QAction *action : main->actions())
         ids << (action->isSeparator() ? 0 : action->data().toInt());
-    QCOMPARE(ids, QList<int>({kNew, kOpenChest, kSaveOrgan, 0, kCut, kCopy, kPaste, 0, kPrint,
-                              kAbout, kRotationStepDown, 0, kRotationStepUp, 0,
-                              kTranslationStepDown, kTranslationStepUp, kNoAction, kPickObjects}));
+    QCOMPARE(ids, QList<int>({kNew,
+                              kOpenChest,
+                              kSaveOrgan,
+                              0,
+                              kCut,
+                              kCopy,
+                              kPaste,
+                              0,
+                              kPrint,
+                              kAbout,
+                              kRotationStepDown,
+                              0,
+                              kRotationStepUp,
+                              0,
+                              kTranslationStepDown,
+                              kTranslationStepUp,
+                              kNoAction,
+                              kPickObjects,
+                              0,
+                              kFitOrgan}));
     QCOMPARE(m_window->Toolbar(kSecondToolbar)->actions().size(), 5);
     // Every button shows its own picture, drawn for 1x and 2x, and keeps its tooltip.
     for (QToolBar *bar : {main, m_window->Toolbar(kSecondToolbar)})
@@ -125,6 +157,7 @@ void MainWindowTest::menusAndToolbarsComeFromTheCommandTable() {
     QCOMPARE(m_window->Action(kOpenChest)->text(), QString("&Open Chest"));
     QCOMPARE(m_window->Action(kOpenChest)->shortcut(), QKeySequence("Ctrl+O"));
     QCOMPARE(m_window->Action(kExportDxf)->shortcut(), QKeySequence("Ctrl+D"));
+    QCOMPARE(m_window->Action(kFitOrgan)->shortcut(), QKeySequence(Qt::Key_Home));
     QVERIFY(!m_window->Action(kGrid)->isChecked());
     Trigger(kGrid);
     QVERIFY(m_window->Action(kGrid)->isChecked());
@@ -407,6 +440,109 @@ void MainWindowTest::importSceneryAroundTheOrgan() {
     Trigger(32901);
     QCOMPARE(View().g_scene->m_nbobject, organ + 17);
     QCOMPARE(View().g_scene->Object(organ + 16)->nbpts, 4);
+}
+
+void MainWindowTest::fitOnTheCommandLineAndHome() {
+    // "ventrel --fit orgue.org": the organ opened, then framed in the 3D view.
+    m_window->OpenCommandLine({"ventrel", "--fit", File("orgue.org")});
+    QCOMPARE(View().ChestCount(), 4);
+    QTRY_VERIFY(m_window->View3D() && m_window->View3D()->isVisible());
+    const Vec3 fitted = View().g_scene->m_translation;
+    QVERIFY(!(fitted == Vec3{0, 0, -1000}));
+    // Moved away with the wheel, then Home frames it again from the same place.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    View().OnWheel(120, {100, 100});
+    QVERIFY(!(View().g_scene->m_translation == fitted));
+    QTest::keyClick(m_window->View3D(), Qt::Key_Home);
+    QCOMPARE(View().g_scene->m_translation, fitted);
+    // From 2D, Home shows the 3D view.
+    Trigger(kDisplay3D);
+    QTRY_VERIFY(m_window->View2D()->isVisible());
+    QTest::keyClick(m_window->View2D(), Qt::Key_Home);
+    QTRY_VERIFY(m_window->View3D()->isVisible());
+    // Without --fit the file opens with its own camera.
+    m_window->OpenCommandLine({"ventrel", File("orgue.org")});
+    QCOMPARE(View().g_scene->m_translation, (Vec3{0, 0, -1000}));
+}
+
+void MainWindowTest::exportDxfForCamIsRemembered() {
+    QAction *forCam = m_window->Action(kExportDxfForCam);
+    QVERIFY(forCam->isCheckable());
+    QVERIFY(!forCam->isChecked());
+    AnswerFileDialog(File("recit.dat"));
+    Trigger(kOpenChest);
+    Trigger(kExportDxfForCam);
+    QVERIFY(forCam->isChecked());
+    QSettings settings(RecentFiles::kOrganisation, RecentFiles::kApplication);
+    QCOMPARE(settings.value("Settings/ExportDxfForCam").toBool(), true);
+    ExportDxfAnsweringItsMessages();
+    QVERIFY(ReadFile(File("recit_som.dxf").toStdString()).find("$INSUNITS") != std::string::npos);
+    {
+        // The next session starts with the item checked.
+        MainWindow next;
+        QVERIFY(next.Action(kExportDxfForCam)->isChecked());
+        QVERIFY(next.View().m_exportForCam);
+    }
+    Trigger(kExportDxfForCam);
+    QVERIFY(!forCam->isChecked());
+    QCOMPARE(QSettings(RecentFiles::kOrganisation, RecentFiles::kApplication)
+                 .value("Settings/ExportDxfForCam")
+                 .toBool(),
+             false);
+    ExportDxfAnsweringItsMessages();
+    QVERIFY(ReadFile(File("recit_som.dxf").toStdString()).find("$INSUNITS") == std::string::npos);
+}
+
+void MainWindowTest::checkChestInItsPanelAndTheWorkshopReport() {
+    // Without a chest: a clear message, no panel.
+    QString said;
+    WhenModal<QMessageBox>([&said](QMessageBox *box) {
+        said = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    Trigger(kCheckChest);
+    QVERIFY(said.startsWith("Open a chest file (.dat) first"));
+    QVERIFY(!m_window->Findings());
+
+    // Two stops 15 mm apart: pipes, holes and valves too close.
+    const std::string stop = "NTUYAUX 2\nTUYAU1 1\nINCX 3\nFORME:ROND\nXY0 100 %1\n/ d\n20 20\n"
+                             "/ h\n20 20\n/ f\n20 20\nHAUTEURS\n1000 1000\n";
+    std::ofstream(File("crowded.dat").toStdString())
+        << "JEU Bourdon8\n" + QString::fromStdString(stop).arg(100).toStdString()
+        << "JEU Flute4\n" + QString::fromStdString(stop).arg(115).toStdString();
+    AnswerFileDialog(File("crowded.dat"));
+    Trigger(kOpenChest);
+    Trigger(kCheckChest);
+    FindingsPanel *panel = m_window->Findings();
+    QVERIFY(panel);
+    QTRY_VERIFY(panel->isVisible());
+    QListWidget *list = panel->List();
+    QVERIFY(list->count() > 0);
+    QVERIFY(list->item(0)->text().startsWith("crowded.dat:"));
+    QVERIFY(panel->Heading()->text().startsWith("crowded.dat: "));
+    // A click on a row selects its pipes in the 2D view.
+    const int last = list->count() - 1;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(last)).center());
+    QCOMPARE(View().m_markedPipes, View().m_findings[size_t(last)].pipes);
+    QVERIFY(m_window->View2D()->isVisible());
+    QCOMPARE(m_window->StatusPane()->text(), list->item(last)->text());
+    // Checking again fills the list anew.
+    Trigger(kCheckChest);
+    QCOMPARE(list->count(), int(View().m_findings.size()));
+
+    // The workshop report, through the save dialog: a PDF of the chest.
+    AnswerFileDialog(File("crowded-report.pdf"));
+    Trigger(kExportWorkshopReport);
+    QCOMPARE(
+        QByteArray::fromStdString(ReadFile(File("crowded-report.pdf").toStdString()).substr(0, 5)),
+        QByteArray("%PDF-"));
+
+    // Another chest opened: the list is emptied.
+    AnswerFileDialog(File("recit.dat"));
+    Trigger(kOpenChest);
+    QCOMPARE(list->count(), 0);
 }
 
 #include "MainWindowTest.moc"
