@@ -68,7 +68,10 @@ bool CVentrelView::Guarded(const std::function<bool()> &read) {
     try {
         return read();
     } catch (const FatalInputError &error) {
-        m_ui.MessageBox(Format("%s: %s", g_fileName.c_str(), error.what()));
+        // The reader's own words, then the same text with the file and line where it stopped, as
+        // the batch tool prints it.
+        const FatalInputError located = error.In(m_folder.In(g_fileName).string());
+        m_ui.MessageBox(Format("%s\n%s", error.what(), located.Located().c_str()));
         return false;
     }
 }

@@ -43,7 +43,11 @@ TEST_F(ViewTest, AChestThatCannotBeReadLeavesTheOrganAsItWas) {
     EXPECT_EQ(m_ui.Messages().back().text,
               "FICHIER " + (m_folder / "absent.dat").string() + " ABSENT\n");
     RunWithFile(kOpenChest, "bad.dat");
-    EXPECT_NE(m_ui.Messages().back().text.find("no pipe shape"), std::string::npos);
+    // The reader's words, then where it stopped: the file and the line of the shape word.
+    const std::string &said = m_ui.Messages().back().text;
+    EXPECT_EQ(said.rfind("Stop Bad: no pipe shape", 0), 0u) << said;
+    EXPECT_NE(said.find("\n" + (m_folder / "bad.dat").string() + ":5: "), std::string::npos)
+        << said;
     RunWithFile(kAddChest, "bad.dat");
 
     EXPECT_EQ(m_view->ChestCount(), 1);

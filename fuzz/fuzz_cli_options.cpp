@@ -1,0 +1,95 @@
+// The batch tool's options: any list of arguments over copies of the example files ends with an
+// exit status, never with undefined behaviour, a crash or a hang. Each input is one argument per
+// line; the commands run in a folder of their own and find their inputs there by bare name.
+#include "cli/Cli.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <set>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr size_t kMaxArguments = 16;
+constexpr size_t kMaxArgumentLength = 96;
+
+// The folder the commands run in, holding a copy of every example; made once per process.
+const std::set<std::string> &ExampleNames() {
+    static const std::set<std::string> names = [] {
+        const fs::path folder =
+            fs::temp_directory_path() / ("ventrel-cli-options-" + std::to_string(getpid()));
+        fs::create_directories(folder);
+        std::set<std::string> copied;
+        for (const auto &entry : fs::directory_iterator(VENTREL_EXAMPLES)) {
+            fs::copy_file(entry.path(), folder / entry.path().filename(),
+                          fs::copy_options::overwrite_existing);
+            copied.insert(entry.path().filename().string());
+        }
+        fs::current_path(folder);
+        return copied;
+    }();
+    return names;
+}
+
+// Removes what the last command wrote, so that every input starts from the same folder.
+void RemoveOutputs() {
+    std::error_code error;
+    for (const auto &entry : fs::directory_iterator(fs::current_path(), error))
+        if (!ExampleNames().contains(entry.path().filename().string()))
+            fs::remove_all(entry.path(), error);
+}
+
+// One argument per line; false for an input that would reach outside the folder or is too long.
+bool SplitArguments(const std::string &text, std::vector<std::string> &arguments) {
+    arguments = {"ventrel-cli"};
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string argument = text.substr(start, end - start);
+        if (argument.size() > kMaxArgumentLength || argument.find('/') != std::string::npos ||
+            argument.find('\0') != std::string::npos || argument.starts_with(".."))
+            return false;
+        arguments.push_back(std::move(argument));
+        if (arguments.size() > kMaxArguments + 1)
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    ExampleNames();
+    std::vector<std::string> arguments;
+    if (!SplitArguments(std::string(reinterpret_cast<const char *>(data), size), arguments))
+        return 0;
+    std::vector<char *> argv;
+    for (std::string &argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    // What the commands print is of no interest here.
+    std::ofstream nowhere("/dev/null");
+    auto *out = std::cout.rdbuf(nowhere.rdbuf());
+    auto *err = std::cerr.rdbuf(nowhere.rdbuf());
+    ventrel::cli::RunCli(static_cast<int>(argv.size() - 1), argv.data());
+    std::cout.rdbuf(out);
+    std::cerr.rdbuf(err);
+    RemoveOutputs();
+    return 0;
+}
+
+// Libraries under the commands keep some allocations for the whole process.
+extern "C" const char *__lsan_default_suppressions() {
+    return "leak:libfontconfig\nleak:libLLVM\nleak:swrast_dri\nleak:libgallium\nleak:libEGL_mesa\n";
+}
