@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <set>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -21,28 +20,28 @@ constexpr size_t kMaxArguments = 16;
 constexpr size_t kMaxArgumentLength = 96;
 
 // The folder the commands run in, holding a copy of every example; made once per process.
-const std::set<std::string> &ExampleNames() {
-    static const std::set<std::string> names = [] {
-        const fs::path folder =
+const fs::path &Sandbox() {
+    static const fs::path folder = [] {
+        const fs::path made =
             fs::temp_directory_path() / ("ventrel-cli-options-" + std::to_string(getpid()));
-        fs::create_directories(folder);
-        std::set<std::string> copied;
-        for (const auto &entry : fs::directory_iterator(VENTREL_EXAMPLES)) {
-            fs::copy_file(entry.path(), folder / entry.path().filename(),
+        fs::create_directories(made);
+        for (const auto &entry : fs::directory_iterator(VENTREL_EXAMPLES))
+            fs::copy_file(entry.path(), made / entry.path().filename(),
                           fs::copy_options::overwrite_existing);
-            copied.insert(entry.path().filename().string());
-        }
-        fs::current_path(folder);
-        return copied;
+        return made;
     }();
-    return names;
+    return folder;
+}
+
+bool IsExample(const fs::path &file) {
+    return fs::exists(fs::path(VENTREL_EXAMPLES) / file.filename());
 }
 
 // Removes what the last command wrote, so that every input starts from the same folder.
 void RemoveOutputs() {
     std::error_code error;
-    for (const auto &entry : fs::directory_iterator(fs::current_path(), error))
-        if (!ExampleNames().contains(entry.path().filename().string()))
+    for (const auto &entry : fs::directory_iterator(Sandbox(), error))
+        if (!IsExample(entry.path()))
             fs::remove_all(entry.path(), error);
 }
 
@@ -69,7 +68,6 @@ bool SplitArguments(const std::string &text, std::vector<std::string> &arguments
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    ExampleNames();
     std::vector<std::string> arguments;
     if (!SplitArguments(std::string(reinterpret_cast<const char *>(data), size), arguments))
         return 0;
@@ -78,6 +76,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         argv.push_back(argument.data());
     argv.push_back(nullptr);
 
+    // The commands run in the sandbox; the fuzzer's own folders are named relative to where it
+    // was started, so the folder is left again at once.
+    const fs::path started = fs::current_path();
+    fs::current_path(Sandbox());
     // What the commands print is of no interest here.
     std::ofstream nowhere("/dev/null");
     auto *out = std::cout.rdbuf(nowhere.rdbuf());
@@ -86,6 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     std::cout.rdbuf(out);
     std::cerr.rdbuf(err);
     RemoveOutputs();
+    fs::current_path(started);
     return 0;
 }
 
