@@ -1,4 +1,5 @@
 // Takes the user guide's pictures from the running application (see tools/guide-screenshots).
+#include "app/CommandIds.h"
 #include "app/VentrelView.h"
 #include "gui/EditorWindows.h"
 #include "gui/MainWindow.h"
@@ -172,14 +173,15 @@ int main(int argc, char **argv) {
         Save(dialog->grab().toImage(), "electros.png", 700, true);
         dialog->reject();
     });
-    Trigger(window, 32786);
+    Trigger(window, kDisplayInfos);
 
     // Section 2: the example organ in 3D, with the chest position window over it.
     window.OpenDocument(work.filePath("orgue.org"));
+    Trigger(window, kFitOrgan);
     Wait(800);
     const QImage organ = Grab(&window);
     Save(organ, "organ-3d.png", 900, false);
-    Trigger(window, 32844);
+    Trigger(window, kEditChestPosition);
     if (ChestPositionWindow *positions = window.ChestWindow()) {
         QImage composed = organ;
         const QImage dialog = Grab(positions);
@@ -195,7 +197,7 @@ int main(int argc, char **argv) {
     window.OpenDocument(work.filePath("tourelle.dat"));
     Place2D(window, 0.7f, 20, 40);
     const QImage turret2D = Grab(&window);
-    Trigger(window, 32784);
+    Trigger(window, kFitOrgan);
     Wait(800);
     const QImage turret3D = Grab(&window);
     {
@@ -207,13 +209,13 @@ int main(int argc, char **argv) {
         Save(both, "turret.png", 1100, false);
     }
 
-    Trigger(window, 57600);
+    Trigger(window, kNew);
     AnswerFile(work.filePath("basse.stop"));
-    Trigger(window, 32840);
+    Trigger(window, kStop);
     Place2D(window, 0.5f, 20, 40);
     const QImage stop = Grab(&window);
     AnswerFile(work.filePath("bourdon.pipe"));
-    Trigger(window, 32837);
+    Trigger(window, kOpenPipe);
     const QImage boards = Grab(&window);
     {
         QImage both(stop.width() * 2, stop.height(), QImage::Format_RGB32);
@@ -224,19 +226,19 @@ int main(int argc, char **argv) {
         Save(both, "side-files.png", 1100, true);
     }
 
-    Trigger(window, 57600);
-    Trigger(window, 32808);
-    Place2D(window, 0.5f, 20, 40);
+    Trigger(window, kNew);
+    Trigger(window, kTower);
+    Trigger(window, kFitOrgan);
     Wait(800);
     Save(Grab(&window), "tower.png", 900, false);
 
-    Trigger(window, 57600);
+    Trigger(window, kNew);
     AnswerOk();
-    Trigger(window, 32845);
+    Trigger(window, kCreatePedalboard);
     Save(Grab(&window), "pedalboard.png", 900, true);
 
-    Trigger(window, 57600);
-    Trigger(window, 32841);
+    Trigger(window, kNew);
+    Trigger(window, kKeyboard);
     Save(Grab(&window), "keyboard.png", 900, true);
 
     return g_failures == 0 ? 0 : 1;
