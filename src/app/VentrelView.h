@@ -249,6 +249,8 @@ private:
     void NewScene();
     // The tower's two outlines at their offsets, once "TOWER" has built them.
     void PaintTowerOutlines(Canvas &canvas);
+    // A left drag in a 2D picture: the pan follows the mouse from its last point.
+    void Pan2D(ScreenPoint p);
     // The chosen finding's pipes, over the chest drawing.
     void PaintFindingMarks();
     // The findings are about a chest no longer shown (another file read into its record).

@@ -128,7 +128,8 @@ void CVentrelView::OnKeyDown(int key) {
 }
 
 void CVentrelView::OnWheel(int delta, ScreenPoint p) {
-    if (g_scene && g_scene->m_display3D)
+    // The wheel acts on what is shown: the boards, keyboard or pedalboard hide the 3D view.
+    if (Shows3D())
         g_scene->Wheel(delta, p);
     else
         m_drawing.g_scale2D *= delta > 0 ? 1.2f : 0.8f;
@@ -167,8 +168,14 @@ void CVentrelView::OnLeftDown(ScreenPoint p) {
 void CVentrelView::OnMouseMove(ScreenPoint p) {
     if (g_keyboardMode && g_keyboardShown)
         return;
-    if (!g_scene || g_pipeBoards)
+    if (!g_scene)
         return;
+    if (g_pipeBoards) {
+        // The boards move with a left drag like the chest; the hidden 3D view stays put.
+        if (m_leftDown)
+            Pan2D(p);
+        return;
+    }
     if (g_editor2D) {
         g_editor2D->MouseMove(p.x, p.y);
         if (g_editor2D->m_edit.show_mouse)
@@ -176,20 +183,23 @@ void CVentrelView::OnMouseMove(ScreenPoint p) {
     }
     if (m_spinning)
         return;
-    if (m_leftDown && !g_scene->m_display3D) {
-        const int dx = p.x - m_lastMouse.x, dy = p.y - m_lastMouse.y;
-        if (dx != 0 || dy != 0) {
-            m_drawing.g_pan.x += dx;
-            m_drawing.g_pan.y += dy;
-            Repaint();
-            m_lastMouse = p;
-        }
-    }
+    if (m_leftDown && !g_scene->m_display3D)
+        Pan2D(p);
     const Vec3 translation = g_scene->m_translation, rotation = g_scene->m_rotation;
     g_scene->MouseMove(p);
     if (g_scene->m_display3D &&
         (!(translation == g_scene->m_translation) || !(rotation == g_scene->m_rotation)))
         Repaint();
+}
+
+void CVentrelView::Pan2D(ScreenPoint p) {
+    const int dx = p.x - m_lastMouse.x, dy = p.y - m_lastMouse.y;
+    if (dx == 0 && dy == 0)
+        return;
+    m_drawing.g_pan.x += dx;
+    m_drawing.g_pan.y += dy;
+    Repaint();
+    m_lastMouse = p;
 }
 
 void CVentrelView::OnLeftUp() {

@@ -185,9 +185,12 @@ void DrawPipeBoards(Drawing2D &drawing, const PipeBoards &boards) {
     const int offsets[4] = {10, 100, 200, 300};
     drawing.SelectBrush(6);
     const auto &pipeBoards = boards.pipes.front().boards;
+    // Through the view's zoom and pan, like the chest: unzoomed and unmoved, one pixel per unit
+    // (a third of a millimetre); the wheel and a drag bring long boards into the view.
     for (size_t i = 0; i < pipeBoards.size(); ++i)
-        drawing.RectanglePixel(offsets[i], 0, offsets[i] + pipeBoards[i].width / 3,
-                               pipeBoards[i].length / 3);
+        drawing.RectanglePixel(drawing.ScreenX(offsets[i]), drawing.ScreenY(0),
+                               drawing.ScreenX(offsets[i] + pipeBoards[i].width / 3),
+                               drawing.ScreenY(pipeBoards[i].length / 3));
 }
 
 void PaintChestView(Drawing2D &drawing, const CWindchest *chest, Rgb background, bool showGrid,

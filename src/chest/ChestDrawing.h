@@ -14,7 +14,8 @@ struct PipeBoards;
 void DrawPartitions(Drawing2D &drawing, const CWindchest &chest);
 // Lines every 100 mm (in pixels, from the view's corner) across the whole view, in colour 15.
 void DrawGrid(Drawing2D &drawing);
-// The four boards of the set's first pipe, filled brown, in pixels at a third of their size.
+// The four boards of the set's first pipe, filled brown, side by side at a third of their size,
+// zoomed and moved with the view like the chest.
 void DrawPipeBoards(Drawing2D &drawing, const PipeBoards &boards);
 
 // The view's 2D chest paint: background, the outline being drawn (if any), then the chest, its

@@ -45,6 +45,29 @@ TEST_F(ViewTest, PipeBoardsAreShownInsteadOfTheChestUntilNew) {
     EXPECT_FALSE(m_view->g_pipeBoards);
 }
 
+TEST_F(ViewTest, LongBoardsZoomAndMoveWithTheViewLikeTheChest) {
+    // The back board of an 8' bass is 813 units long: longer than a window is high.
+    m_folder.Write("b.pipe", "PIPENUMBER 1\n18 2440 130 156 39\n");
+    RunWithFile(kOpenPipe, "b.pipe");
+    RunCommand(*m_view, kDisplay3D); // the 3D view stays hidden behind the boards
+    const Vec3 camera = m_view->g_scene->m_translation;
+    m_view->OnWheel(-120, {0, 0});
+    m_view->OnKeyDown(kKeyPageDown);
+    m_view->OnLeftDown({50, 50});
+    m_view->OnMouseMove({70, 60});
+    m_view->OnLeftUp();
+    EXPECT_EQ(m_view->g_scene->m_translation, camera);
+    RecordingCanvas canvas;
+    m_view->Paint2D(canvas);
+    const auto boards = canvas.OfKind(CanvasOp::Kind::Rectangle);
+    ASSERT_EQ(boards.size(), 4u);
+    // Zoomed by 0.64 and moved by (20, 10): the back board from (84, 10) to (111, 530).
+    EXPECT_EQ(boards[1].a, 84);
+    EXPECT_EQ(boards[1].b, 10);
+    EXPECT_EQ(boards[1].c, 111);
+    EXPECT_EQ(boards[1].d, 530);
+}
+
 TEST_F(ViewTest, StopFileBecomesTheFirstChestsStop) {
     Example("basse.stop");
     RunWithFile(kStop, "basse.stop");

@@ -290,7 +290,11 @@ TEST(ChestDrawing, PartitionsGridAndBoards) {
     DrawGrid(f.drawing);
     EXPECT_EQ(f.canvas.DrawCount(), 0u);
 
+    // Unzoomed and unmoved, the boards stand side by side at a third of their size in pixels;
+    // zoomed and moved, they follow the view as the chest does.
     f.canvas.Clear();
+    f.drawing.g_scale2D = 1.0f;
+    f.drawing.g_pan = {};
     PipeBoards boards;
     boards.pipes.push_back({10, 1000, 80, 150, 60, PipeBoards::BoardsOf(10, 1000, 80, 150, 60)});
     DrawPipeBoards(f.drawing, boards);
@@ -300,9 +304,19 @@ TEST(ChestDrawing, PartitionsGridAndBoards) {
         {10, 0, 36, 263}, {100, 0, 126, 333}, {200, 0, 223, 333}, {300, 0, 326, 50}};
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(rects[i].a, expected[i][0]);
+        EXPECT_EQ(rects[i].b, expected[i][1]);
         EXPECT_EQ(rects[i].c, expected[i][2]);
         EXPECT_EQ(rects[i].d, expected[i][3]);
     }
+    f.canvas.Clear();
+    f.drawing.g_scale2D = 0.5f;
+    f.drawing.g_pan = {7, 9};
+    DrawPipeBoards(f.drawing, boards);
+    const auto zoomed = f.canvas.OfKind(Kind::Rectangle, Palette(6));
+    ASSERT_EQ(zoomed.size(), 4u);
+    EXPECT_EQ(zoomed[1].a, 7 + 50);
+    EXPECT_EQ(zoomed[1].b, 9);
+    EXPECT_EQ(zoomed[1].d, 9 + 166);
 }
 
 TEST(ChestDrawing, ViewPaintFillsThenDrawsTheOutlineThenTheChest) {
