@@ -104,11 +104,12 @@ def windows(x_inner, outward):
         wa, wb = za + bay * 0.3, za + bay * 0.7
         r = (wb - wa) / 2
         cz = (wa + wb) / 2
+        # up the wb side, over the round head and down to the wa side: one simple outline
         outline = [(x, 3000.0, wa), (x, 3000.0, wb)]
         n = 8
         for k in range(n + 1):
-            outline.append((x, 7200.0 - r + r * math.sin(math.pi * (n - k) / n),
-                            cz + r * math.cos(math.pi * (n - k) / n)))
+            outline.append((x, 7200.0 - r + r * math.sin(math.pi * k / n),
+                            cz + r * math.cos(math.pi * k / n)))
         base = len(points)
         points.extend(outline)
         faces.append(tuple(range(base, base + len(outline))))
