@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColor>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
@@ -183,14 +184,27 @@ int main(int argc, char **argv) {
     Save(organ, "organ-3d.png", 900, false);
     Trigger(window, kEditChestPosition);
     if (ChestPositionWindow *positions = window.ChestWindow()) {
-        QImage composed = organ;
+        // The window below the organ, as on a screen where it was moved out of the way: both
+        // stay whole and readable.
         const QImage dialog = Grab(positions);
+        const int gap = 16;
+        QImage composed(organ.width(), organ.height() + gap + dialog.height() + gap,
+                        QImage::Format_RGB32);
+        composed.fill(QColor(96, 104, 112));
         QPainter painter(&composed);
-        painter.drawImage(composed.width() - dialog.width() - 20, 90, dialog);
+        painter.drawImage(0, 0, organ);
+        painter.drawImage(composed.width() - dialog.width() - 40, organ.height() + gap, dialog);
         painter.end();
         Save(composed, "chest-positions.png", 900, false);
         positions->hide();
     }
+
+    // The same organ in the example church, imported as scenery and framed by Fit Organ.
+    AnswerFile(work.filePath("eglise.wrl"));
+    Trigger(window, kImportScenery);
+    Trigger(window, kFitOrgan);
+    Wait(800);
+    Save(Grab(&window), "church.png", 900, false);
 
     // Section 4: the turret chest, a stop file and a wooden pipe's boards, the tower, the
     // pedalboard and the keyboard.
@@ -216,6 +230,7 @@ int main(int argc, char **argv) {
     const QImage stop = Grab(&window);
     AnswerFile(work.filePath("bourdon.pipe"));
     Trigger(window, kOpenPipe);
+    Place2D(window, 0.7f, 20, 20); // the back board, 813 units long, whole in the view
     const QImage boards = Grab(&window);
     {
         QImage both(stop.width() * 2, stop.height(), QImage::Format_RGB32);
