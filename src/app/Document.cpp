@@ -6,8 +6,6 @@
 #include "chest/PipeBoards.h"
 #include "chest/StopFile.h"
 #include "chest/ValveSizing.h"
-#include "fabrication/CamExport.h"
-#include "fabrication/CutList.h"
 #include "fabrication/PlateExport.h"
 #include "organ3d/Organ3D.h"
 #include "platform/FatalInputError.h"
@@ -103,10 +101,8 @@ std::unique_ptr<PipeBoards> OpenPipeBoards(const DocumentFile &file, Ui &ui) {
 }
 
 bool ExportChest(CWindchest &chest, const DocumentFile &file, Ui &ui, bool forCam) {
-    if (forCam)
-        return ExportCamDxf(chest, file.name, file.folder, ui) &&
-               WriteCommande(chest, file.name, file.folder, ui);
-    return ExportPlateFiles(chest, file.name, file.folder, ui, true);
+    return ExportPlateFiles(chest, file.name, file.folder, ui, true,
+                            forCam ? DxfFlavour::kCam : DxfFlavour::kPlain);
 }
 
 } // namespace ventrel

@@ -1,9 +1,11 @@
 // The chest's drilling and cutting drawings: plate, false chest, mixture bar and partitions.
 #include "PlateExport.h"
 
+#include "CamExport.h"
 #include "CutList.h"
 #include "DxfWriter.h"
 #include "OutputNames.h"
+#include "PlateGeometry.h"
 
 #include "chest/CWindchest.h"
 #include "platform/Ui.h"
@@ -15,67 +17,42 @@
 namespace ventrel {
 namespace {
 
-enum Board { kPlate, kFalseChest, kMixtureBar, kPartitions };
-constexpr std::array<const char *, 4> kSuffixes = {"_som.dxf", "_fs.dxf", "_mix.dxf", "_bar.dxf"};
-
-// The holes of every pipe: plate and false-chest circles with their drilling crosses, and the
-// mixture bar's holes for a mixture rank in second place.
-void WritePipes(const CWindchest &chest, std::array<DxfWriter, 4> &dxf) {
-    for (int s = 0; s < chest.StopCount(); ++s) {
-        const CStop &stop = chest.Stop(s);
-        for (int k = 0; k < stop.PipeSlots(); ++k) {
-            const int x = stop.X(k), y = stop.Y(k);
-            const size_t slot = static_cast<size_t>(k);
-            dxf[kPlate].Circle(x, y, stop.m_hole[slot] / 2 + 1);
-            dxf[kPlate].Cross(x, y);
-            dxf[kFalseChest].Cross(x, y);
-            dxf[kFalseChest].Circle(x, y, stop.m_foot[slot] / 2 + 1);
-            if (s == 1 && stop.m_mixture)
-                dxf[kMixtureBar].Circle(x, 11, chest.m_plate_thickness / 4 + 1);
-        }
+// The drawings as the workshop's plain DXF: entities only, on layer 0.
+class PlainSink : public PlateSink {
+public:
+    void Hole(PlateBoard board, int x, int y, int r) override { m_dxf[board].Circle(x, y, r); }
+    void Cross(PlateBoard board, int x, int y) override { m_dxf[board].Cross(x, y); }
+    void Outline(PlateBoard board, const CRectangle &rect) override {
+        m_dxf[board].Rectangle(rect);
     }
-}
-
-void WritePilotHoles(const CWindchest &chest, std::array<DxfWriter, 4> &dxf) {
-    const CStop &frame = chest.m_frame_holes;
-    for (int i = 0; i < frame.PipeSlots(); ++i) {
-        const size_t slot = static_cast<size_t>(i);
-        dxf[kPlate].Circle(frame.X(i), frame.Y(i), frame.m_hole[slot] / 2);
-        dxf[kFalseChest].Circle(frame.X(i), frame.Y(i), frame.m_foot[slot] / 2);
+    void PartitionRectangle(const CRectangle &rect) override {
+        m_dxf[kPartitionBoard].Rectangle(rect);
     }
-}
-
-void WriteOutlines(const CWindchest &chest, std::array<DxfWriter, 4> &dxf) {
-    dxf[kPlate].Rectangle(chest.m_plate);
-    dxf[kFalseChest].Rectangle(chest.m_plate);
-    CRectangle strip = chest.m_plate;
-    strip.y2 = 22;
-    dxf[kMixtureBar].Rectangle(strip);
-    if (chest.m_rect_count == 0)
-        return;
-    for (int i = 0; i < std::min(chest.m_rect_count, CWindchest::kMaxRects); ++i)
-        dxf[kPartitions].Rectangle(chest.m_rects[static_cast<size_t>(i)]);
-    for (int i = 0; i < std::min(chest.m_line_count, CWindchest::kMaxLines); ++i) {
-        const CRectangle &line = chest.m_lines[static_cast<size_t>(i)];
-        dxf[kPartitions].Line(line.x1, line.y1, line.x2, line.y2);
+    void PartitionLine(const CRectangle &line) override {
+        m_dxf[kPartitionBoard].Line(line.x1, line.y1, line.x2, line.y2);
     }
-}
+
+    std::array<std::string, 4> Texts() const {
+        std::array<std::string, 4> texts;
+        for (size_t i = 0; i < m_dxf.size(); ++i)
+            texts[i] = m_dxf[i].Text();
+        return texts;
+    }
+
+private:
+    std::array<DxfWriter, 4> m_dxf;
+};
 
 } // namespace
 
 std::array<std::string, 4> PlateDxfTexts(const CWindchest &chest) {
-    std::array<DxfWriter, 4> dxf;
-    WritePipes(chest, dxf);
-    WritePilotHoles(chest, dxf);
-    WriteOutlines(chest, dxf);
-    std::array<std::string, 4> texts;
-    for (size_t i = 0; i < dxf.size(); ++i)
-        texts[i] = dxf[i].Text();
-    return texts;
+    PlainSink sink;
+    WalkPlates(chest, sink);
+    return sink.Texts();
 }
 
 bool ExportPlateFiles(CWindchest &chest, const std::string &fileName, const WorkFolder &folder,
-                      Ui &ui, bool withCutList) {
+                      Ui &ui, bool withCutList, DxfFlavour flavour) {
     if (chest.StopCount() == 0 && chest.m_rect_count == 0 && chest.m_line_count == 0) {
         ui.MessageBox(Format("%s: no stop in this chest: nothing is exported", fileName.c_str()));
         return false;
@@ -83,9 +60,10 @@ bool ExportPlateFiles(CWindchest &chest, const std::string &fileName, const Work
     ui.MessageBox(Format("DXF file will be stored on : .***%s", fileName.c_str()));
     if (fileName.empty())
         return false;
-    for (size_t i = 0; i < kSuffixes.size(); ++i)
-        chest.m_dxf_names[i] = DerivedName(fileName, kSuffixes[i]);
-    const std::array<std::string, 4> texts = PlateDxfTexts(chest);
+    for (size_t i = 0; i < kPlateBoardSuffixes.size(); ++i)
+        chest.m_dxf_names[i] = DerivedName(fileName, kPlateBoardSuffixes[i]);
+    const std::array<std::string, 4> texts =
+        flavour == DxfFlavour::kCam ? CamDxfTexts(chest) : PlateDxfTexts(chest);
 
     // All the files go to temporaries first; none replaces its target unless all were written.
     std::array<AtomicFile, 5> files;

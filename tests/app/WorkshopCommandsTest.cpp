@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 namespace ventrel {
 namespace {
@@ -81,6 +82,15 @@ TEST_F(ViewTest, ExportDxfForCamSwitchesTheExportAndTellsTheWindow) {
     EXPECT_NE(cam.find("$INSUNITS"), std::string::npos);
     EXPECT_NE(cam.find("DRILL_"), std::string::npos);
     EXPECT_NE(m_folder.Read("recit_commande.wri"), "older");
+    // The drawings and the cut list are one set: when the cut list cannot be written, the
+    // drawings already there stay as they were.
+    m_folder.Write("recit_som.dxf", "older");
+    std::filesystem::remove(m_folder / "recit_commande.wri");
+    std::filesystem::create_directory(m_folder / "recit_commande.wri");
+    ASSERT_TRUE(RunCommand(*m_view, kExportDxf));
+    EXPECT_EQ(m_folder.Read("recit_som.dxf"), "older");
+    EXPECT_NE(MessageTexts().back().find("none is replaced"), std::string::npos);
+    std::filesystem::remove(m_folder / "recit_commande.wri");
     // Unchecked, the plain drawings again, byte for byte.
     ASSERT_TRUE(RunCommand(*m_view, kExportDxfForCam));
     ASSERT_TRUE(RunCommand(*m_view, kExportDxf));

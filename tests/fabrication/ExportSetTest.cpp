@@ -62,18 +62,23 @@ TEST(ExportSet, WritesTheFourDrawingsAndTheCutListNamingThem) {
     EXPECT_NE(folder.Read("orgue_commande.wri").find("orgue_som.dxf"), std::string::npos);
 }
 
-TEST(ExportSet, DirectoryInPlaceOfOneOutputReplacesNone) {
-    test::TestFolder folder;
-    HeadlessUi ui;
-    WriteOldOutputs(folder);
-    std::filesystem::remove(folder / "orgue_mix.dxf");
-    std::filesystem::create_directory(folder / "orgue_mix.dxf");
-    EXPECT_FALSE(
-        ExportPlateFiles(*Chest(2), "orgue.dat", WorkFolder::Both(folder.Path()), ui, true));
-    ExpectOldOutputs(folder, 5);
-    EXPECT_EQ(ui.Messages().back().text,
-              "Cannot write the DXF files and the cut list: none is replaced: " +
-                  (folder / "orgue_mix.dxf").string() + ": Is a directory");
+TEST(ExportSet, DirectoryInPlaceOfOneOutputReplacesNoneInEitherFlavour) {
+    for (const DxfFlavour flavour : {DxfFlavour::kPlain, DxfFlavour::kCam}) {
+        for (const char *blocked : {"orgue_mix.dxf", "orgue_commande.wri"}) {
+            SCOPED_TRACE(std::string(blocked) + (flavour == DxfFlavour::kCam ? " (CAM)" : ""));
+            test::TestFolder folder;
+            HeadlessUi ui;
+            WriteOldOutputs(folder);
+            std::filesystem::remove(folder / blocked);
+            std::filesystem::create_directory(folder / blocked);
+            EXPECT_FALSE(ExportPlateFiles(*Chest(2), "orgue.dat", WorkFolder::Both(folder.Path()),
+                                          ui, true, flavour));
+            ExpectOldOutputs(folder, 5);
+            EXPECT_EQ(ui.Messages().back().text,
+                      "Cannot write the DXF files and the cut list: none is replaced: " +
+                          (folder / blocked).string() + ": Is a directory");
+        }
+    }
 }
 
 TEST(ExportSet, FullDiskReplacesNone) {
@@ -115,6 +120,8 @@ TEST(ExportSet, ChestWithoutStopIsRefusedAndNothingIsWritten) {
     CWindchest empty;
     EXPECT_FALSE(ExportPlateFiles(empty, "vide.dat", WorkFolder::Both(folder.Path()), ui, true));
     EXPECT_FALSE(ExportDxf(empty, "vide.dat", WorkFolder::Both(folder.Path()), ui));
+    EXPECT_FALSE(ExportPlateFiles(empty, "vide.dat", WorkFolder::Both(folder.Path()), ui, true,
+                                  DxfFlavour::kCam));
     EXPECT_EQ(ui.Messages().back().text, "vide.dat: no stop in this chest: nothing is exported");
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
     // A partition file has no stop but its drawing.
