@@ -78,6 +78,12 @@ void ReadInto(CWindchest &chest, CheckedText &source, const WorkFolder &folder,
 
 Finding &CheckContext::Add(Severity severity, const std::string &code, const CheckedText &where,
                            size_t offset, const std::string &message) {
+    if (Full(code)) {
+        CountUnlisted(code, severity);
+        scratch = Finding{};
+        return scratch;
+    }
+    ++listed[code];
     Finding finding;
     finding.severity = severity;
     finding.code = code;
@@ -90,6 +96,29 @@ Finding &CheckContext::Add(Severity severity, const std::string &code, const Che
     }
     findings.push_back(std::move(finding));
     return findings.back();
+}
+
+bool CheckContext::Full(const std::string &code) const {
+    const auto it = listed.find(code);
+    return it != listed.end() && it->second >= kListedPerKind;
+}
+
+void CheckContext::CountUnlisted(const std::string &code, Severity severity) {
+    Unlisted &more = unlisted[code];
+    ++more.count;
+    more.severity = std::max(more.severity, severity);
+}
+
+void CheckContext::AddUnlistedCounts() {
+    for (const auto &[code, more] : unlisted) {
+        Finding finding;
+        finding.severity = more.severity;
+        finding.code = code;
+        finding.file = dat.file;
+        finding.message = std::to_string(more.count) + " more findings of this kind (" + code +
+                          ") are not listed";
+        findings.push_back(std::move(finding));
+    }
 }
 
 const DatSourceMap::StopSource *CheckContext::StopSource(int s) const {
@@ -134,7 +163,7 @@ CheckResult CheckChest(const CheckSource &chest, const CheckSource *partitions,
         chest.file.substr(chest.file.find_last_of('/') + 1).substr(0, CWindchest::kMaxFileName);
     CheckedText dat(chest);
     std::optional<CheckedText> walls;
-    CheckContext context{windchest, options, dat, nullptr, result.findings};
+    CheckContext context{windchest, options, dat, nullptr, result.findings, {}, {}, {}};
     if (partitions) {
         walls.emplace(*partitions);
         context.partitions = &*walls;
@@ -150,6 +179,7 @@ CheckResult CheckChest(const CheckSource &chest, const CheckSource *partitions,
     CheckRuns(context);
     CheckClearances(context);
     CheckMends(context);
+    context.AddUnlistedCounts();
     SortFindings(result.findings);
     return result;
 }

@@ -77,6 +77,15 @@ private:
     }
     std::string Name(PipeRef pipe) const { return m_context.PipeName(pipe.stop, pipe.pipe); }
 
+    // For the checks of pairs, whose findings can number in the millions: true when the error
+    // of this kind is only counted, before its message is written.
+    bool Counted(const char *code) {
+        if (!m_context.Full(code))
+            return false;
+        m_context.CountUnlisted(code, Severity::Error);
+        return true;
+    }
+
     void Holes() {
         std::vector<Disc> discs = PipeDiscs(
             m_chest, [](int, const CStop &stop, int k) { return DrilledRadius(stop, k); });
@@ -91,6 +100,8 @@ private:
                 return;
             const Disc &pipe = a.id < kPilot ? a : b;
             const Disc &other = a.id < kPilot ? b : a;
+            if (Counted(other.id >= kPilot ? "pilot-web" : "hole-web"))
+                return;
             const std::string wood =
                 gap < 0 ? "overlaps" : "leaves " + Millimetres(gap) + " mm of wood to";
             if (other.id >= kPilot) {
@@ -118,6 +129,8 @@ private:
                 if (std::abs(a.x - b.x) >= reach || std::abs(a.y - b.y) >= reach)
                     return;
             }
+            if (Counted("body-overlap"))
+                return;
             AddPipe(Severity::Error, "body-overlap", pa, DatSourceMap::kDiameters,
                     Name(pa) + ": its body overlaps the body of " + Name(pb))
                 .pipes.push_back(pb);
@@ -136,6 +149,8 @@ private:
             });
         ForEachClosePair(discs, 0, [&](const Disc &a, const Disc &b, double) {
             const PipeRef pa = RefOf(a.id), pb = RefOf(b.id);
+            if (Counted("valve-overlap"))
+                return;
             AddPipe(Severity::Error, "valve-overlap", pa, DatSourceMap::kHoles,
                     Name(pa) + ": its " + std::to_string(int(2 * a.r)) +
                         " mm valve overlaps the valve of " + Name(pb))

@@ -1,5 +1,6 @@
 // The chest checker on small chests made to have each kind of finding, and on the examples.
 #include "check/ChestCheck.h"
+#include "check/CheckContext.h"
 #include "chest/DatSourceMap.h"
 #include "platform/HeadlessUi.h"
 #include "platform/WorkFolder.h"
@@ -282,6 +283,30 @@ TEST(ChestCheck, HolesValvesAndBodiesTooClose) {
 
     result = Check(below(115));
     EXPECT_EQ(Of(result, "body-overlap").size(), 2u) << All(result);
+}
+
+TEST(ChestCheck, StackedStopsListAFewHundredPairsAndCountTheRest) {
+    // Forty stops of two pipes at the same place: each pipe sits on 39 others, 1 560 pairs of
+    // each kind.
+    std::string text;
+    for (int s = 0; s < 40; ++s) {
+        Stop stop({20, 20}, 100, 100);
+        stop.name = "Stop" + std::to_string(s);
+        text += stop.Text();
+    }
+    const CheckResult result = Check(text);
+    for (const char *code : {"hole-web", "valve-overlap", "body-overlap"}) {
+        SCOPED_TRACE(code);
+        const auto found = Of(result, code);
+        ASSERT_EQ(found.size(), size_t(CheckContext::kListedPerKind) + 1);
+        const auto more = std::find_if(found.begin(), found.end(),
+                                       [](const Finding *f) { return f->pipes.empty(); });
+        ASSERT_NE(more, found.end());
+        EXPECT_EQ((*more)->message,
+                  "1060 more findings of this kind (" + std::string(code) + ") are not listed");
+        EXPECT_EQ((*more)->severity, Severity::Error);
+        EXPECT_EQ((*more)->file, "t.dat");
+    }
 }
 
 TEST(ChestCheck, HolesByTheEdgeAPilotOrAWall) {
