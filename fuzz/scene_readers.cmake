@@ -1,6 +1,5 @@
 # The scene readers, seeded from our own examples and, where they are beside the checkout, from
 # real files written by other people.
-get_filename_component(realdata "${CMAKE_SOURCE_DIR}/../shared/realdata" ABSOLUTE)
 ventrel_fuzzer(scene_vrml1 ${CMAKE_CURRENT_SOURCE_DIR}/scene_vrml1.cpp sceneio
     SEEDS ${realdata}/vrml1)
 ventrel_fuzzer(scene_vrml2 ${CMAKE_CURRENT_SOURCE_DIR}/scene_vrml2.cpp sceneio
