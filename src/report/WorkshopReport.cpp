@@ -1,6 +1,6 @@
 // The workshop report of a chest, laid out on paper pages through the canvas.
 #include "WorkshopReport.h"
-#include "SheetCanvas.h"
+#include "PlateRecording.h"
 
 #include "chest/ChestDrawing.h"
 #include "chest/Drawing2D.h"
@@ -297,27 +297,36 @@ void PlateSheets(const CheckResult &checked, const std::string &file, const Repo
     const int tileWidth = area.width * options.scale / kU;   // model mm per sheet
     const int tileHeight = area.height * options.scale / kU; // model mm per sheet
     const int pageWidth = options.paper.width_mm * kU, pageHeight = options.paper.height_mm * kU;
+    // Where the first sheet puts the model's point (x, y), in the page's units; another sheet
+    // moves the drawing by a whole number of units.
+    const auto panX = [&](int column) {
+        return area.left -
+               static_cast<int>(std::lround((span.x0 + column * tileWidth) * unitsPerMm));
+    };
+    const auto panY = [&](int row) {
+        return area.top - static_cast<int>(std::lround((span.y0 + row * tileHeight) * unitsPerMm));
+    };
+    // The plate is drawn once, as the first sheet places it, and each sheet plays what it shows.
+    PlateRecording plate;
+    Drawing2D drawing(&plate);
+    drawing.SetPrinting(true);
+    drawing.g_scale2D = unitsPerMm;
+    drawing.g_hideDimensions = true;
+    drawing.m_fontSize = 2 * kU;
+    drawing.m_viewWidth = pageWidth;
+    drawing.m_viewHeight = pageHeight;
+    drawing.g_pan = {panX(0), panY(0)};
+    drawing.BeginPaint();
+    chest.Draw(drawing);
+    DrawPartitions(drawing, chest);
+    Dimensions(drawing, plate, chest.m_plate, options.scale);
     for (int row = 0; row < tiling.rows; ++row) {
         for (int column = 0; column < tiling.columns; ++column) {
             Canvas &canvas = pages.NewPage();
             canvas.FillRect(0, 0, pageWidth, pageHeight, kWhite);
-            // Labels run right of their point: a stop's label may be 80 mm long on paper.
-            SheetCanvas sheet(canvas, area.left, area.top, area.left + area.width,
-                              area.top + area.height, 80 * kU);
-            Drawing2D drawing(&sheet);
-            drawing.SetPrinting(true);
-            drawing.g_scale2D = unitsPerMm;
-            drawing.g_hideDimensions = true;
-            drawing.m_fontSize = 2 * kU;
-            drawing.m_viewWidth = pageWidth;
-            drawing.m_viewHeight = pageHeight;
-            const int originX = span.x0 + column * tileWidth, originY = span.y0 + row * tileHeight;
-            drawing.g_pan = {area.left - static_cast<int>(std::lround(originX * unitsPerMm)),
-                             area.top - static_cast<int>(std::lround(originY * unitsPerMm))};
-            drawing.BeginPaint();
-            chest.Draw(drawing);
-            DrawPartitions(drawing, chest);
-            Dimensions(drawing, sheet, chest.m_plate, options.scale);
+            const int dx = panX(column) - panX(0), dy = panY(row) - panY(0);
+            plate.Play(canvas, area.left - dx, area.top - dy, area.left + area.width - dx,
+                       area.top + area.height - dy, dx, dy);
             // What the drawing spilled outside its area belongs to the neighbouring sheets.
             canvas.FillRect(0, 0, pageWidth, area.top, kWhite);
             canvas.FillRect(0, area.top + area.height, pageWidth, pageHeight, kWhite);
