@@ -112,6 +112,23 @@ void BM_Report(benchmark::State &state) {
         static_cast<double>(std::filesystem::file_size(Shared().folder / "plein.pdf"));
 }
 BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond);
+
+// The same pages written from a chest checked once: what Qt's PDF writer and the report's drawing
+// cost without the checker.
+void BM_ReportPdf(benchmark::State &state) {
+    EnsureGuiApplication();
+    const CheckResult checked = CheckChest(CheckSource{"plein.dat", Shared().text}, nullptr,
+                                           WorkFolder::Both(Shared().folder), CheckOptions{});
+    ReportOptions options;
+    options.date = "2026-12-08";
+    std::string error;
+    for (auto _ : state)
+        WritePdfPages(
+            Shared().folder / "plein.pdf", options.paper.width_mm, options.paper.height_mm, "plein",
+            [&](CanvasPages &pages) { PaintWorkshopReport(checked, "plein.dat", options, pages); },
+            error);
+}
+BENCHMARK(BM_ReportPdf)->Unit(benchmark::kMillisecond);
 #endif
 
 // A canvas that draws nothing, so that the report's own drawing is timed apart from the PDF

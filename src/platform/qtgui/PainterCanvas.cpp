@@ -7,6 +7,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QStringDecoder>
+#include <QTextLayout>
 #include <QTransform>
 #include <algorithm>
 #include <string>
@@ -55,8 +56,9 @@ QHash<QString, LaidOutText> &TextLayouts::For(const QFont &font, const QPainter 
     return m_tables[key];
 }
 
-PainterCanvas::PainterCanvas(QPainter &painter, TextLayouts *layouts)
-    : m_painter(painter), m_layouts(layouts ? layouts : &m_ownLayouts) {
+PainterCanvas::PainterCanvas(QPainter &painter, TextLayouts *layouts, Device device)
+    : m_painter(painter), m_layouts(layouts ? layouts : &m_ownLayouts),
+      m_document(device == Device::Document) {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_pen = QPen(Qt::black, 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
@@ -166,7 +168,9 @@ void PainterCanvas::Text(int x, int y, const std::string &text) {
     if (found == texts.end()) {
         if (texts.size() >= kMaxCachedTexts)
             texts.clear();
-        LaidOutText laidOut{QStaticText(string), QFontMetrics(m_font).horizontalAdvance(string)};
+        LaidOutText laidOut;
+        laidOut.text = QStaticText(string);
+        laidOut.advance = QFontMetrics(m_font).horizontalAdvance(string);
         laidOut.text.setTextFormat(Qt::PlainText);
         laidOut.text.prepare(m_painter.transform(), m_font);
         found = texts.insert(string, laidOut);
@@ -176,7 +180,23 @@ void PainterCanvas::Text(int x, int y, const std::string &text) {
     QPen pen(m_textColour);
     UsePen(pen);
     // A laid-out text is placed by the top of its line, as the view's texts are.
-    m_painter.drawStaticText(QPoint(x, y), found->text);
+    if (!m_document) {
+        m_painter.drawStaticText(QPoint(x, y), found->text);
+        return;
+    }
+    if (!found->glyphsMade) {
+        QTextLayout layout(string, m_font, m_painter.device());
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        found->glyphs = layout.glyphRuns();
+        found->glyphsMade = true;
+    }
+    for (const QGlyphRun &run : std::as_const(found->glyphs))
+        m_painter.drawGlyphRun(QPointF(x, y), run);
 }
 
 void PainterCanvas::Image(int x, int y, int width, int height, const std::uint8_t *pixels,

@@ -5,7 +5,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGlyphRun>
 #include <QHash>
+#include <QList>
 #include <QPen>
 #include <QStaticText>
 #include <QString>
@@ -21,6 +23,9 @@ namespace ventrel {
 struct LaidOutText {
     QStaticText text;
     int advance = 0;
+    // Its glyphs placed from the top-left corner, for documents (laid out on first use).
+    QList<QGlyphRun> glyphs;
+    bool glyphsMade = false;
 };
 
 // Laid-out texts by font, device resolution and painter scale. A view keeps one from one repaint
@@ -38,9 +43,14 @@ private:
 // without antialiasing, one device pixel per unit, as the view's device context draws them.
 class PainterCanvas : public Canvas {
 public:
+    // A document's painter (PDF) lays a static text out again on every draw: there, texts are
+    // drawn as the glyphs laid out once.
+    enum class Device { Screen, Document };
+
     // Texts are laid out into `layouts` when given (kept by the caller between canvases), else
     // into tables of the canvas's own.
-    explicit PainterCanvas(QPainter &painter, TextLayouts *layouts = nullptr);
+    explicit PainterCanvas(QPainter &painter, TextLayouts *layouts = nullptr,
+                           Device device = Device::Screen);
 
     void SetPen(Rgb colour, int width) override;
     void SetBrush(Rgb colour) override;
@@ -82,6 +92,7 @@ private:
     // The laid-out texts of the current font.
     QHash<QString, LaidOutText> *m_texts = nullptr;
     int m_x = 0, m_y = 0;
+    const bool m_document;
 };
 
 } // namespace ventrel

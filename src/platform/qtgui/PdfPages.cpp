@@ -28,7 +28,8 @@ public:
             m_pdf.newPage();
         }
         // A fresh canvas per page: the painter's state is set again on the new page.
-        m_canvas = std::make_unique<PainterCanvas>(*m_painter, &m_layouts);
+        m_canvas = std::make_unique<PainterCanvas>(*m_painter, &m_layouts,
+                                                   PainterCanvas::Device::Document);
         return *m_canvas;
     }
     bool Started() const { return m_painter != nullptr; }
