@@ -61,5 +61,7 @@ void CheckPartitionLines(CheckContext &context);
 void CheckRuns(CheckContext &context);
 void CheckClearances(CheckContext &context);
 void CheckMends(CheckContext &context);
+// Text after the place where the reader stopped without a word.
+void CheckUnreadText(CheckContext &context);
 
 } // namespace ventrel

@@ -179,6 +179,7 @@ CheckResult CheckChest(const CheckSource &chest, const CheckSource *partitions,
     CheckRuns(context);
     CheckClearances(context);
     CheckMends(context);
+    CheckUnreadText(context);
     context.AddUnlistedCounts();
     SortFindings(result.findings);
     return result;

@@ -171,6 +171,8 @@ void DatReader::Read() {
     m_chest.m_mixture_end = 0;
     if (m_scan.Find("ENGLISH")) {
         m_language = DatLanguage::English;
+        if (m_map)
+            m_map->english = true;
         m_scan.NextLine();
     } else {
         m_language = DatLanguage::French;
@@ -241,6 +243,8 @@ void DatReader::ReadPartitions() {
             else
                 reportFull("lines", CWindchest::kMaxLines);
         } else {
+            if (m_map)
+                m_map->end = line;
             return;
         }
     }
@@ -250,7 +254,12 @@ void DatReader::ReadStops() {
     bool firstMixture = true;
     while (!m_scan.AtEnd()) {
         int s = 0;
-        if (!StartStop(s) || !ReadStop(s, firstMixture))
+        if (!StartStop(s)) {
+            if (m_map)
+                m_map->end = m_scan.Cursor();
+            return;
+        }
+        if (!ReadStop(s, firstMixture))
             return;
         ++m_chest.m_stop_count;
         m_scan.Advance();
@@ -274,8 +283,11 @@ bool DatReader::ReadStop(int s, bool &firstMixture) {
         m_chest.m_mixture_end = s + 1;
         m_scan.SkipToWord();
     }
-    if (!m_scan.Match(Kw(kStop)))
+    if (!m_scan.Match(Kw(kStop))) {
+        if (m_map)
+            m_map->end = start;
         return false;
+    }
     BeginSource(start, Kw(kStop));
     const int written = ReadStopHead(s, stop, Section::Stop);
     if (written < 0)

@@ -39,6 +39,11 @@ struct DatSourceMap {
     std::vector<size_t> lines; // each "LINE"
     // Where reading stopped on a fault (a fatal error, a stop without its pipe count).
     size_t fault = kNone;
+    // Where reading ended without a fault before the end of the text: where the next stop line was
+    // looked for and not found (or the stop table was full), or the first line of a partition file
+    // that is not a RECT or LINE. kNone when the reader went on to the end.
+    size_t end = kNone;
+    bool english = false; // the file's keywords are the English ones
 };
 
 // Line and column (both from 1) of an offset in a text.

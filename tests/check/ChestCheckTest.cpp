@@ -348,5 +348,78 @@ TEST(ChestCheck, TheLayoutsSilentMendsAreReported) {
     EXPECT_EQ(Of(result, "turret-short")[0]->line, 15);
 }
 
+// Two clean stops apart on the plate; the second one's section begins at line 15.
+std::string TwoStops(const std::string &between, const std::string &after = "") {
+    Stop first, second;
+    second.name = "Flute4";
+    second.y0 = 300;
+    second.after = after;
+    return first.Text() + between + second.Text();
+}
+
+std::string WindowsLineEnds(std::string text) {
+    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
+        text.insert(at, "\r");
+    return text;
+}
+
+TEST(ChestCheck, TextAfterWhereTheReaderStoppedIsAnError) {
+    struct Case {
+        const char *what;
+        std::string text;
+        int line;
+    };
+    std::string misspelt = TwoStops("");
+    misspelt.replace(misspelt.find("JEU Flute4"), 3, "JUE");
+    std::string trailingBlank = TwoStops("INTER TUYAU MIN 20\n");
+    trailingBlank.insert(trailingBlank.find("\nINTER"), " ");
+    const Case cases[] = {
+        {"a comment between two stops", TwoStops("/ le second jeu\n"), 15},
+        {"a misspelt stop keyword", misspelt, 15},
+        {"a gap line after a trailing blank", trailingBlank, 15},
+        {"a gap line after a blank line", TwoStops("\nINTER TUYAU MIN 20\n"), 16},
+        {"a gap line in a file with Windows line ends",
+         WindowsLineEnds(TwoStops("INTER TUYAU MIN 20\n")), 15},
+    };
+    for (const Case &c : cases) {
+        const CheckResult result = Check(c.text);
+        EXPECT_EQ(result.chest->StopCount(), 1) << c.what;
+        const auto found = Of(result, "unread-text");
+        ASSERT_EQ(found.size(), 1u) << c.what << "\n" << All(result);
+        EXPECT_EQ(found[0]->line, c.line) << c.what;
+        EXPECT_EQ(found[0]->column, 1) << c.what;
+        EXPECT_EQ(found[0]->severity, Severity::Error) << c.what;
+        EXPECT_EQ(CheckExitStatus(result.findings), 4) << c.what;
+    }
+    // The stops lost are counted by their keyword, or the lines when none is left.
+    EXPECT_NE(Of(Check(cases[0].text), "unread-text")[0]->message.find("the 1 stop from here"),
+              std::string::npos);
+    EXPECT_NE(Of(Check(misspelt), "unread-text")[0]->message.find("the 14 lines from here"),
+              std::string::npos);
+    // English keywords; a blank before the first stop loses the whole file.
+    const CheckResult english = Check("ENGLISH\n INBETWEENPIPES 14\nSTOP Gedackt8\nNPIPES 1\n");
+    ASSERT_EQ(Of(english, "unread-text").size(), 1u) << All(english);
+    EXPECT_EQ(Of(english, "unread-text")[0]->line, 2);
+    EXPECT_NE(Of(english, "unread-text")[0]->message.find("INBETWEENPIPES"), std::string::npos);
+    // A partition file ends at its first line that is not a RECT or LINE.
+    const std::string walls = "BARRAGES\nRECT 0 10 0 10\n/ the walls\nLINE 0 0 5 5\n";
+    const CheckResult walled = Check(Stop().Text(), &walls);
+    const auto wall = Of(walled, "unread-text");
+    ASSERT_EQ(wall.size(), 1u) << All(walled);
+    EXPECT_EQ(wall[0]->file, "walls.dat");
+    EXPECT_EQ(wall[0]->line, 3);
+}
+
+TEST(ChestCheck, BlanksCommentsAndRemarksAfterTheLastStopAreNoFinding) {
+    for (const std::string &text :
+         {TwoStops("", "\n  \n/ fin du sommier\n\t\n"), TwoStops("\n\n"),
+          WindowsLineEnds(TwoStops("", "/ fin\n\n")), TwoStops("", "/ fin") + " ",
+          Stop().Text().insert(Stop().Text().size() - 1, " fin du jeu")}) {
+        const CheckResult result = Check(text);
+        EXPECT_TRUE(result.findings.empty()) << text << "\n" << All(result);
+        EXPECT_GE(result.chest->StopCount(), 1);
+    }
+}
+
 } // namespace
 } // namespace ventrel
