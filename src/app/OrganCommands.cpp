@@ -45,6 +45,10 @@ bool CVentrelView::OpenChestFile(const std::filesystem::path &path) {
         m_inspector->Fill();
     m_host.DocumentOpened(path);
     Repaint();
+    // An empty drawing alone would not say that the file gave nothing.
+    if (chest.StopCount() == 0)
+        m_ui.MessageBox(file.name + ": no stop was read from this file; Chest > Check Chest shows "
+                                    "where the reading stopped");
     return true;
 }
 

@@ -31,6 +31,20 @@ TEST_F(ViewTest, OpenChestReadsLaysOutWritesTheCutListAndShows2D) {
     EXPECT_FLOAT_EQ(m_view->g_scene->m_translateStep, 10.0f);
 }
 
+TEST_F(ViewTest, AChestThatGivesNoStopSaysSoWithItsName) {
+    // A comment line before the first stop: the reader finds nothing, without a fault.
+    m_folder.Write("premier.dat", "/ premier essai\nJEU A\nNTUYAUX 1\nTUYAU1 1\nINCX 1\n"
+                                  "FORME:ROND\nXY0 20 20\n30\n8\n15\nHAUTEURS\n500\n");
+    ASSERT_TRUE(RunWithFile(kOpenChest, "premier.dat"));
+    ASSERT_NE(m_view->g_currentChest, nullptr);
+    EXPECT_EQ(m_view->g_currentChest->StopCount(), 0);
+    ASSERT_EQ(m_ui.Messages().size(), 1u);
+    EXPECT_EQ(m_ui.Messages()[0].text.rfind("premier.dat: no stop was read from this file", 0), 0u)
+        << m_ui.Messages()[0].text;
+    ASSERT_TRUE(RunWithFile(kOpenChest, Example("grand-orgue.dat").filename().string()));
+    EXPECT_EQ(m_ui.Messages().size(), 1u);
+}
+
 TEST_F(ViewTest, AChestThatCannotBeReadLeavesTheOrganAsItWas) {
     Example("grand-orgue.dat");
     m_folder.Write("bad.dat", kBadShape);
