@@ -5,6 +5,7 @@
 #include "chest/CWindchest.h"
 #include "fabrication/CutList.h"
 #include "fabrication/PlateExport.h"
+#include "platform/NullCanvas.h"
 #include "platform/WorkFolder.h"
 #include "report/WorkshopReport.h"
 
@@ -133,22 +134,9 @@ BENCHMARK(BM_ReportPdf)->Unit(benchmark::kMillisecond);
 
 // A canvas that draws nothing, so that the report's own drawing is timed apart from the PDF
 // writer that BM_Report goes through.
-class DiscardCanvas : public Canvas, public CanvasPages {
+class DiscardCanvas : public NullCanvas, public CanvasPages {
 public:
     Canvas &NewPage() override { return *this; }
-    void SetPen(Rgb, int) override {}
-    void SetBrush(Rgb) override {}
-    void Ellipse(int, int, int, int) override {}
-    void FrameRect(int, int, int, int) override {}
-    void FillRect(int, int, int, int, Rgb) override {}
-    void Rectangle(int, int, int, int) override {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void SetFont(const std::string &, int) override {}
-    void SetTextColour(Rgb) override {}
-    void SetTransparentBackground(bool) override {}
-    void Text(int, int, const std::string &) override {}
-    void Image(int, int, int, int, const std::uint8_t *, int, int) override {}
 };
 
 // The report's pages laid out and drawn (every sheet, table and finding) without writing them:

@@ -32,12 +32,7 @@ public:
         m_dxf[kPartitionBoard].Line(line.x1, line.y1, line.x2, line.y2);
     }
 
-    std::array<std::string, 4> Texts() const {
-        std::array<std::string, 4> texts;
-        for (size_t i = 0; i < m_dxf.size(); ++i)
-            texts[i] = m_dxf[i].Text();
-        return texts;
-    }
+    std::array<std::string, 4> Texts() const { return BoardTexts(m_dxf); }
 
 private:
     std::array<DxfWriter, 4> m_dxf;

@@ -4,6 +4,7 @@
 #include "chest/Geometry.h"
 
 #include <array>
+#include <string>
 
 namespace ventrel {
 
@@ -28,6 +29,15 @@ public:
     virtual void PartitionRectangle(const CRectangle &rect) = 0;
     virtual void PartitionLine(const CRectangle &line) = 0;
 };
+
+// The texts of the four boards' writers, in the order of the chest's DXF names.
+template <typename Writer>
+std::array<std::string, 4> BoardTexts(const std::array<Writer, 4> &boards) {
+    std::array<std::string, 4> texts;
+    for (size_t i = 0; i < boards.size(); ++i)
+        texts[i] = boards[i].Text();
+    return texts;
+}
 
 // The pipes' holes and marks (a mixture rank in second place also drills the mixture bar), the
 // pilot holes, the outlines and the partitions, in the order the drawings list them.

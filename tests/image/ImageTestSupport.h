@@ -2,7 +2,7 @@
 #pragma once
 
 #include "image/Texture.h"
-#include "platform/Canvas.h"
+#include "platform/NullCanvas.h"
 
 #include <cstdint>
 #include <string>
@@ -62,7 +62,7 @@ inline std::string BmpBytes(int width, int height, const std::string &rows, int 
 }
 
 // Records the images drawn; every other primitive is ignored.
-class ImageCanvas : public Canvas {
+class ImageCanvas : public NullCanvas {
 public:
     struct Call {
         int x, y, width, height, stride, bitsPerPixel;
@@ -70,18 +70,6 @@ public:
     };
     std::vector<Call> calls;
 
-    void SetPen(Rgb, int) override {}
-    void SetBrush(Rgb) override {}
-    void Ellipse(int, int, int, int) override {}
-    void FrameRect(int, int, int, int) override {}
-    void FillRect(int, int, int, int, Rgb) override {}
-    void Rectangle(int, int, int, int) override {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void SetFont(const std::string &, int) override {}
-    void SetTextColour(Rgb) override {}
-    void SetTransparentBackground(bool) override {}
-    void Text(int, int, const std::string &) override {}
     void Image(int x, int y, int width, int height, const std::uint8_t *pixels, int stride,
                int bitsPerPixel) override {
         calls.push_back({x, y, width, height, stride, bitsPerPixel, pixels});
