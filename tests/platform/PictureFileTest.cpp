@@ -3,10 +3,13 @@
 #include "TestFolder.h"
 #include "platform/qtgui/GuiApplication.h"
 #include "platform/qtgui/PainterCanvas.h"
+#include "platform/qtgui/PdfPages.h"
 
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace ventrel {
 namespace {
@@ -87,6 +90,44 @@ TEST(PictureFile, WritesEachKindAndRefusesAnUnwritableFolder) {
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(PictureKindOf("X.SVG"), PictureKind::Svg);
     EXPECT_EQ(PictureKindOf("x.jpg"), std::nullopt);
+}
+
+std::string PdfText(const std::filesystem::path &pdf) {
+    std::string text;
+    if (FILE *pipe = popen(("pdftotext -raw " + pdf.string() + " - 2>&1").c_str(), "r")) {
+        char buffer[4096];
+        size_t read = 0;
+        while ((read = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            text.append(buffer, read);
+        pclose(pipe);
+    }
+    return text;
+}
+
+// Western texts go through the writer of the standard fonts; a page with a letter those fonts
+// lack is written again by Qt's writer, which embeds a font that has it.
+TEST(PdfPages, ATextInAnotherScriptSwitchesToTheWriterThatEmbedsFonts) {
+    EnsureGuiApplication();
+    test::TestFolder folder;
+    std::string error;
+    auto page = [](const std::string &name) {
+        return [name](CanvasPages &pages) {
+            Canvas &canvas = pages.NewPage();
+            canvas.SetFont("Arial", 50);
+            canvas.SetTransparentBackground(true);
+            canvas.Text(100, 100, "R\xC3\xA9" "cit");
+            pages.NewPage().Text(100, 100, name);
+        };
+    };
+    ASSERT_TRUE(WritePdfPages(folder / "west.pdf", 210, 297, "west", page("Bourdon"), error));
+    ASSERT_TRUE(WritePdfPages(folder / "east.pdf", 210, 297, "east", page("G\xC5\x82os"), error));
+    EXPECT_NE(folder.Read("west.pdf").find("/BaseFont /Helvetica"), std::string::npos);
+    EXPECT_EQ(folder.Read("east.pdf").find("/BaseFont /Helvetica"), std::string::npos);
+    EXPECT_EQ(PdfText(folder / "west.pdf"), "R\xC3\xA9" "cit\n\fBourdon\n\f");
+    EXPECT_EQ(PdfText(folder / "east.pdf"), "R\xC3\xA9" "cit\n\fG\xC5\x82os\n\f");
+
+    EXPECT_FALSE(WritePdfPages(folder / "missing" / "b.pdf", 210, 297, "b", page("x"), error));
+    EXPECT_NE(error.find("missing"), std::string::npos) << error;
 }
 
 } // namespace
