@@ -114,7 +114,7 @@ void BM_Report(benchmark::State &state) {
 }
 BENCHMARK(BM_Report)->Unit(benchmark::kMillisecond);
 
-// The same pages written from a chest checked once: what Qt's PDF writer and the report's drawing
+// The same pages written from a chest checked once: what the PDF writer and the report's drawing
 // cost without the checker.
 void BM_ReportPdf(benchmark::State &state) {
     EnsureGuiApplication();
@@ -140,7 +140,7 @@ public:
 };
 
 // The report's pages laid out and drawn (every sheet, table and finding) without writing them:
-// what BM_Report spends outside the checker and Qt's PDF writer.
+// what BM_Report spends outside the checker and the PDF writer.
 void BM_ReportDrawing(benchmark::State &state) {
     const CheckResult checked = CheckChest(CheckSource{"plein.dat", Shared().text}, nullptr,
                                            WorkFolder::Both(Shared().folder), CheckOptions{});
