@@ -93,16 +93,22 @@ TEST(ReportCli, WritesASelectablePdfAndKeepsAnOldOneOnFailure) {
                                    " --paper a4 --date 2026-12-08");
     ASSERT_EQ(written.status, 0);
     EXPECT_EQ(folder.Read("pedale.pdf").substr(0, 5), "%PDF-");
-    FILE *pipe = popen(("pdftotext " + pdf + " - 2>/dev/null").c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string words;
-    char buffer[4096];
-    size_t count;
-    while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        words.append(buffer, count);
-    pclose(pipe);
+    auto output = [](const std::string &command) {
+        std::string text;
+        if (FILE *pipe = popen((command + " 2>&1").c_str(), "r")) {
+            char buffer[4096];
+            size_t count;
+            while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+                text.append(buffer, count);
+            pclose(pipe);
+        }
+        return text;
+    };
+    const std::string words = output("pdftotext " + pdf + " -");
     for (const char *expected : {"Soubasse16", "Cut list", "Scale 1:10", "2026-12-08"})
         EXPECT_NE(words.find(expected), std::string::npos) << expected;
+    const std::string checked = output("qpdf --check " + pdf);
+    EXPECT_NE(checked.find("No syntax or stream encoding errors"), std::string::npos) << checked;
 
     folder.Write("old.pdf", "old");
     const auto failed = test::Cli("report " + test::Example("pedale.dat") + " -o " +

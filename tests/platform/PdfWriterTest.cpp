@@ -1,5 +1,5 @@
-// The PDF writer of the standard fonts, read back by poppler (pdfinfo, pdftotext, pdftoppm) and by
-// its own cross-reference table.
+// The PDF writer of the standard fonts, read back by poppler (pdfinfo, pdftotext, pdftoppm), by
+// qpdf and by its own cross-reference table.
 #include "platform/pdf/PdfCanvas.h"
 #include "platform/pdf/StandardFontPdf.h"
 #include "platform/pdf/WinAnsiText.h"
@@ -113,6 +113,10 @@ TEST(PdfWriter, CrossReferencePointsAtEveryObjectAndPopplerReadsThePages) {
     EXPECT_NE(info.find("1190.55 x 841.89 pts (A3)"), std::string::npos) << info;
     EXPECT_NE(info.find("Title:           Report: R\xC3\xA9" "cit (8')\n"), std::string::npos) << info;
     EXPECT_EQ(info.find("rror"), std::string::npos) << info;
+    // qpdf checks the syntax and decodes every stream.
+    const std::string checked = Output("qpdf --check " + path.string() + " 2>&1; echo exit $?");
+    EXPECT_NE(checked.find("No syntax or stream encoding errors"), std::string::npos) << checked;
+    EXPECT_NE(checked.find("exit 0\n"), std::string::npos) << checked;
     EXPECT_EQ(Output("pdftotext " + path.string() + " - 2>&1"), "page 1\n\n\fpage 2\n\n\fpage 3\n\n\f");
 }
 
