@@ -47,9 +47,9 @@ struct Rendered {
     }
 };
 
-Rendered Render(const std::filesystem::path &pdf, int dpi) {
-    const std::string ppm = Output("pdftoppm -r " + std::to_string(dpi) + " -singlefile -f 1 " +
-                                pdf.string() + " 2>&1");
+Rendered Render(const std::filesystem::path &pdf, int dpi, int pageNumber = 1) {
+    const std::string ppm = Output("pdftoppm -r " + std::to_string(dpi) + " -singlefile -f " +
+                                   std::to_string(pageNumber) + " " + pdf.string() + " 2>&1");
     Rendered page;
     int maximum = 0, consumed = 0;
     if (std::sscanf(ppm.c_str(), "P6 %d %d %d%n", &page.width, &page.height, &maximum,
@@ -205,6 +205,39 @@ TEST(PdfWriter, TextsReadBackAtTheirPlaceAndCoverOnlyWhenOpaque) {
     const Rendered page = Render(path, 254);
     EXPECT_TRUE(IsWhite(page.At(103, 560)));
     EXPECT_FALSE(IsWhite(page.At(603, 560)));
+}
+
+// A plate names its holes by size: each size of circle is written once, and every page that draws
+// it (pages share their resources) shows it in its own place, in the pen of the moment.
+TEST(PdfWriter, EachSizeOfCircleIsWrittenOnceAndDrawnOnEveryPage) {
+    const std::string pdf = MakePdf(100, 80, "circles", [](CanvasPages &pages) {
+        for (int p = 0; p < 2; ++p) {
+            Canvas &page = pages.NewPage();
+            page.SetPen(Rgb{0, 0, 0}, 6);
+            for (int i = 0; i < 9; ++i)
+                page.Ellipse(50 + 100 * i, 100, 130 + 100 * i, 180);
+            page.SetPen(Rgb{255, 0, 0}, 6);
+            page.Ellipse(100 + 300 * p, 400, 301 + 300 * p, 600); // 201 x 200
+        }
+    });
+    size_t forms = 0;
+    for (size_t at = pdf.find("/Subtype /Form"); at != std::string::npos;
+         at = pdf.find("/Subtype /Form", at + 1))
+        ++forms;
+    EXPECT_EQ(forms, 2u);
+    test::TestFolder folder;
+    const auto path = folder.Write("circles.pdf", pdf);
+    for (int p = 1; p <= 2; ++p) {
+        const Rendered page = Render(path, 254, p);
+        ASSERT_EQ(page.width, 1000);
+        EXPECT_LT(page.At(850, 140).r, 60) << "page " << p; // the last small circle's left side
+        EXPECT_TRUE(IsWhite(page.At(890, 140))) << "page " << p;
+        const int left = 100 + 300 * (p - 1);
+        EXPECT_GT(page.At(left, 500).r, 200) << "page " << p;
+        EXPECT_LT(page.At(left, 500).g, 60) << "page " << p;
+        EXPECT_GT(page.At(left + 201, 500).r, 200) << "page " << p;
+        EXPECT_TRUE(IsWhite(page.At(left + 100, 500))) << "page " << p;
+    }
 }
 
 TEST(PdfWriter, ATextBeyondTheStandardFontsIsReportedNotWrittenWrong) {

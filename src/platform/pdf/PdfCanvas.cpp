@@ -10,9 +10,6 @@
 namespace ventrel {
 namespace {
 
-// The cubic Bézier that follows a quarter circle most closely (its control points' distance).
-constexpr double kQuarterCircle = 0.5522847498;
-
 struct FontMetrics {
     const char *name;   // the resource name in the page's fonts
     double ascent;      // from the top of the line to the baseline, in ems
@@ -33,17 +30,15 @@ void Normalise(int &left, int &top, int &right, int &bottom) {
         std::swap(top, bottom);
 }
 
-long RoundToTenths(double value) {
-    return std::lround(value * 10);
-}
-
 } // namespace
 
-PdfCanvas::PdfCanvas(double heightPt, double pointsPerUnit) {
+PdfCanvas::PdfCanvas(PdfDocument &document, double heightPt, double pointsPerUnit)
+    : m_document(document) {
     // The page's units with y growing downwards, as on the screen.
     char start[96];
     std::snprintf(start, sizeof start, "%.6f 0 0 %.6f 0 %.4f cm\n2 M\n", pointsPerUnit,
                   -pointsPerUnit, heightPt);
+    m_content.reserve(256 * 1024); // a plate sheet's content is of this order
     m_content = start;
 }
 
@@ -127,29 +122,14 @@ void PdfCanvas::Ellipse(int left, int top, int right, int bottom) {
     if (left == right && top == bottom)
         return;
     StrokeWith(m_penColour, m_penWidth);
-    const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
-    const double rx = (right - left) / 2.0, ry = (bottom - top) / 2.0;
-    const double kx = rx * kQuarterCircle, ky = ry * kQuarterCircle;
-    auto point = [&](double x, double y) {
-        Tenths(RoundToTenths(x));
-        Tenths(RoundToTenths(y));
-    };
-    point(cx + rx, cy);
-    m_content += "m\n";
-    // Four quarters, each from one end of an axis to the next, turning the same way.
-    const double corners[4][6] = {{cx + rx, cy + ky, cx + kx, cy + ry, cx, cy + ry},
-                                  {cx - kx, cy + ry, cx - rx, cy + ky, cx - rx, cy},
-                                  {cx - rx, cy - ky, cx - kx, cy - ry, cx, cy - ry},
-                                  {cx + kx, cy - ry, cx + rx, cy - ky, cx + rx, cy}};
-    for (const auto &quarter : corners) {
-        point(quarter[0], quarter[1]);
-        point(quarter[2], quarter[3]);
-        point(quarter[4], quarter[5]);
-        m_content += "c\n";
-    }
-    m_content += "h\n";
-    m_pathOpen = true;
-    m_pathEndKnown = false; // a following line starts a piece of its own
+    EndPath();
+    // The document's shape of this size, moved to the centre.
+    m_content += "q 1 0 0 1 ";
+    Tenths(5L * left + 5L * right);
+    Tenths(5L * top + 5L * bottom);
+    m_content += "cm ";
+    m_content += m_document.EllipseShape(right - left, bottom - top);
+    m_content += " Do Q\n";
 }
 
 void PdfCanvas::FrameRect(int left, int top, int right, int bottom) {
@@ -291,8 +271,7 @@ void PdfCanvas::Image(int x, int y, int width, int height, const std::uint8_t *p
     Number(-height);
     Number(x);
     Number(y + height);
-    m_content += "cm /Im" + std::to_string(m_pictures.size()) + " Do Q\n";
-    m_pictures.push_back(std::move(picture));
+    m_content += "cm " + m_document.AddPicture(picture) + " Do Q\n";
 }
 
 std::string PdfCanvas::TakeContent() {

@@ -8,14 +8,14 @@
 #include "platform/Canvas.h"
 
 #include <string>
-#include <vector>
 
 namespace ventrel {
 
 class PdfCanvas : public Canvas {
 public:
-    // A page `heightPt` points high whose unit is `pointsPerUnit` points.
-    PdfCanvas(double heightPt, double pointsPerUnit);
+    // A page of the document, `heightPt` points high, whose unit is `pointsPerUnit` points. The
+    // document keeps the pictures and shapes that the page's content names.
+    PdfCanvas(PdfDocument &document, double heightPt, double pointsPerUnit);
 
     void SetPen(Rgb colour, int width) override;
     void SetBrush(Rgb colour) override;
@@ -34,7 +34,6 @@ public:
 
     // The page's content, finished; the canvas is not drawn on afterwards.
     std::string TakeContent();
-    const std::vector<PdfPicture> &Pictures() const { return m_pictures; }
     // True once a text had a character that the standard fonts cannot show (it was left out).
     bool TextBeyondStandardFonts() const { return m_textBeyondFonts; }
 
@@ -50,8 +49,8 @@ private:
     void Tenths(long tenths);
     void ColourOperator(Rgb colour, const char *op);
 
+    PdfDocument &m_document;
     std::string m_content;
-    std::vector<PdfPicture> m_pictures;
 
     Rgb m_penColour{0, 0, 0};
     int m_penWidth = 0;
@@ -67,7 +66,7 @@ private:
     int m_textFont = -1;
     int m_textSize = -1;
 
-    // Lines and circles of one pen gather into one path, stroked when anything else is drawn.
+    // Lines of one pen gather into one path, stroked when anything else is drawn.
     bool m_pathOpen = false;
     bool m_pathEndKnown = false;
     int m_x = 0, m_y = 0;         // the current point of MoveTo and LineTo

@@ -3,6 +3,7 @@
 
 #include <zlib.h>
 
+#include <cmath>
 #include <cstdio>
 
 namespace ventrel {
@@ -13,7 +14,11 @@ constexpr int kPageTree = 2;
 constexpr int kInformation = 3;
 constexpr int kHelvetica = 4;
 constexpr int kTimesRoman = 5;
-constexpr int kFixedObjects = 5;
+constexpr int kResources = 6; // shared by every page
+constexpr int kFixedObjects = 6;
+
+// The cubic Bézier that follows a quarter circle most closely (its control points' distance).
+constexpr double kQuarterCircle = 0.5522847498;
 
 // Streams are compressed for speed rather than for the last percent of size: a full plate has
 // megabytes of drawing, and the default level costs several times more for a few percent.
@@ -27,6 +32,17 @@ bool Deflate(const std::string &data, std::string &packed) {
         return false;
     packed.resize(size);
     return true;
+}
+
+// A length to a tenth, without a trailing ".0".
+std::string Tenths(double value) {
+    const long tenths = std::lround(value * 10);
+    std::string text = std::to_string(tenths / 10);
+    if (tenths < 0 && tenths > -10)
+        text = "-" + text;
+    if (tenths % 10 != 0)
+        text += "." + std::to_string(std::labs(tenths % 10));
+    return text;
 }
 
 std::string Points(double value) {
@@ -108,31 +124,61 @@ void PdfDocument::WriteStream(int number, const std::string &dictionary, const s
     m_file += "\nendstream\nendobj\n";
 }
 
-void PdfDocument::AddPage(const std::string &content, const std::vector<PdfPicture> &pictures) {
+std::string PdfDocument::AddPicture(const PdfPicture &picture) {
+    const int object = NewObject();
+    WriteStream(object,
+                "/Type /XObject /Subtype /Image /Width " + std::to_string(picture.width) +
+                    " /Height " + std::to_string(picture.height) +
+                    " /ColorSpace /DeviceRGB /BitsPerComponent 8",
+                picture.rgb);
+    const std::string name = "/Im" + std::to_string(m_pictureCount++);
+    m_resourceNames += " " + name + " " + std::to_string(object) + " 0 R";
+    return name;
+}
+
+std::string PdfDocument::EllipseShape(int width, int height) {
+    const auto found = m_ellipses.find({width, height});
+    if (found != m_ellipses.end())
+        return found->second;
+    // Four quarters from the right end of the horizontal axis, turning the same way, to a tenth
+    // of a unit (the form is drawn in the page's units, so that the pen keeps its width).
+    const double rx = width / 2.0, ry = height / 2.0;
+    const double kx = rx * kQuarterCircle, ky = ry * kQuarterCircle;
+    const double points[13][2] = {{rx, 0},  {rx, ky},   {kx, ry},   {0, ry},  {-kx, ry},
+                                  {-rx, ky}, {-rx, 0},  {-rx, -ky}, {-kx, -ry}, {0, -ry},
+                                  {kx, -ry}, {rx, -ky}, {rx, 0}};
+    std::string path;
+    for (int i = 0; i < 13; ++i) {
+        path += Tenths(points[i][0]) + " " + Tenths(points[i][1]);
+        path += i == 0 ? " m\n" : i % 3 == 0 ? " c\n" : " ";
+    }
+    path += "h S\n";
+    const int object = NewObject();
+    // The box only clips: it leaves room for any pen.
+    WriteStream(object,
+                "/Type /XObject /Subtype /Form /BBox [-1000000 -1000000 1000000 1000000]", path);
+    const std::string name = "/E" + std::to_string(m_ellipses.size());
+    m_resourceNames += " " + name + " " + std::to_string(object) + " 0 R";
+    m_ellipses.emplace(std::pair{width, height}, name);
+    return name;
+}
+
+void PdfDocument::AddPage(const std::string &content) {
     const int contentObject = NewObject();
     WriteStream(contentObject, "", content);
-    std::string pictureNames;
-    for (size_t i = 0; i < pictures.size(); ++i) {
-        const PdfPicture &picture = pictures[i];
-        const int object = NewObject();
-        WriteStream(object,
-                    "/Type /XObject /Subtype /Image /Width " + std::to_string(picture.width) +
-                        " /Height " + std::to_string(picture.height) +
-                        " /ColorSpace /DeviceRGB /BitsPerComponent 8",
-                    picture.rgb);
-        pictureNames += " /Im" + std::to_string(i) + " " + std::to_string(object) + " 0 R";
-    }
     const int page = NewObject();
     BeginObject(page);
     m_file += "<< /Type /Page /Parent 2 0 R /MediaBox " + m_mediaBox + " /Contents " +
-              std::to_string(contentObject) + " 0 R /Resources << /Font << /F1 4 0 R /F2 5 0 R >>";
-    if (!pictureNames.empty())
-        m_file += " /XObject <<" + pictureNames + " >>";
-    m_file += " >> >>\nendobj\n";
+              std::to_string(contentObject) + " 0 R /Resources 6 0 R >>\nendobj\n";
     m_pages.push_back(page);
 }
 
 std::string PdfDocument::Finish() {
+    BeginObject(kResources);
+    m_file += "<< /Font << /F1 4 0 R /F2 5 0 R >>";
+    if (!m_resourceNames.empty())
+        m_file += " /XObject <<" + m_resourceNames + " >>";
+    m_file += " >>\nendobj\n";
     BeginObject(kPageTree);
     m_file += "<< /Type /Pages /Kids [";
     for (int page : m_pages)

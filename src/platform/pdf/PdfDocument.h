@@ -2,7 +2,9 @@
 // two standard fonts they name, and the cross-reference table that lets readers find each object.
 #pragma once
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ventrel {
@@ -19,9 +21,15 @@ public:
     // Pages of width x height points; the title goes into the document's information.
     PdfDocument(double widthPt, double heightPt, const std::string &title);
 
-    // A page whose content names the fonts /F1 (Helvetica) and /F2 (Times-Roman) and the pictures
-    // /Im0, /Im1, ... in the order given.
-    void AddPage(const std::string &content, const std::vector<PdfPicture> &pictures);
+    // The name under which a page's content draws the picture (with Do).
+    std::string AddPicture(const PdfPicture &picture);
+    // The name under which a page's content strokes the outline of an ellipse of that width and
+    // height centred on the origin, in the current pen. Each size is written once in the file, so
+    // a plate of thousands of holes names a few dozen shapes.
+    std::string EllipseShape(int width, int height);
+    // A page whose content names the fonts /F1 (Helvetica) and /F2 (Times-Roman), and pictures
+    // and shapes by the names above.
+    void AddPage(const std::string &content);
 
     // The whole file; the document takes no more pages.
     std::string Finish();
@@ -35,6 +43,9 @@ private:
     std::vector<size_t> m_offsets; // by object number - 1
     std::vector<int> m_pages;
     std::string m_mediaBox;
+    std::string m_resourceNames;                  // "/Im0 7 0 R /E0 9 0 R ..."
+    std::map<std::pair<int, int>, std::string> m_ellipses; // by width and height
+    int m_pictureCount = 0;
 };
 
 } // namespace ventrel

@@ -17,7 +17,7 @@ public:
 
     Canvas &NewPage() override {
         EndPage();
-        m_page = std::make_unique<PdfCanvas>(m_heightPt, kPointsPerMm / kUnitsPerMm);
+        m_page = std::make_unique<PdfCanvas>(m_document, m_heightPt, kPointsPerMm / kUnitsPerMm);
         return *m_page;
     }
     // False when a text could not be written.
@@ -37,7 +37,7 @@ private:
             return;
         m_textBeyondFonts = m_textBeyondFonts || m_page->TextBeyondStandardFonts();
         if (!m_textBeyondFonts)
-            m_document.AddPage(m_page->TakeContent(), m_page->Pictures());
+            m_document.AddPage(m_page->TakeContent());
         m_page.reset();
     }
 
