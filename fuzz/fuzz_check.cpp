@@ -1,6 +1,9 @@
-// Fuzzing the chest checker: whatever the text, it gives findings and never fails.
+// Fuzzing the chest checker and the workshop report: whatever the text, the checker gives findings
+// and never fails, and the report of what it read is drawn and written as a whole PDF.
 #include "check/ChestCheck.h"
 #include "platform/WorkFolder.h"
+#include "platform/pdf/StandardFontPdf.h"
+#include "report/WorkshopReport.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,5 +17,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const ventrel::Finding &finding : result.findings)
         if (finding.line < 0 || finding.column < 0)
             __builtin_trap();
+
+    ventrel::ReportOptions options;
+    options.date = "2026-12-08";
+    std::string pdf;
+    const bool written = ventrel::MakeStandardFontPdf(
+        options.paper.width_mm, options.paper.height_mm, "fuzz",
+        [&](ventrel::CanvasPages &pages) {
+            ventrel::PaintWorkshopReport(result, "fuzz.dat", options, pages);
+        },
+        pdf);
+    // A text beyond the standard fonts goes to the other writer; any other outcome is a file.
+    if (written && (pdf.rfind("%PDF-1.4\n", 0) != 0 || !pdf.ends_with("%%EOF\n")))
+        __builtin_trap();
     return 0;
 }
