@@ -5,8 +5,8 @@
 
 namespace ventrel {
 
-// Pages of one size, drawn in device units of a tenth of a millimetre. Back-ends: the PDF writer of
-// the standard fonts in pdf/ (with Qt's in qtgui/ for other scripts), and recording pages for tests.
+// Pages of one size, drawn in device units of a tenth of a millimetre. Back-ends: our PDF writer
+// in pdf/ (Qt's in qtgui/ for other scripts), and recording pages for tests.
 class CanvasPages {
 public:
     static constexpr int kUnitsPerMm = 10;

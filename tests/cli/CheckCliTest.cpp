@@ -1,5 +1,6 @@
 // ventrel-cli check and report: exit statuses, compiler-style lines, the JSON document, the PDF.
 #include "CliRun.h"
+#include "ShellCommand.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -93,21 +94,10 @@ TEST(ReportCli, WritesASelectablePdfAndKeepsAnOldOneOnFailure) {
                                    " --paper a4 --date 2026-12-08");
     ASSERT_EQ(written.status, 0);
     EXPECT_EQ(folder.Read("pedale.pdf").substr(0, 5), "%PDF-");
-    auto output = [](const std::string &command) {
-        std::string text;
-        if (FILE *pipe = popen((command + " 2>&1").c_str(), "r")) {
-            char buffer[4096];
-            size_t count;
-            while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-                text.append(buffer, count);
-            pclose(pipe);
-        }
-        return text;
-    };
-    const std::string words = output("pdftotext " + pdf + " -");
+    const std::string words = test::ShellOutput("pdftotext " + pdf + " -");
     for (const char *expected : {"Soubasse16", "Cut list", "Scale 1:10", "2026-12-08"})
         EXPECT_NE(words.find(expected), std::string::npos) << expected;
-    const std::string checked = output("qpdf --check " + pdf);
+    const std::string checked = test::ShellOutput("qpdf --check " + pdf);
     EXPECT_NE(checked.find("No syntax or stream encoding errors"), std::string::npos) << checked;
 
     folder.Write("old.pdf", "old");

@@ -1,6 +1,7 @@
 // ventrel-cli export3d: the example organ as glTF and OBJ, checked by the Khronos validator and
 // by assimp; refused requests and unwritable places.
 #include "CliRun.h"
+#include "ShellCommand.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -12,26 +13,8 @@ namespace {
 
 using test::Cli;
 using test::Example;
-
-std::string Shell(const std::string &command, int &status) {
-    std::string output;
-    FILE *pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) {
-        status = -1;
-        return output;
-    }
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, n);
-    status = pclose(pipe);
-    return output;
-}
-
-bool OnPath(const std::string &program) {
-    int status = 0;
-    Shell("command -v " + program, status);
-    return status == 0;
-}
+using test::OnPath;
+using test::ShellOutput;
 
 // "N" of "NAME:   N" in `assimp info`'s summary.
 int AssimpCount(const std::string &info, const std::string &name) {
@@ -62,9 +45,9 @@ TEST(CliExport3D, TheExampleOrganPassesTheValidatorAndReadsTheSameInAssimp) {
             << "the glTF validator is not in " << validator << ": run ./scripts/install-deps";
         int status = 0;
         const std::string report =
-            Shell("node " + std::string(VENTREL_SOURCE_DIR) + "/tests/export3d/validate.mjs " +
-                      validator + " " + glb.string(),
-                  status);
+            ShellOutput("node " + std::string(VENTREL_SOURCE_DIR) +
+                            "/tests/export3d/validate.mjs " + validator + " " + glb.string(),
+                        &status);
         EXPECT_EQ(status, 0) << report;
         EXPECT_NE(report.find("errors 0 warnings 0 "), std::string::npos) << report;
     } else {
@@ -73,9 +56,9 @@ TEST(CliExport3D, TheExampleOrganPassesTheValidatorAndReadsTheSameInAssimp) {
 
     if (OnPath("assimp")) {
         int status = 0;
-        const std::string fromGlb = Shell("assimp info " + glb.string(), status);
+        const std::string fromGlb = ShellOutput("assimp info " + glb.string(), &status);
         ASSERT_EQ(status, 0) << fromGlb;
-        const std::string fromObj = Shell("assimp info " + obj.string(), status);
+        const std::string fromObj = ShellOutput("assimp info " + obj.string(), &status);
         ASSERT_EQ(status, 0) << fromObj;
         EXPECT_EQ(AssimpCount(fromGlb, "Nodes"), objects + 1); // and the root
         for (const char *count : {"Nodes", "Meshes", "Faces"}) {

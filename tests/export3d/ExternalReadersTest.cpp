@@ -1,6 +1,7 @@
 // The exported files through readers of other people: the Khronos glTF validator and assimp.
 #include "TestScene.h"
 
+#include "ShellCommand.h"
 #include "TestFolder.h"
 
 #include "export3d/Export3D.h"
@@ -16,28 +17,9 @@
 namespace ventrel {
 namespace {
 
+using test::OnPath;
+using test::ShellOutput;
 using test::TestFolder;
-
-// What a shell command printed on its output, and its exit status.
-std::string RunCommand(const std::string &command, int &status) {
-    std::string output;
-    FILE *pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) {
-        status = -1;
-        return output;
-    }
-    std::array<char, 4096> buffer;
-    for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-        output.append(buffer.data(), n);
-    status = pclose(pipe);
-    return output;
-}
-
-bool OnPath(const std::string &program) {
-    int status = 0;
-    RunCommand("command -v " + program, status);
-    return status == 0;
-}
 
 std::string Quoted(const std::filesystem::path &path) {
     return "'" + path.string() + "'";
@@ -66,10 +48,10 @@ TEST_F(ExternalReaders, KhronosValidatorFindsNoErrorNorWarning) {
     for (const char *name : {"organ.glb", "organ.gltf"}) {
         Export(name);
         int status = 0;
-        const std::string report =
-            RunCommand("node " + Quoted(std::filesystem::path(VENTREL_TEST_DATA) / "validate.mjs") +
-                           " " + Quoted(validator) + " " + Quoted(folder / name),
-                       status);
+        const std::string report = ShellOutput(
+            "node " + Quoted(std::filesystem::path(VENTREL_TEST_DATA) / "validate.mjs") + " " +
+                Quoted(validator) + " " + Quoted(folder / name),
+            &status);
         EXPECT_EQ(status, 0) << report;
         EXPECT_NE(report.find("errors 0 warnings 0 "), std::string::npos) << name << "\n" << report;
         // Four objects, one material each: four draws of 12 + 12 + 8 triangles ... as exported.
@@ -110,9 +92,9 @@ TEST_F(ExternalReaders, AssimpReadsTheSameObjectsAndPointsFromTheBinaryAndTheObj
     Export("organ.glb");
     Export("organ.obj");
     int status = 0;
-    const std::string glb = RunCommand("assimp info " + Quoted(folder / "organ.glb"), status);
+    const std::string glb = ShellOutput("assimp info " + Quoted(folder / "organ.glb"), &status);
     ASSERT_EQ(status, 0) << glb;
-    const std::string obj = RunCommand("assimp info " + Quoted(folder / "organ.obj"), status);
+    const std::string obj = ShellOutput("assimp info " + Quoted(folder / "organ.obj"), &status);
     ASSERT_EQ(status, 0) << obj;
     const auto fromGlb = AssimpCounts(glb), fromObj = AssimpCounts(obj);
     ASSERT_TRUE(fromGlb.count("Meshes") && fromGlb.count("Vertices") && fromGlb.count("Faces"))

@@ -4,6 +4,7 @@
 #include "platform/pdf/StandardFontPdf.h"
 #include "platform/pdf/WinAnsiText.h"
 
+#include "ShellCommand.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,18 +16,7 @@
 namespace ventrel {
 namespace {
 
-std::string Output(const std::string &command) {
-    std::string output;
-    FILE *pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return output;
-    char buffer[4096];
-    size_t read = 0;
-    while ((read = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        output.append(buffer, read);
-    pclose(pipe);
-    return output;
-}
+using test::ShellOutput;
 
 std::string MakePdf(int widthMm, int heightMm, const std::string &title,
                     const std::function<void(CanvasPages &)> &paint) {
@@ -40,23 +30,24 @@ struct Rendered {
     int width = 0, height = 0;
     std::string rgb;
     Rgb At(int x, int y) const {
-        const size_t i = (static_cast<size_t>(y) * static_cast<size_t>(width) +
-                          static_cast<size_t>(x)) * 3;
+        const size_t i =
+            (static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)) * 3;
         return {static_cast<std::uint8_t>(rgb[i]), static_cast<std::uint8_t>(rgb[i + 1]),
                 static_cast<std::uint8_t>(rgb[i + 2])};
     }
 };
 
 Rendered Render(const std::filesystem::path &pdf, int dpi, int pageNumber = 1) {
-    const std::string ppm = Output("pdftoppm -r " + std::to_string(dpi) + " -singlefile -f " +
-                                   std::to_string(pageNumber) + " " + pdf.string() + " 2>&1");
+    const std::string ppm = ShellOutput("pdftoppm -r " + std::to_string(dpi) + " -singlefile -f " +
+                                        std::to_string(pageNumber) + " " + pdf.string());
     Rendered page;
     int maximum = 0, consumed = 0;
-    if (std::sscanf(ppm.c_str(), "P6 %d %d %d%n", &page.width, &page.height, &maximum,
-                    &consumed) == 3) {
+    if (std::sscanf(ppm.c_str(), "P6 %d %d %d%n", &page.width, &page.height, &maximum, &consumed) ==
+        3) {
         page.rgb = ppm.substr(static_cast<size_t>(consumed) + 1);
     }
-    EXPECT_EQ(page.rgb.size(), static_cast<size_t>(page.width) * page.height * 3) << ppm.substr(0, 200);
+    EXPECT_EQ(page.rgb.size(), static_cast<size_t>(page.width) * page.height * 3)
+        << ppm.substr(0, 200);
     return page;
 }
 
@@ -66,13 +57,19 @@ bool IsWhite(Rgb c) {
 
 TEST(WinAnsiText, WesternTextIsRecodedAndOtherScriptsAreRefused) {
     EXPECT_EQ(ToWinAnsi("Bourdon 8'"), "Bourdon 8'");
-    EXPECT_EQ(ToWinAnsi("R\xC3\xA9" "cit"), "R\xE9" "cit");       // UTF-8
-    EXPECT_EQ(ToWinAnsi("R\xE9" "cit"), "R\xE9" "cit");            // Latin-1
+    EXPECT_EQ(ToWinAnsi("R\xC3\xA9"
+                        "cit"),
+              "R\xE9"
+              "cit"); // UTF-8
+    EXPECT_EQ(ToWinAnsi("R\xE9"
+                        "cit"),
+              "R\xE9"
+              "cit");                                                             // Latin-1
     EXPECT_EQ(ToWinAnsi("\xE2\x82\xAC \xE2\x80\x99 \xC5\x93"), "\x80 \x92 \x9C"); // € ’ œ
-    EXPECT_EQ(ToWinAnsi("\xC3"), "\xC3");                          // cut short: Latin-1
-    EXPECT_EQ(ToWinAnsi("\xC0\xAF"), "\xC0\xAF");                  // overlong: Latin-1
-    EXPECT_EQ(ToWinAnsi("G\xC5\x82os"), std::nullopt);             // ł
-    EXPECT_EQ(ToWinAnsi("\xE5\xA3\xB0"), std::nullopt);            // 声
+    EXPECT_EQ(ToWinAnsi("\xC3"), "\xC3");               // cut short: Latin-1
+    EXPECT_EQ(ToWinAnsi("\xC0\xAF"), "\xC0\xAF");       // overlong: Latin-1
+    EXPECT_EQ(ToWinAnsi("G\xC5\x82os"), std::nullopt);  // ł
+    EXPECT_EQ(ToWinAnsi("\xE5\xA3\xB0"), std::nullopt); // 声
     EXPECT_EQ(ToWinAnsi("tab\there"), std::nullopt);
     EXPECT_EQ(ToWinAnsi("\x85"), std::nullopt); // a C1 control in Latin-1
     EXPECT_EQ(ToWinAnsi(""), "");
@@ -81,14 +78,17 @@ TEST(WinAnsiText, WesternTextIsRecodedAndOtherScriptsAreRefused) {
 // Every object the cross-reference table names begins where it says; readers that trust the
 // table (as most do) find nothing otherwise.
 TEST(PdfWriter, CrossReferencePointsAtEveryObjectAndPopplerReadsThePages) {
-    const std::string pdf = MakePdf(420, 297, "Report: R\xC3\xA9" "cit (8')", [](CanvasPages &pages) {
-        for (int p = 0; p < 3; ++p) {
-            Canvas &page = pages.NewPage();
-            page.SetPen(Rgb{0, 0, 0}, 1);
-            page.Ellipse(100, 100, 300, 300);
-            page.Text(100, 400, "page " + std::to_string(p + 1));
-        }
-    });
+    const std::string pdf = MakePdf(420, 297,
+                                    "Report: R\xC3\xA9"
+                                    "cit (8')",
+                                    [](CanvasPages &pages) {
+                                        for (int p = 0; p < 3; ++p) {
+                                            Canvas &page = pages.NewPage();
+                                            page.SetPen(Rgb{0, 0, 0}, 1);
+                                            page.Ellipse(100, 100, 300, 300);
+                                            page.Text(100, 400, "page " + std::to_string(p + 1));
+                                        }
+                                    });
     const size_t startxref = pdf.rfind("startxref\n");
     ASSERT_NE(startxref, std::string::npos);
     const size_t table = std::stoul(pdf.substr(startxref + 10));
@@ -98,7 +98,8 @@ TEST(PdfWriter, CrossReferencePointsAtEveryObjectAndPopplerReadsThePages) {
     EXPECT_EQ(first, 0);
     const size_t entries = pdf.find('\n', table + 5) + 1;
     for (int object = 1; object < count; ++object) {
-        const size_t offset = std::stoul(pdf.substr(entries + 20 * static_cast<size_t>(object), 10));
+        const size_t offset =
+            std::stoul(pdf.substr(entries + 20 * static_cast<size_t>(object), 10));
         EXPECT_EQ(pdf.compare(offset, std::to_string(object).size() + 6,
                               std::to_string(object) + " 0 obj"),
                   0)
@@ -108,22 +109,27 @@ TEST(PdfWriter, CrossReferencePointsAtEveryObjectAndPopplerReadsThePages) {
 
     test::TestFolder folder;
     const auto path = folder.Write("three.pdf", pdf);
-    const std::string info = Output("pdfinfo " + path.string() + " 2>&1");
+    const std::string info = ShellOutput("pdfinfo " + path.string());
     EXPECT_NE(info.find("Pages:           3\n"), std::string::npos) << info;
     EXPECT_NE(info.find("1190.55 x 841.89 pts (A3)"), std::string::npos) << info;
-    EXPECT_NE(info.find("Title:           Report: R\xC3\xA9" "cit (8')\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("Title:           Report: R\xC3\xA9"
+                        "cit (8')\n"),
+              std::string::npos)
+        << info;
     EXPECT_EQ(info.find("rror"), std::string::npos) << info;
     // qpdf checks the syntax and decodes every stream.
-    const std::string checked = Output("qpdf --check " + path.string() + " 2>&1; echo exit $?");
+    int status = -1;
+    const std::string checked = ShellOutput("qpdf --check " + path.string(), &status);
     EXPECT_NE(checked.find("No syntax or stream encoding errors"), std::string::npos) << checked;
-    EXPECT_NE(checked.find("exit 0\n"), std::string::npos) << checked;
-    EXPECT_EQ(Output("pdftotext " + path.string() + " - 2>&1"), "page 1\n\n\fpage 2\n\n\fpage 3\n\n\f");
+    EXPECT_EQ(status, 0) << checked;
+    EXPECT_EQ(ShellOutput("pdftotext " + path.string() + " -"),
+              "page 1\n\n\fpage 2\n\n\fpage 3\n\n\f");
 }
 
 TEST(PdfWriter, PagesWithNothingDrawnStillMakeAPdfOfOnePage) {
     const std::string pdf = MakePdf(210, 297, "empty", [](CanvasPages &) {});
     test::TestFolder folder;
-    const std::string info = Output("pdfinfo " + folder.Write("empty.pdf", pdf).string() + " 2>&1");
+    const std::string info = ShellOutput("pdfinfo " + folder.Write("empty.pdf", pdf).string());
     EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
 }
 
@@ -175,7 +181,8 @@ TEST(PdfWriter, ShapesAndPicturesLandWhereTheUnitsSayTheRightWayUp) {
 // A text is placed by the top left of its line, reads back as it was given, whatever it holds,
 // and hides what lies under it only when the background is opaque.
 TEST(PdfWriter, TextsReadBackAtTheirPlaceAndCoverOnlyWhenOpaque) {
-    const std::string odd = "Flûte (8') \\ R\xC3\xA9" "cit \xE2\x80\x94 5 \xE2\x82\xAC";
+    const std::string odd = "Flûte (8') \\ R\xC3\xA9"
+                            "cit \xE2\x80\x94 5 \xE2\x82\xAC";
     const std::string pdf = MakePdf(100, 80, "texts", [&](CanvasPages &pages) {
         Canvas &page = pages.NewPage();
         page.SetFont("Arial", 40);
@@ -191,13 +198,13 @@ TEST(PdfWriter, TextsReadBackAtTheirPlaceAndCoverOnlyWhenOpaque) {
     });
     test::TestFolder folder;
     const auto path = folder.Write("texts.pdf", pdf);
-    const std::string text = Output("pdftotext -raw " + path.string() + " - 2>&1");
+    const std::string text = ShellOutput("pdftotext -raw " + path.string() + " -");
     EXPECT_EQ(text.substr(0, text.find('\n')), "Flûte (8') \\ Récit — 5 €");
     // The top of the line at 10 mm: poppler's box of the words starts there (in points).
-    const std::string boxes = Output("pdftotext -bbox " + path.string() + " - 2>&1");
+    const std::string boxes = ShellOutput("pdftotext -bbox " + path.string() + " -");
     std::smatch word;
-    ASSERT_TRUE(std::regex_search(boxes, word,
-                                  std::regex("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>Fl")))
+    ASSERT_TRUE(
+        std::regex_search(boxes, word, std::regex("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>Fl")))
         << boxes;
     EXPECT_NEAR(std::stod(word[1]) * 25.4 / 72, 10.0, 0.3);
     EXPECT_NEAR(std::stod(word[2]) * 25.4 / 72, 10.0, 1.0);
@@ -242,9 +249,9 @@ TEST(PdfWriter, EachSizeOfCircleIsWrittenOnceAndDrawnOnEveryPage) {
 
 TEST(PdfWriter, ATextBeyondTheStandardFontsIsReportedNotWrittenWrong) {
     std::string bytes = "untouched";
-    EXPECT_FALSE(MakeStandardFontPdf(210, 297, "x", [](CanvasPages &pages) {
-        pages.NewPage().Text(0, 0, "G\xC5\x82os");
-    }, bytes));
+    EXPECT_FALSE(MakeStandardFontPdf(
+        210, 297, "x", [](CanvasPages &pages) { pages.NewPage().Text(0, 0, "G\xC5\x82os"); },
+        bytes));
     EXPECT_EQ(bytes, "untouched");
 }
 

@@ -1,5 +1,6 @@
 // The QPainter canvas draws the view's primitives into PNG, PDF and SVG files.
 #include "platform/qtgui/PictureFile.h"
+#include "ShellCommand.h"
 #include "TestFolder.h"
 #include "platform/qtgui/GuiApplication.h"
 #include "platform/qtgui/PainterCanvas.h"
@@ -8,8 +9,6 @@
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
-
-#include <cstdio>
 
 namespace ventrel {
 namespace {
@@ -93,15 +92,7 @@ TEST(PictureFile, WritesEachKindAndRefusesAnUnwritableFolder) {
 }
 
 std::string PdfText(const std::filesystem::path &pdf) {
-    std::string text;
-    if (FILE *pipe = popen(("pdftotext -raw " + pdf.string() + " - 2>&1").c_str(), "r")) {
-        char buffer[4096];
-        size_t read = 0;
-        while ((read = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            text.append(buffer, read);
-        pclose(pipe);
-    }
-    return text;
+    return test::ShellOutput("pdftotext -raw " + pdf.string() + " -");
 }
 
 // Western texts go through the writer of the standard fonts; a page with a letter those fonts
@@ -115,7 +106,9 @@ TEST(PdfPages, ATextInAnotherScriptSwitchesToTheWriterThatEmbedsFonts) {
             Canvas &canvas = pages.NewPage();
             canvas.SetFont("Arial", 50);
             canvas.SetTransparentBackground(true);
-            canvas.Text(100, 100, "R\xC3\xA9" "cit");
+            canvas.Text(100, 100,
+                        "R\xC3\xA9"
+                        "cit");
             pages.NewPage().Text(100, 100, name);
         };
     };
@@ -123,8 +116,10 @@ TEST(PdfPages, ATextInAnotherScriptSwitchesToTheWriterThatEmbedsFonts) {
     ASSERT_TRUE(WritePdfPages(folder / "east.pdf", 210, 297, "east", page("G\xC5\x82os"), error));
     EXPECT_NE(folder.Read("west.pdf").find("/BaseFont /Helvetica"), std::string::npos);
     EXPECT_EQ(folder.Read("east.pdf").find("/BaseFont /Helvetica"), std::string::npos);
-    EXPECT_EQ(PdfText(folder / "west.pdf"), "R\xC3\xA9" "cit\n\fBourdon\n\f");
-    EXPECT_EQ(PdfText(folder / "east.pdf"), "R\xC3\xA9" "cit\n\fG\xC5\x82os\n\f");
+    EXPECT_EQ(PdfText(folder / "west.pdf"), "R\xC3\xA9"
+                                            "cit\n\fBourdon\n\f");
+    EXPECT_EQ(PdfText(folder / "east.pdf"), "R\xC3\xA9"
+                                            "cit\n\fG\xC5\x82os\n\f");
 
     EXPECT_FALSE(WritePdfPages(folder / "missing" / "b.pdf", 210, 297, "b", page("x"), error));
     EXPECT_NE(error.find("missing"), std::string::npos) << error;

@@ -11,9 +11,9 @@ namespace ventrel {
 namespace {
 
 struct FontMetrics {
-    const char *name;   // the resource name in the page's fonts
-    double ascent;      // from the top of the line to the baseline, in ems
-    double lineHeight;  // ascent and descent
+    const char *name;  // the resource name in the page's fonts
+    double ascent;     // from the top of the line to the baseline, in ems
+    double lineHeight; // ascent and descent
 };
 
 // The line boxes of Arial and Times New Roman, whose metrics these standard fonts share.

@@ -93,8 +93,8 @@ PdfDocument::PdfDocument(double widthPt, double heightPt, const std::string &tit
     // The comment of high bytes tells transfer programs that the file is binary.
     m_file = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
     BeginObject(kInformation);
-    m_file += "<< /Title " + TextString(title) +
-              " /Creator (Ventrel) /Producer (Ventrel) >>\nendobj\n";
+    m_file +=
+        "<< /Title " + TextString(title) + " /Creator (Ventrel) /Producer (Ventrel) >>\nendobj\n";
     BeginObject(kHelvetica);
     m_file += "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding "
               ">>\nendobj\n";
@@ -144,7 +144,7 @@ std::string PdfDocument::EllipseShape(int width, int height) {
     // of a unit (the form is drawn in the page's units, so that the pen keeps its width).
     const double rx = width / 2.0, ry = height / 2.0;
     const double kx = rx * kQuarterCircle, ky = ry * kQuarterCircle;
-    const double points[13][2] = {{rx, 0},  {rx, ky},   {kx, ry},   {0, ry},  {-kx, ry},
+    const double points[13][2] = {{rx, 0},   {rx, ky},  {kx, ry},   {0, ry},    {-kx, ry},
                                   {-rx, ky}, {-rx, 0},  {-rx, -ky}, {-kx, -ry}, {0, -ry},
                                   {kx, -ry}, {rx, -ky}, {rx, 0}};
     std::string path;
@@ -155,8 +155,8 @@ std::string PdfDocument::EllipseShape(int width, int height) {
     path += "h S\n";
     const int object = NewObject();
     // The box only clips: it leaves room for any pen.
-    WriteStream(object,
-                "/Type /XObject /Subtype /Form /BBox [-1000000 -1000000 1000000 1000000]", path);
+    WriteStream(object, "/Type /XObject /Subtype /Form /BBox [-1000000 -1000000 1000000 1000000]",
+                path);
     const std::string name = "/E" + std::to_string(m_ellipses.size());
     m_resourceNames += " " + name + " " + std::to_string(object) + " 0 R";
     m_ellipses.emplace(std::pair{width, height}, name);

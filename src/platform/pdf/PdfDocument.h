@@ -43,7 +43,7 @@ private:
     std::vector<size_t> m_offsets; // by object number - 1
     std::vector<int> m_pages;
     std::string m_mediaBox;
-    std::string m_resourceNames;                  // "/Im0 7 0 R /E0 9 0 R ..."
+    std::string m_resourceNames;                           // "/Im0 7 0 R /E0 9 0 R ..."
     std::map<std::pair<int, int>, std::string> m_ellipses; // by width and height
     int m_pictureCount = 0;
 };
