@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace ventrel {
 
@@ -10,6 +11,15 @@ struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
     friend bool operator==(const Rgb &, const Rgb &) = default;
 };
+
+// A box given by two corners in any order made (left, top, right, bottom) with right >= left and
+// bottom >= top: every canvas takes its boxes either way round.
+inline void NormaliseBox(int &left, int &top, int &right, int &bottom) {
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
+}
 
 // Solid pens and brushes, circles, rectangle frames and fills, lines, text and images, all in
 // device pixels. Back-ends: a recording canvas for tests, and a QPainter canvas for the screen,

@@ -1,8 +1,8 @@
 #include "PdfCanvas.h"
+#include "PdfNumbers.h"
 #include "WinAnsiText.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <utility>
@@ -23,13 +23,6 @@ FontMetrics MetricsOf(StandardFont font) {
     return {"/F1", 0.905, 1.117};
 }
 
-void Normalise(int &left, int &top, int &right, int &bottom) {
-    if (right < left)
-        std::swap(left, right);
-    if (bottom < top)
-        std::swap(top, bottom);
-}
-
 } // namespace
 
 PdfCanvas::PdfCanvas(PdfDocument &document, double heightPt, double pointsPerUnit)
@@ -43,26 +36,11 @@ PdfCanvas::PdfCanvas(PdfDocument &document, double heightPt, double pointsPerUni
 }
 
 void PdfCanvas::Number(int value) {
-    char text[16];
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    m_content.append(text, end);
-    m_content += ' ';
+    AppendNumber(m_content, value);
 }
 
 void PdfCanvas::Tenths(long tenths) {
-    char text[24];
-    char *end = text;
-    if (tenths < 0) {
-        *end++ = '-';
-        tenths = -tenths;
-    }
-    end = std::to_chars(end, text + sizeof text, tenths / 10).ptr;
-    if (tenths % 10 != 0) {
-        *end++ = '.';
-        *end++ = static_cast<char>('0' + tenths % 10);
-    }
-    m_content.append(text, end);
-    m_content += ' ';
+    AppendTenths(m_content, tenths);
 }
 
 void PdfCanvas::ColourOperator(Rgb colour, const char *op) {
@@ -118,7 +96,7 @@ void PdfCanvas::SetBrush(Rgb colour) {
 }
 
 void PdfCanvas::Ellipse(int left, int top, int right, int bottom) {
-    Normalise(left, top, right, bottom);
+    NormaliseBox(left, top, right, bottom);
     if (left == right && top == bottom)
         return;
     StrokeWith(m_penColour, m_penWidth);
@@ -133,7 +111,7 @@ void PdfCanvas::Ellipse(int left, int top, int right, int bottom) {
 }
 
 void PdfCanvas::FrameRect(int left, int top, int right, int bottom) {
-    Normalise(left, top, right, bottom);
+    NormaliseBox(left, top, right, bottom);
     if (right == left || bottom == top)
         return;
     EndPath();
@@ -147,7 +125,7 @@ void PdfCanvas::FrameRect(int left, int top, int right, int bottom) {
 }
 
 void PdfCanvas::FillRect(int left, int top, int right, int bottom, Rgb colour) {
-    Normalise(left, top, right, bottom);
+    NormaliseBox(left, top, right, bottom);
     EndPath();
     FillWith(colour);
     Number(left);
@@ -158,7 +136,7 @@ void PdfCanvas::FillRect(int left, int top, int right, int bottom, Rgb colour) {
 }
 
 void PdfCanvas::Rectangle(int left, int top, int right, int bottom) {
-    Normalise(left, top, right, bottom);
+    NormaliseBox(left, top, right, bottom);
     EndPath();
     StrokeWith(m_penColour, m_penWidth);
     FillWith(m_brush);

@@ -1,4 +1,5 @@
 #include "PdfDocument.h"
+#include "PdfNumbers.h"
 #include "WinAnsiText.h"
 
 #include <zlib.h>
@@ -32,17 +33,6 @@ bool Deflate(const std::string &data, std::string &packed) {
         return false;
     packed.resize(size);
     return true;
-}
-
-// A length to a tenth, without a trailing ".0".
-std::string Tenths(double value) {
-    const long tenths = std::lround(value * 10);
-    std::string text = std::to_string(tenths / 10);
-    if (tenths < 0 && tenths > -10)
-        text = "-" + text;
-    if (tenths % 10 != 0)
-        text += "." + std::to_string(std::labs(tenths % 10));
-    return text;
 }
 
 std::string Points(double value) {
@@ -149,8 +139,10 @@ std::string PdfDocument::EllipseShape(int width, int height) {
                                   {kx, -ry}, {rx, -ky}, {rx, 0}};
     std::string path;
     for (int i = 0; i < 13; ++i) {
-        path += Tenths(points[i][0]) + " " + Tenths(points[i][1]);
-        path += i == 0 ? " m\n" : i % 3 == 0 ? " c\n" : " ";
+        AppendTenths(path, std::lround(points[i][0] * 10));
+        AppendTenths(path, std::lround(points[i][1] * 10));
+        if (i == 0 || i % 3 == 0)
+            path += i == 0 ? "m\n" : "c\n";
     }
     path += "h S\n";
     const int object = NewObject();

@@ -35,14 +35,6 @@ QString ToQString(const std::string &text) {
 
 constexpr qsizetype kMaxCachedTexts = 16384;
 
-// A box given by two corners in any order, as (left, top, right, bottom) with right >= left.
-void Normalise(int &left, int &top, int &right, int &bottom) {
-    if (right < left)
-        std::swap(left, right);
-    if (bottom < top)
-        std::swap(top, bottom);
-}
-
 } // namespace
 
 QHash<QString, LaidOutText> &TextLayouts::For(const QFont &font, const QPainter &painter) {
@@ -103,14 +95,14 @@ void PainterCanvas::SetBrush(Rgb colour) {
 }
 
 void PainterCanvas::Ellipse(int left, int top, int right, int bottom) {
-    Normalise(left, top, right, bottom);
+    NormaliseBox(left, top, right, bottom);
     UsePen(m_pen);
     UseNoBrush();
     m_painter.drawEllipse(QRect(left, top, right - left, bottom - top));
 }
 
 void PainterCanvas::FrameRect(int left, int top, int right, int bottom) {
-    Normalise(left, top, right, bottom);
+    NormaliseBox(left, top, right, bottom);
     if (right == left || bottom == top)
         return;
     QPen frame(m_brush, 0);
@@ -122,12 +114,12 @@ void PainterCanvas::FrameRect(int left, int top, int right, int bottom) {
 }
 
 void PainterCanvas::FillRect(int left, int top, int right, int bottom, Rgb colour) {
-    Normalise(left, top, right, bottom);
+    NormaliseBox(left, top, right, bottom);
     m_painter.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(colour));
 }
 
 void PainterCanvas::Rectangle(int left, int top, int right, int bottom) {
-    Normalise(left, top, right, bottom);
+    NormaliseBox(left, top, right, bottom);
     UsePen(m_pen);
     m_painter.setBrush(m_brush);
     m_painterNoBrush = false;
